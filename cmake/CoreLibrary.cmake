@@ -1,0 +1,15 @@
+# tavu_core_library(name deps...): a static library of every .cpp in the calling folder
+# (a header-only interface library while the folder has none yet).
+function(tavu_core_library name)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    if(sources)
+        add_library(${name} STATIC ${sources})
+        target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(${name} PUBLIC ${ARGN})
+        tavu_warnings(${name})
+    else()
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(${name} INTERFACE ${ARGN})
+    endif()
+endfunction()

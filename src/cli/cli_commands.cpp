@@ -1,0 +1,33 @@
+#include "cli_commands.h"
+
+#include "store/system_files.h"
+
+#include <CLI/CLI.hpp>
+#include <unistd.h>
+
+namespace tavu::cli {
+
+namespace {
+std::filesystem::path executablePath() {
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path("tavu-cli") : self;
+}
+} // namespace
+
+void addCommonOptions(CLI::App& app, CliOptions& options) {
+    options.systemDir = systemDirBeside(executablePath());
+    app.add_option("--system", options.systemDir, "データフォルダ (既定: 実行ファイルの隣の system)");
+    app.add_option("--seed", options.seed, "乱数の種 (0〜4294967295)。省略時は時刻から")
+        ->check(CLI::Range(std::uint64_t{0}, std::uint64_t{4294967295u}));
+    app.add_flag("--sjis", options.sjis, "Shift-JIS と CR LF で出力する (結果ファイルと同じバイト列)");
+    app.add_flag("--footer", options.footer, "Comment.tri の行を末尾に付ける");
+    app.add_flag("--fields", options.fields, "単体抽出の結果欄を 1 行ずつ出力する");
+}
+
+void addCommands(CLI::App& app, CliOptions& options) {
+    (void)app;
+    (void)options;
+}
+
+} // namespace tavu::cli

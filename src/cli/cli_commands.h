@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace CLI {
+class App;
+}
+
+namespace tavu::cli {
+
+enum ExitCode : int { ExitOk = 0, ExitDataFolder = 1, ExitUsage = 2, ExitWarning = 3 };
+
+// Options shared by every command, filled by CLI11 before a command's callback runs.
+struct CliOptions {
+    std::filesystem::path systemDir;   // --system; default: the folder beside the executable
+    std::optional<std::uint32_t> seed; // --seed
+    bool sjis = false;                 // --sjis: Shift-JIS bytes with CR LF
+    bool footer = false;               // --footer: append Comment.tri
+    bool fields = false;               // --fields: single draws print their result fields
+    int exitCode = ExitOk;             // set by the command that ran
+};
+
+void addCommonOptions(CLI::App& app, CliOptions& options);
+// Every command registers itself here (one line per command file).
+void addCommands(CLI::App& app, CliOptions& options);
+
+} // namespace tavu::cli

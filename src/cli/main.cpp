@@ -1,0 +1,17 @@
+#include "cli_commands.h"
+
+#include <CLI/CLI.hpp>
+
+int main(int argc, char** argv) {
+    CLI::App app{"TAVU のコマンドライン: カードの抽出、ブック構成、対戦条件、データの確認と更新"};
+    app.require_subcommand(1);
+    tavu::cli::CliOptions options;
+    tavu::cli::addCommonOptions(app, options);
+    tavu::cli::addCommands(app, options);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : tavu::cli::ExitUsage;
+    }
+    return options.exitCode;
+}

@@ -1,0 +1,190 @@
+#include "cipher.h"
+
+#include "data_error.h"
+#include "file_io.h"
+
+#include <chrono>
+#include <ctime>
+#include <system_error>
+
+namespace tavu {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t ChunkSize = 1024;
+constexpr std::size_t StoredKeySize = 32;
+constexpr std::size_t MinimumLockedSize = 35;
+constexpr unsigned char KeyMask = 0xDD;
+constexpr std::string_view Marker{"\x17\x00LOCKED", 8};
+
+std::uint32_t packDateTimeImpl(const fs::file_time_type& time) {
+    auto sys = std::chrono::file_clock::to_sys(time);
+    std::time_t t =
+        std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(sys));
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    int year = local.tm_year + 1900 - 1980;
+    if (year < 0)
+        return 0;
+    std::uint32_t date = (static_cast<std::uint32_t>(year) << 9) |
+                         (static_cast<std::uint32_t>(local.tm_mon + 1) << 5) |
+                         static_cast<std::uint32_t>(local.tm_mday);
+    std::uint32_t clock = (static_cast<std::uint32_t>(local.tm_hour) << 11) |
+                          (static_cast<std::uint32_t>(local.tm_min) << 5) |
+                          static_cast<std::uint32_t>(local.tm_sec / 2);
+    return (date << 16) | clock;
+}
+
+std::optional<fs::file_time_type> unpackDateTime(std::uint32_t packed) {
+    std::tm local{};
+    local.tm_year = static_cast<int>(packed >> 25) + 1980 - 1900;
+    local.tm_mon = static_cast<int>((packed >> 21) & 0x0F) - 1;
+    local.tm_mday = static_cast<int>((packed >> 16) & 0x1F);
+    local.tm_hour = static_cast<int>((packed >> 11) & 0x1F);
+    local.tm_min = static_cast<int>((packed >> 5) & 0x3F);
+    local.tm_sec = static_cast<int>(packed & 0x1F) * 2;
+    local.tm_isdst = -1;
+    std::time_t t = std::mktime(&local);
+    if (t == static_cast<std::time_t>(-1))
+        return std::nullopt;
+    return std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(t));
+}
+
+fs::path workingPath(const fs::path& path) {
+    fs::path working = path;
+    return working.replace_extension(".$$$");
+}
+
+// Puts the working file in place of the source. With keepOriginal the source is first
+// copied aside, so the source name never stands empty.
+bool putInPlace(const fs::path& working, const fs::path& source, bool keepOriginal,
+                const char* keptExtension) {
+    std::error_code ec;
+    if (keepOriginal) {
+        fs::path kept = source;
+        fs::copy_file(source, kept.replace_extension(keptExtension), fs::copy_options::overwrite_existing,
+                      ec);
+        if (ec)
+            return false;
+    }
+    try {
+        replaceFile(working, source);
+    } catch (const DataError&) {
+        return false;
+    }
+    return true;
+}
+
+std::uint32_t readLittleEndian32(std::string_view bytes) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
+    return value;
+}
+
+} // namespace
+
+std::uint32_t packDateTime(const fs::file_time_type& time) {
+    return packDateTimeImpl(time);
+}
+
+void xorBlock(std::string& bytes, std::string_view key) {
+    if (key.empty())
+        return;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(bytes[i] ^ key[(i % ChunkSize) % key.size()]);
+}
+
+std::string lockBytes(std::string_view plain, std::string_view key, std::uint32_t packedDateTime) {
+    std::string out(Marker);
+    for (int i = 0; i < 4; ++i)
+        out += static_cast<char>((packedDateTime >> (8 * i)) & 0xFF);
+    std::string storedKey(StoredKeySize, '\0');
+    for (std::size_t i = 0; i < key.size() && i < StoredKeySize; ++i)
+        storedKey[i] = static_cast<char>(key[i] ^ KeyMask);
+    out += storedKey;
+    std::string body(plain);
+    xorBlock(body, key);
+    return out + body;
+}
+
+std::optional<UnlockedBytes> unlockBytes(std::string_view locked, std::string_view key) {
+    if (key.empty() || locked.size() < MinimumLockedSize)
+        return std::nullopt;
+    std::string header(locked.substr(0, LockHeaderSize));
+    header.resize(LockHeaderSize, '\0');
+    if (std::string_view(header).substr(0, Marker.size()) != Marker)
+        return std::nullopt;
+    std::string storedKey;
+    for (std::size_t i = 12; i < LockHeaderSize && header[i] != '\0'; ++i)
+        storedKey += static_cast<char>(header[i] ^ KeyMask);
+    if (storedKey != key)
+        return std::nullopt;
+    UnlockedBytes result;
+    result.packedDateTime = readLittleEndian32(std::string_view(header).substr(8, 4));
+    if (locked.size() > LockHeaderSize)
+        result.plain.assign(locked.substr(LockHeaderSize));
+    xorBlock(result.plain, key);
+    return result;
+}
+
+bool LockDataFile(const fs::path& path, std::string_view key, bool keepOriginal) {
+    if (key.empty())
+        return false;
+    std::string plain;
+    std::uint32_t packed = 0;
+    try {
+        plain = readWholeFile(path);
+        packed = packDateTimeImpl(fs::last_write_time(path));
+    } catch (const std::exception&) {
+        return false;
+    }
+    fs::path working = workingPath(path);
+    try {
+        writeFileDurably(working, lockBytes(plain, key, packed));
+    } catch (const DataError&) {
+        std::error_code ec;
+        fs::remove(working, ec);
+        return false;
+    }
+    return putInPlace(working, path, keepOriginal, ".org");
+}
+
+int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal) {
+    if (key.empty())
+        return UnlockFailed;
+    std::string locked;
+    try {
+        locked = readWholeFile(path);
+    } catch (const DataError&) {
+        return UnlockFailed;
+    }
+    if (locked.size() < MinimumLockedSize)
+        return UnlockFailed;
+    auto unlocked = unlockBytes(locked, key);
+    if (!unlocked)
+        return NotLockedWithKey;
+    fs::path working = workingPath(path);
+    try {
+        writeFileDurably(working, unlocked->plain);
+    } catch (const DataError&) {
+        std::error_code ec;
+        fs::remove(working, ec);
+        return UnlockFailed;
+    }
+    if (unlocked->packedDateTime != 0) {
+        if (auto time = unpackDateTime(unlocked->packedDateTime)) {
+            std::error_code ec;
+            fs::last_write_time(working, *time, ec);
+        }
+    }
+    return putInPlace(working, path, keepOriginal, ".crp") ? Unlocked : UnlockFailed;
+}
+
+} // namespace tavu

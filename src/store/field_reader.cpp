@@ -1,0 +1,66 @@
+#include "field_reader.h"
+
+#include "data_error.h"
+
+#include <charconv>
+
+namespace tavu {
+
+namespace {
+constexpr std::size_t MaxNumberBytes = 32;
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
+}
+} // namespace
+
+void FieldReader::advance() {
+    if (bytes_[pos_] == '\n')
+        ++line_;
+    ++pos_;
+}
+
+std::string FieldReader::text(int width) {
+    std::string out;
+    while (static_cast<int>(out.size()) < width && !atEnd()) {
+        char c = bytes_[pos_];
+        if (c == '\n')
+            break;
+        if (c == '\r') {
+            if (pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n')
+                break;
+            ++pos_;
+            continue;
+        }
+        out += c;
+        ++pos_;
+    }
+    return out;
+}
+
+std::int32_t FieldReader::integer() {
+    while (!atEnd() && isBlank(bytes_[pos_]))
+        advance();
+    std::size_t start = pos_;
+    while (!atEnd() && !isBlank(bytes_[pos_]) && pos_ - start < MaxNumberBytes)
+        ++pos_;
+    std::string_view digits = bytes_.substr(start, pos_ - start);
+    if (digits.empty())
+        return 0;
+    std::string_view number = digits;
+    if (number.front() == '+')
+        number.remove_prefix(1);
+    std::int32_t value = 0;
+    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || ec != std::errc() || end != number.data() + number.size())
+        throw DataError(file_, line_, "数値として読めない値があります");
+    return value;
+}
+
+void FieldReader::nextLine() {
+    while (!atEnd() && bytes_[pos_] != '\n')
+        ++pos_;
+    if (!atEnd())
+        advance();
+}
+
+} // namespace tavu

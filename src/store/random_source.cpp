@@ -1,0 +1,30 @@
+#include "random_source.h"
+
+#include <chrono>
+
+namespace tavu {
+
+void RandomSource::Randomize() {
+    using namespace std::chrono;
+    auto now = system_clock::now();
+    auto sinceMidnight = duration_cast<milliseconds>(now - floor<days>(now));
+    auto ms = sinceMidnight.count();
+    seed_ = seedFromTimeOfDay(static_cast<int>(ms / 3'600'000), static_cast<int>(ms / 60'000 % 60),
+                              static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000));
+}
+
+std::uint32_t RandomSource::Random(std::uint32_t n) {
+    seed_ = seed_ * 134775813u + 1u;
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed_) * n) >> 32);
+}
+
+std::uint32_t RandomSource::seedFromTimeOfDay(int hour, int minute, int second, int millisecond) {
+    return static_cast<std::uint32_t>(((hour * 60 + minute) * 60 + second) * 1000 + millisecond);
+}
+
+RandomSource& processRandom() {
+    static RandomSource source;
+    return source;
+}
+
+} // namespace tavu

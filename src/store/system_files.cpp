@@ -1,0 +1,29 @@
+#include "system_files.h"
+
+namespace tavu {
+
+std::string creatureFileName(int element) {
+    return "RM_0" + std::to_string(element + 1) + ".tri";
+}
+
+std::string explanationFileName(int page) {
+    return "Explanation_" + std::to_string(page) + ".tri";
+}
+
+const std::vector<std::string>& requiredSystemFiles() {
+    static const std::vector<std::string> files = [] {
+        std::vector<std::string> names{SettingsFileName, "RM_Map.tri", "RM_VS.tri", CommentFileName};
+        for (int i = 1; i <= 8; ++i)
+            names.push_back("RM_0" + std::to_string(i) + ".tri");
+        for (int i = 1; i <= 8; ++i)
+            names.push_back(explanationFileName(i));
+        return names;
+    }();
+    return files;
+}
+
+std::filesystem::path systemDirBeside(const std::filesystem::path& executable) {
+    return executable.parent_path() / "system";
+}
+
+} // namespace tavu
