@@ -1,14 +1,11 @@
 #pragma once
 
+#include "data_files.h"
+
 #include <filesystem>
-#include <map>
-#include <string>
 
 // Turns the UTF-8 sources under data/sources into the files of the `system` folder.
 namespace tavu {
-
-// File name in the `system` folder -> its exact bytes.
-using DataFiles = std::map<std::string, std::string>;
 
 // Every file of the folder: the tables RM_01..RM_07, RM_Map, RM_VS as fixed-width Shift-JIS
 // lines ended by CR LF; RM_08 generated from the card families in complete-book order with

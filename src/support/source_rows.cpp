@@ -69,14 +69,14 @@ std::int32_t integerCell(const fs::path& file, const Row& row, std::size_t colum
     std::int32_t value = 0;
     auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
     if (cell.empty() || ec != std::errc() || end != cell.data() + cell.size())
-        throw DataError(file, row.line, quoted(what) + " が整数ではありません: " + cell);
+        throw DataError(file, row.line, quoted(what) + "が整数ではありません: " + cell);
     return value;
 }
 
 std::int32_t flagCell(const fs::path& file, const Row& row, std::size_t column, std::string_view what) {
     std::int32_t value = integerCell(file, row, column, what);
     if (value != 0 && value != 1)
-        throw DataError(file, row.line, quoted(what) + " は 0 か 1 のはずです: " + row.cells.at(column));
+        throw DataError(file, row.line, quoted(what) + "は 0 か 1 のはずです: " + row.cells.at(column));
     return value;
 }
 
@@ -85,11 +85,11 @@ std::string fieldCell(const fs::path& file, const Row& row, std::size_t column, 
     const std::string& cell = row.cells.at(column);
     auto bytes = sjis::fromUtf8(cell);
     if (!bytes)
-        throw DataError(file, row.line, quoted(what) + " に Shift-JIS で表せない文字があります: " + cell);
+        throw DataError(file, row.line, quoted(what) + "に Shift-JIS で表せない文字があります: " + cell);
     std::string field = std::string(prefix) + *bytes;
     if (field.size() > static_cast<std::size_t>(width))
         throw DataError(file, row.line,
-                        quoted(what) + " が長すぎます: " + cell + " (" + std::to_string(field.size()) +
+                        quoted(what) + "が長すぎます: " + cell + " (" + std::to_string(field.size()) +
                             " バイト、欄は " + std::to_string(width) + " バイト)");
     field.resize(static_cast<std::size_t>(width), ' ');
     return field;
@@ -104,7 +104,7 @@ int choiceCell(const fs::path& file, const Row& row, std::size_t column, std::st
     std::string allowed;
     for (auto choice : choices)
         allowed += (allowed.empty() ? "" : "/") + std::string(choice);
-    throw DataError(file, row.line, quoted(what) + " は " + allowed + " のどれかのはずです: " + cell);
+    throw DataError(file, row.line, quoted(what) + "は " + allowed + " のどれかのはずです: " + cell);
 }
 
 } // namespace tavu::source
