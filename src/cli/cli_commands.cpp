@@ -26,8 +26,7 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
 }
 
 void addCommands(CLI::App& app, CliOptions& options) {
-    (void)app;
-    (void)options;
+    addVerifyCommand(app, options);
 }
 
 } // namespace tavu::cli

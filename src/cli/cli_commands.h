@@ -26,4 +26,6 @@ void addCommonOptions(CLI::App& app, CliOptions& options);
 // Every command registers itself here (one line per command file).
 void addCommands(CLI::App& app, CliOptions& options);
 
+void addVerifyCommand(CLI::App& app, CliOptions& options);
+
 } // namespace tavu::cli
