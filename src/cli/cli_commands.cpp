@@ -26,8 +26,9 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
 }
 
 void addCommands(CLI::App& app, CliOptions& options) {
-    (void)app;
-    (void)options;
+    addCreatureCommand(app, options);
+    addItemCommand(app, options);
+    addSpellCommand(app, options);
 }
 
 } // namespace tavu::cli

@@ -26,4 +26,8 @@ void addCommonOptions(CLI::App& app, CliOptions& options);
 // Every command registers itself here (one line per command file).
 void addCommands(CLI::App& app, CliOptions& options);
 
+void addCreatureCommand(CLI::App& app, CliOptions& options);
+void addItemCommand(CLI::App& app, CliOptions& options);
+void addSpellCommand(CLI::App& app, CliOptions& options);
+
 } // namespace tavu::cli
