@@ -26,10 +26,15 @@ std::vector<std::string> creatureFields(const CreatureRecord& card, std::string 
 // The element kanji (bytes 3 and 4 of the element field), a full-width blank and the
 // name, at most 24 bytes.
 std::string creatureLine(const CreatureRecord& card) {
-    std::string line = bytesAt(card.element, 2, 2);
-    line += FullWidthBlank;
-    line += card.name;
-    return bytesAt(line, 0, 24);
+    constexpr std::size_t MaxBytes = 24;
+    std::string line;
+    line.reserve(MaxBytes);
+    if (card.element.size() > 2)
+        line.append(card.element, 2, 2);
+    line.append(FullWidthBlank).append(card.name);
+    if (line.size() > MaxBytes)
+        line.resize(MaxBytes);
+    return line;
 }
 
 int eCardCount(const CreatureRarityCount& counts) {
