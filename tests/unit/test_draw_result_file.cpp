@@ -1,3 +1,4 @@
+#include "crash_injection.h"
 #include "draw/result_file.h"
 #include "store/data_error.h"
 #include "test_helpers.h"
@@ -55,6 +56,23 @@ TEST(ResultFile, FailureLeavesNoFileAndNoLeftovers) {
     EXPECT_THROW(writeResultFile(dir / "taken.txt", "x"), DataError);
     EXPECT_TRUE(fs::is_directory(dir / "taken.txt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+// A crash anywhere in the write leaves the old result file or the new one, never a mix.
+TEST(ResultFile, CrashAtAnyPointKeepsAWholeFile) {
+    test::TempDir dir;
+    const std::string oldBytes(300, 'o');
+    const std::string newBytes(300, 'n');
+    int broken = 0;
+    int points = test::injectCrashAtEveryPoint([&] { writeBytes(dir / "out.txt", oldBytes); },
+                                               [&] { writeResultFile(dir / "out.txt", newBytes); },
+                                               [&] {
+                                                   std::string now = readBytes(dir / "out.txt");
+                                                   if (now != oldBytes && now != newBytes)
+                                                       ++broken;
+                                               });
+    EXPECT_GT(points, 3);
+    EXPECT_EQ(broken, 0);
 }
 
 } // namespace tavu
