@@ -27,6 +27,9 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
 
 void addCommands(CLI::App& app, CliOptions& options) {
     addVerifyCommand(app, options);
+    addCreatureCommand(app, options);
+    addItemCommand(app, options);
+    addSpellCommand(app, options);
 }
 
 } // namespace tavu::cli

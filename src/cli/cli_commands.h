@@ -27,5 +27,8 @@ void addCommonOptions(CLI::App& app, CliOptions& options);
 void addCommands(CLI::App& app, CliOptions& options);
 
 void addVerifyCommand(CLI::App& app, CliOptions& options);
+void addCreatureCommand(CLI::App& app, CliOptions& options);
+void addItemCommand(CLI::App& app, CliOptions& options);
+void addSpellCommand(CLI::App& app, CliOptions& options);
 
 } // namespace tavu::cli
