@@ -26,8 +26,9 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
 }
 
 void addCommands(CLI::App& app, CliOptions& options) {
-    (void)app;
-    (void)options;
+    addBookCommand(app, options);
+    addMapCommand(app, options);
+    addCpuCommand(app, options);
 }
 
 } // namespace tavu::cli

@@ -26,4 +26,8 @@ void addCommonOptions(CLI::App& app, CliOptions& options);
 // Every command registers itself here (one line per command file).
 void addCommands(CLI::App& app, CliOptions& options);
 
+void addBookCommand(CLI::App& app, CliOptions& options);
+void addMapCommand(CLI::App& app, CliOptions& options);
+void addCpuCommand(CLI::App& app, CliOptions& options);
+
 } // namespace tavu::cli
