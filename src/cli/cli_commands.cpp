@@ -26,8 +26,8 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
 }
 
 void addCommands(CLI::App& app, CliOptions& options) {
-    (void)app;
-    (void)options;
+    addPublishCommand(app, options);
+    addUpdateCommand(app, options);
 }
 
 } // namespace tavu::cli
