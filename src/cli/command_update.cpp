@@ -5,6 +5,7 @@
 #include "store/system_files.h"
 #include "support/curl_fetcher.h"
 #include "support/download_sequence.h"
+#include "support/staged_folder.h"
 #include "support/system_folder_check.h"
 #include "support/update_check.h"
 #include "support/update_texts.h"
@@ -64,6 +65,7 @@ int runDownload(const UpdateConfig& config, HttpFetcher& fetcher) {
 }
 
 int runUpdate(const CliOptions& options, const UpdateArgs& args) {
+    recoverInterruptedSwap(options.systemDir); // a crash mid-swap may have left system under another name
     std::optional<std::int32_t> installed = installedVersion(options.systemDir);
     if (!installed)
         return ExitDataFolder;

@@ -152,6 +152,10 @@ struct FailureCase {
     const char* reasonPart;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.title;
+}
+
 class DownloadFailure : public DownloadTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(DownloadFailure, LeavesTheOldSetByteForByteAndSaysWhatFailed) {
