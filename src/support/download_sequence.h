@@ -30,6 +30,11 @@ struct DownloadResult {
 // each of the 20 files, the two closing steps of the bar, and checking and moving the new
 // set into place. Until the last step `system` is untouched; a failure or a cancel removes
 // what was staged and leaves the old set and settings as they were.
+//
+// The window runs it on a worker thread (fetches and pauses block for seconds) and forwards the
+// observer's calls to the GUI thread; closing the progress window calls cancel() and waits for
+// the worker before the sequence is destroyed. Each sequence runs once: step() after the end
+// does nothing.
 class DownloadSequence {
 public:
     DownloadSequence(UpdateConfig config, HttpFetcher& fetcher, UpdateObserver& observer);

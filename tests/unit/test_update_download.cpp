@@ -14,6 +14,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <thread>
 
 namespace tavu {
 
@@ -31,13 +32,18 @@ struct Recorder : UpdateObserver {
         if (onProgress)
             onProgress(position);
     }
-    void pausing(int ms) override { pauses.push_back(ms); }
+    void pausing(int ms) override {
+        pauses.push_back(ms);
+        ++pauseCount;
+    }
+    int pausesSeen() const { return pauseCount.load(); }
     void memoLine(const std::string& line) override { memo.push_back(line); }
 
     std::vector<int> positions;
     std::vector<int> pauses;
     std::vector<std::string> memo;
     std::function<void(int)> onProgress;
+    std::atomic<int> pauseCount{0};
 };
 
 FetchLimits testLimits() {
@@ -142,6 +148,21 @@ TEST_F(DownloadTest, CancelMidwayKeepsTheOldSet) {
     EXPECT_EQ(result.outcome, DownloadResult::Cancelled);
     EXPECT_EQ(recorder.positions.back(), 3);
     EXPECT_EQ(recorder.memo.front(), update_text::Cancelled);
+    expectNothingChanged();
+}
+
+// The window runs the sequence on a worker and cancels it when its progress window closes;
+// the real pauses (seven seconds in all) must give way to the cancel.
+TEST_F(DownloadTest, CancelFromAnotherThreadCutsAPauseShort) {
+    config.pause = pauseUnlessCancelled;
+    DownloadSequence sequence(config, fetcher, recorder);
+    std::thread worker([&sequence] { sequence.run(); });
+    while (recorder.pausesSeen() == 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    sequence.cancel();
+    worker.join();
+    EXPECT_EQ(sequence.result().outcome, DownloadResult::Cancelled);
+    EXPECT_EQ(recorder.positions.back(), 1); // stopped in the pause after Comment.tri
     expectNothingChanged();
 }
 
