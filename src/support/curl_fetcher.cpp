@@ -93,6 +93,7 @@ void configure(CURL* curl, const std::string& url, const FetchLimits& limits, Tr
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L); // the window fetches on a worker thread
     curl_easy_setopt(curl, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits.connectTimeoutMs);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, limits.totalTimeoutMs);
     long stallSeconds = (limits.stallTimeoutMs + 999) / 1000;
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, stallSeconds < 1 ? 1L : stallSeconds);

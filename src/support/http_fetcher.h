@@ -13,6 +13,9 @@ struct FetchLimits {
     // A transfer that moves no byte for this long is given up (rounded up to whole seconds
     // by the transport, and noticed within about a second).
     long stallTimeoutMs = 20000;
+    // A server that trickles a byte now and then is not stalled but must not hold the
+    // program for ever either.
+    long totalTimeoutMs = 300000;
     // The data files are a few hundred kilobytes; anything far beyond is not ours.
     std::uint64_t maxFileBytes = 16u * 1024u * 1024u;
 };
