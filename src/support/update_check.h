@@ -25,6 +25,7 @@ struct CheckResult {
 // Fetches the site's temp.tri into the system folder, waits the pause before reading it,
 // and compares its version with `installedVersion` (settings entry 58); only a strictly
 // greater site version is newer. temp.tri is gone again when this returns, whatever happened.
+// It blocks for the fetch and the pause, so the window calls it off the GUI thread too.
 CheckResult checkForUpdate(const UpdateConfig& config, HttpFetcher& fetcher, std::int32_t installedVersion,
                            const std::atomic<bool>& cancel);
 
