@@ -1,0 +1,29 @@
+#include "result_box.h"
+
+#include <QTextBlock>
+
+namespace tavu {
+
+ResultBox::ResultBox(QWidget* parent)
+    : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    document()->setDocumentMargin(0);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    applyInnerMargins();
+}
+
+void ResultBox::applyInnerMargins() {
+    // The margin area belongs to the scroll area, not the viewport; paint it like the text.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setViewportMargins(6, 4, 6, 0);
+}
+
+QStringList ResultBox::lines() const {
+    if (document()->isEmpty())
+        return {};
+    return toPlainText().split(QLatin1Char('\n'));
+}
+
+} // namespace tavu
