@@ -38,10 +38,10 @@ TFormAbout::TFormAbout(const QString& versionText, const QString& notice, QWidge
     bevel_->setObjectName(QStringLiteral("Bevel"));
     bevel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     bevel_->setGeometry(0, 0, Width, Height);
-    L1 = placeLabel(QStringLiteral("L1"), QStringLiteral("TAVU for DS"), {20, 12}, 24);
-    L3 = placeLabel(QStringLiteral("L3"), notice, {14, 68}, 12);
-    L4 = placeLabel(QStringLiteral("L4"), QStringLiteral("Produced by TAVU Project"), {108, 84}, 12);
-    L2 = placeLabel(QStringLiteral("L2"), versionText, {108, 41}, 13);
+    L1 = placeLabel(QStringLiteral("L1"), QStringLiteral("TAVU for DS"), {20, 12, 176, 30}, 24);
+    L3 = placeLabel(QStringLiteral("L3"), notice, {14, 68, 184, 16}, 12);
+    L4 = placeLabel(QStringLiteral("L4"), QStringLiteral("Produced by TAVU Project"), {108, 84, 90, 16}, 12);
+    L2 = placeLabel(QStringLiteral("L2"), versionText, {108, 41, 90, 18}, 13);
     setLabelColours(Qt::white, QColor(50, 50, 52));
     frontImage_ = new QWidget(this);
     frontImage_->setObjectName(QStringLiteral("FrontImage"));
@@ -53,12 +53,13 @@ TFormAbout::TFormAbout(const QString& versionText, const QString& notice, QWidge
     addLine(QStringLiteral("Panel3"), {176, 27, 24, 1});
 }
 
-QLabel* TFormAbout::placeLabel(const QString& name, const QString& text, QPoint at, int pixelSize) {
+// Fixed rectangles rather than adjustSize(): measuring the text would load the font for a
+// window that may never be opened.
+QLabel* TFormAbout::placeLabel(const QString& name, const QString& text, QRect rect, int pixelSize) {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     label->setFont(arial(pixelSize));
-    label->move(at);
-    label->adjustSize();
+    label->setGeometry(rect);
     return label;
 }
 

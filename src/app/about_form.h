@@ -29,7 +29,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* placeLabel(const QString& name, const QString& text, QPoint at, int pixelSize);
+    QLabel* placeLabel(const QString& name, const QString& text, QRect rect, int pixelSize);
     void addLine(const QString& name, QRect rect);
 
     QFrame* bevel_ = nullptr;

@@ -15,7 +15,7 @@ DownloadPage::DownloadPage(AppContext& context, QWidget* parent)
     , ctx_(context) {
     setObjectName(QStringLiteral("TabSheet5"));
     memo_ = makeResultBox(this, QStringLiteral("Memo_DL"));
-    memo_->setPlainText(commentPlaceholder());
+    memo_->setInitialText(commentPlaceholder());
     exposition_ = makeButton(this, QStringLiteral("ButtonExposition"), QStringLiteral("解説"));
     download_ = makeButton(this, QStringLiteral("ButtonDL"), QStringLiteral("ダウンロード"));
     auto* buttons = new QHBoxLayout;

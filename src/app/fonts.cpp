@@ -1,7 +1,5 @@
 #include "fonts.h"
 
-#include <QFontDatabase>
-
 namespace tavu {
 
 namespace {
@@ -16,16 +14,17 @@ const QString& fixedFamily() {
     return family;
 }
 
-void substituteWhenMissing(const QString& family, const QString& standIn) {
-    if (!QFontDatabase::hasFamily(family))
-        QFont::insertSubstitution(family, standIn);
+// A substitute is only consulted when the named family itself is not installed, so it can
+// be registered unconditionally; asking the font database first would load it at start-up.
+void substitute(const QString& family, const QString& standIn) {
+    QFont::insertSubstitution(family, standIn);
 }
 
 } // namespace
 
 void installFontSubstitutes() {
-    substituteWhenMissing(proportionalFamily(), QStringLiteral("IPAPGothic"));
-    substituteWhenMissing(fixedFamily(), QStringLiteral("IPAGothic"));
+    substitute(proportionalFamily(), QStringLiteral("IPAPGothic"));
+    substitute(fixedFamily(), QStringLiteral("IPAGothic"));
 }
 
 QFont proportionalFont(int pixelSize) {

@@ -193,10 +193,19 @@ constexpr const char* ClearingAreas[] = {
 
 } // namespace
 
-void applyControlHints(QWidget* window) {
+WidgetsByName indexWidgetsByName(QWidget* window) {
+    WidgetsByName widgets;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->objectName().isEmpty())
+            widgets.insert(widget->objectName(), widget);
+    }
+    return widgets;
+}
+
+void applyControlHints(const WidgetsByName& widgets) {
     for (const Hint& hint : ControlHints) {
         const QString name = QString::fromUtf8(hint.control);
-        auto* control = window->findChild<QWidget*>(name);
+        QWidget* control = widgets.value(name);
         if (control == nullptr)
             continue;
         control->setStatusTip(QString::fromUtf8(hint.text));
@@ -205,14 +214,14 @@ void applyControlHints(QWidget* window) {
     }
 }
 
-void attachMouseMoveTexts(QWidget* window, QWidget* windowArea, MouseMoveTexts& texts) {
+void attachMouseMoveTexts(const WidgetsByName& widgets, QWidget* windowArea, MouseMoveTexts& texts) {
     for (const MoveGroup& group : MoveGroups) {
         for (const char* name : group.controls)
-            texts.attach(window->findChild<QWidget*>(QString::fromUtf8(name)), QString::fromUtf8(group.text));
+            texts.attach(widgets.value(QString::fromUtf8(name)), QString::fromUtf8(group.text));
     }
     texts.attachToArea(windowArea, {});
     for (const char* name : ClearingAreas)
-        texts.attachToArea(window->findChild<QWidget*>(QString::fromUtf8(name)), {});
+        texts.attachToArea(widgets.value(QString::fromUtf8(name)), {});
 }
 
 } // namespace tavu

@@ -17,6 +17,7 @@
 #include "spell_single_page.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -77,13 +78,16 @@ void TMainForm::buildWindow() {
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(1);
     connect(timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    applyControlHints(this);
+    widgets_ = indexWidgetsByName(this);
+    applyControlHints(widgets_);
     moveTexts_ = new MouseMoveTexts([this](const QString& text) { hintPanel_->setText(text); }, this);
-    attachMouseMoveTexts(this, area, *moveTexts_);
+    attachMouseMoveTexts(widgets_, area, *moveTexts_);
     // A fixed window: single border, no resizing, no maximising.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(sizeHint());
+    // Sized from the known client area rather than from sizeHint(), which would lay out
+    // every hidden page (and load every font) before the first paint.
+    setFixedSize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }

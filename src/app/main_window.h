@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app_context.h"
+#include "hint_table.h"
 #include "step_back_dialogs.h"
 
 #include <QMainWindow>
@@ -95,12 +96,13 @@ private:
     QAction* mnuWindowPos_ = nullptr;
     QTimer* timer1_ = nullptr;
     MouseMoveTexts* moveTexts_ = nullptr;
+    WidgetsByName widgets_;
     TFormAbout* about_ = nullptr;
 };
 
 template <class T>
 T* TMainForm::control(const char* name) const {
-    return findChild<T*>(QString::fromUtf8(name));
+    return qobject_cast<T*>(widgets_.value(QString::fromUtf8(name)));
 }
 
 } // namespace tavu

@@ -16,15 +16,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
-#include <chrono>
 #include <thread>
 
 namespace tavu {
 
 namespace {
 
+// The check used to sleep a millisecond after each file it found. That served nothing but
+// added some 20 ms to every start; giving up the time slice keeps the hook without the wait.
 void pauseAfterFoundFile() {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::yield();
 }
 
 } // namespace

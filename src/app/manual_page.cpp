@@ -25,7 +25,7 @@ ManualPage::ManualPage(AppContext& context, QWidget* parent)
     header->addWidget(link_);
     comment_ = makeResultBox(this, QStringLiteral("ComentRE"));
     comment_->setFont(fixedFont(12));
-    comment_->setPlainText(commentPlaceholder());
+    comment_->setInitialText(commentPlaceholder());
     auto* row = new QHBoxLayout;
     const QStringList names = {"Outline1", "Outline2", "Outline3",  "Outline4",
                                "Outline5", "Outline6", "TAVUManual"};

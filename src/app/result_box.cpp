@@ -20,6 +20,20 @@ void ResultBox::applyInnerMargins() {
     setViewportMargins(6, 4, 6, 0);
 }
 
+void ResultBox::setInitialText(const QString& text) {
+    if (isVisible())
+        setPlainText(text);
+    else
+        pendingText_ = text;
+}
+
+void ResultBox::showEvent(QShowEvent* event) {
+    if (!pendingText_.isEmpty() && document()->isEmpty())
+        setPlainText(pendingText_);
+    pendingText_.clear();
+    QPlainTextEdit::showEvent(event);
+}
+
 QStringList ResultBox::lines() const {
     if (document()->isEmpty())
         return {};

@@ -13,6 +13,15 @@ public:
 
     void applyInnerMargins();
     QStringList lines() const;
+    // Text shown until something else is put in. Laid out only when the box is first shown,
+    // so that start-up does not shape (and load fonts for) pages nobody has opened yet.
+    void setInitialText(const QString& text);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QString pendingText_;
 };
 
 } // namespace tavu

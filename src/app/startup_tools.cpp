@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QMainWindow>
 #include <QTabWidget>
+#include <cstdio>
 #include <cstring>
+#include <ctime>
 
 namespace tavu {
 
@@ -18,6 +20,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
+            // Wall-clock time of the first paint, for the benchmark script to subtract its start from.
+            timespec now{};
+            clock_gettime(CLOCK_REALTIME, &now);
+            std::printf("first-paint-ns %lld\n",
+                        static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+            std::fflush(stdout);
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
