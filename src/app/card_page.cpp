@@ -20,11 +20,11 @@ namespace tavu {
 
 namespace {
 
-constexpr int RowLabelWidth = 44;
+constexpr int RowLabelWidth = 36;
 
 QHBoxLayout* labelledRow(QWidget* parent, QVBoxLayout* column, const QString& label) {
     auto* row = new QHBoxLayout;
-    row->setSpacing(6);
+    row->setSpacing(3);
     if (!label.isEmpty()) {
         auto* caption = makeLabel(parent, label);
         caption->setFixedWidth(RowLabelWidth);
@@ -75,12 +75,14 @@ QWidget* CardPage::countRow(SpinEdit*& spin, const QString& spinName, int maximu
 
 QGroupBox* CardPage::buildConditions(const ConditionNames& names, QWidget* count) {
     auto* box = makeGroupBox(this, names.box, QStringLiteral(" 条件設定 "));
-    box->setFixedWidth(292);
+    box->setFixedWidth(300);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(8, 6, 8, 8);
     column->setSpacing(7);
     if (!names.groupNames.isEmpty()) {
         auto* row = labelledRow(box, column, names.groupLabel);
+        // The four kind captions need the room; the one-character elements can breathe.
+        row->setSpacing(names.groupNames.size() == 5 ? 8 : 3);
         for (qsizetype i = 0; i < names.groupNames.size(); ++i) {
             groups_ << makeCheckBox(box, names.groupNames[i], names.groupCaptions[i], true);
             row->addWidget(groups_.back());
@@ -88,6 +90,7 @@ QGroupBox* CardPage::buildConditions(const ConditionNames& names, QWidget* count
         row->addStretch();
     }
     auto* rarityRow = labelledRow(box, column, QStringLiteral("レア度"));
+    rarityRow->setSpacing(8);
     const QStringList letters = {QStringLiteral("N"), QStringLiteral("S"), QStringLiteral("R"),
                                  QStringLiteral("E")};
     for (qsizetype i = 0; i < names.rarityNames.size(); ++i) {
@@ -177,7 +180,7 @@ QLineEdit* addCopiesRow(QGridLayout* grid, QWidget* parent, const QString& name,
     const int row = grid->rowCount();
     auto* line = new QHBoxLayout;
     line->addWidget(makeLabel(parent, QStringLiteral("指定されたクリーチャーをブック内に")));
-    auto* field = makeField(parent, name, 40);
+    auto* field = makeField(parent, name, 32);
     line->addWidget(field);
     line->addWidget(makeLabel(parent, tail));
     line->addStretch();

@@ -139,6 +139,7 @@ void TMainForm::buildStatusBar() {
     noticePanel_->setMinimumWidth(50);
     noticePanel_->setLayoutDirection(Qt::RightToLeft);
     noticePanel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    noticePanel_->setContentsMargins(0, 0, 4, 0);
     bar->addWidget(hintPanel_);
     bar->addWidget(noticePanel_, 1);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMainWindow>
 #include <QTabWidget>
 #include <cstdio>
@@ -37,6 +38,9 @@ private:
 
 bool saveGrab(QMainWindow& window, const QString& file) {
     QApplication::processEvents();
+    // Whatever the pointer happened to rest on would otherwise leave its hint in the picture.
+    if (auto* hint = window.findChild<QLabel*>(QStringLiteral("StatusPanel0")))
+        hint->clear();
     return window.grab().save(file);
 }
 
