@@ -2,6 +2,7 @@
 
 #include "app_strings.h"
 #include "fonts.h"
+#include "guarded_application.h"
 #include "main_window.h"
 #include "platform_instance_guard.h"
 #include "platform_url_opener.h"
@@ -18,7 +19,7 @@ int runApplication(int argc, char** argv) {
     // A second copy leaves at once and without a word; the first one is already on screen.
     if (!guard.acquired())
         return 0;
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
     installFontSubstitutes();
     QApplication::setFont(proportionalFont(12));
@@ -27,6 +28,7 @@ int runApplication(int argc, char** argv) {
         options.systemDir.isEmpty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
                                     : std::filesystem::path(options.systemDir.toStdString());
     QtDialogs dialogs;
+    app.setErrorHandler([&dialogs](const QString& message) { dialogs.error(message); });
     DesktopUrlOpener urls;
     TMainForm window(systemDir, dialogs, urls);
     if (window.startupAborted())
