@@ -1,4 +1,4 @@
-// libFuzzer harness for the data-folder check: the first byte picks one file of the folder,
+// The data-folder check: the first byte picks one file of the folder,
 // the rest of the input becomes its bytes; every other file is the bundled one, so the
 // check gets past "file missing" into the line, count and card-list logic.
 #include "store/file_io.h"
