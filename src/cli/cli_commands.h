@@ -26,6 +26,10 @@ void addCommonOptions(CLI::App& app, CliOptions& options);
 // Every command registers itself here (one line per command file).
 void addCommands(CLI::App& app, CliOptions& options);
 
+void addVerifyCommand(CLI::App& app, CliOptions& options);
+void addCreatureCommand(CLI::App& app, CliOptions& options);
+void addItemCommand(CLI::App& app, CliOptions& options);
+void addSpellCommand(CLI::App& app, CliOptions& options);
 void addBookCommand(CLI::App& app, CliOptions& options);
 void addMapCommand(CLI::App& app, CliOptions& options);
 void addCpuCommand(CLI::App& app, CliOptions& options);

@@ -1,32 +1,13 @@
 #include "cli_output.h"
 
-#include "store/file_io.h"
+#include "draw/result_file.h"
+#include "store/data_error.h"
 #include "store/sjis_text.h"
 #include "store/system_files.h"
 
 #include <iostream>
 
 namespace tavu::cli {
-
-namespace {
-void appendFooter(std::vector<std::string>& lines, const std::filesystem::path& systemDir) {
-    std::string text = readWholeFile(systemDir / CommentFileName);
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c != '\r' && c != '\n') {
-            line += c;
-            continue;
-        }
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        lines.push_back(std::move(line));
-        line.clear();
-    }
-    if (!line.empty())
-        lines.push_back(std::move(line));
-}
-} // namespace
 
 CliData loadData(const CliOptions& options) {
     CliData data;
@@ -47,7 +28,7 @@ RandomSource& seedRandom(const CliOptions& options, std::ostream& err) {
 
 void printLines(const CliOptions& options, std::vector<std::string> sjisLines, std::ostream& out) {
     if (options.footer)
-        appendFooter(sjisLines, options.systemDir);
+        AppendCommentFooter(sjisLines, options.systemDir);
     for (const auto& line : sjisLines) {
         if (options.sjis)
             out << line << "\r\n";

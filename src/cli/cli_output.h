@@ -35,7 +35,7 @@ RandomSource& seedRandom(const CliOptions& options, std::ostream& err);
 // Throws DataError when the footer cannot be read.
 void printLines(const CliOptions& options, std::vector<std::string> sjisLines, std::ostream& out);
 
-// Prints a warning (UTF-8) on `err`; returns ExitWarning.
+// Prints a warning or "該当カードなし" (UTF-8) on `err`; returns ExitWarning.
 int reportWarning(std::string_view text, std::ostream& err);
 
 // "path:line: reason" for a DataError, the form compilers use, so editors can jump there.
