@@ -33,6 +33,8 @@ void addCommands(CLI::App& app, CliOptions& options) {
     addBookCommand(app, options);
     addMapCommand(app, options);
     addCpuCommand(app, options);
+    addPublishCommand(app, options);
+    addUpdateCommand(app, options);
 }
 
 } // namespace tavu::cli
