@@ -26,6 +26,10 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
 }
 
 void addCommands(CLI::App& app, CliOptions& options) {
+    addVerifyCommand(app, options);
+    addCreatureCommand(app, options);
+    addItemCommand(app, options);
+    addSpellCommand(app, options);
     addPublishCommand(app, options);
     addUpdateCommand(app, options);
 }

@@ -27,6 +27,10 @@ void addCommonOptions(CLI::App& app, CliOptions& options);
 // Every command registers itself here (one line per command file).
 void addCommands(CLI::App& app, CliOptions& options);
 
+void addVerifyCommand(CLI::App& app, CliOptions& options);
+void addCreatureCommand(CLI::App& app, CliOptions& options);
+void addItemCommand(CLI::App& app, CliOptions& options);
+void addSpellCommand(CLI::App& app, CliOptions& options);
 void addPublishCommand(CLI::App& app, CliOptions& options);
 void addUpdateCommand(CLI::App& app, CliOptions& options);
 

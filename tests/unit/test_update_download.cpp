@@ -59,7 +59,7 @@ public:
     DownloadTest() {
         test::makeSystemFolder(systemDir, 5, "old");
         test::makeSystemFolder(dir / "source", 5, "new");
-        publishSite(dir / "source", dir / "site", 6);
+        publishSite(readSystemFolder(dir / "source"), dir / "site", 6);
         before = test::snapshotFolder(systemDir);
         config.baseUrl = site.baseUrl();
         config.systemDir = systemDir;
@@ -135,10 +135,10 @@ TEST_F(DownloadTest, PlainSettingsFromTheSiteArriveLocked) {
 
 TEST_F(DownloadTest, LeftOversOfACrashAreClearedFirst) {
     fs::create_directories(stagingDirFor(systemDir));
-    writeBytes(stagingDirFor(systemDir) / "RM_01.tri", "stale");
+    writeBytes(stagingDirFor(systemDir) / "Comment.tri", "stale");
     fs::rename(systemDir, previousDirFor(systemDir)); // the crash came between the two renames
     ASSERT_EQ(download().outcome, DownloadResult::Succeeded);
-    EXPECT_EQ(test::readBytes(systemDir / "RM_01.tri"), test::readBytes(served("RM_01.tri")));
+    EXPECT_EQ(test::readBytes(systemDir / "Comment.tri"), test::readBytes(served("Comment.tri")));
     EXPECT_FALSE(fs::exists(previousDirFor(systemDir)));
 }
 
