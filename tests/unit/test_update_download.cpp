@@ -229,6 +229,14 @@ const FailureCase failureCases[] = {
          LockDataFile(s / "system.tri", SettingsKey, false);
      },
      "system.tri", "足りません"},
+    // The fault of old: new counts over old tables made every later start read garbage.
+    {"CountsOutOfStepWithTheTables",
+     [](DownloadTest&, LoopbackSite&, const fs::path& s) {
+         SettingsArray settings = readSettingsReadOnly(s / "system.tri");
+         settings[entry::NoneCreatureCount] += 1;
+         SaveSettings(s / "system.tri", settings);
+     },
+     "system.tri", "RM_01"},
     {"SettingsLockedWithAnotherKey",
      [](DownloadTest&, LoopbackSite&, const fs::path& s) { LockDataFile(s / "system.tri", "ABCD", false); },
      "system.tri", "整数ではない"},
