@@ -30,6 +30,9 @@ void addCommands(CLI::App& app, CliOptions& options) {
     addCreatureCommand(app, options);
     addItemCommand(app, options);
     addSpellCommand(app, options);
+    addBookCommand(app, options);
+    addMapCommand(app, options);
+    addCpuCommand(app, options);
     addPublishCommand(app, options);
     addUpdateCommand(app, options);
 }

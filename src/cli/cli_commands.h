@@ -31,6 +31,9 @@ void addVerifyCommand(CLI::App& app, CliOptions& options);
 void addCreatureCommand(CLI::App& app, CliOptions& options);
 void addItemCommand(CLI::App& app, CliOptions& options);
 void addSpellCommand(CLI::App& app, CliOptions& options);
+void addBookCommand(CLI::App& app, CliOptions& options);
+void addMapCommand(CLI::App& app, CliOptions& options);
+void addCpuCommand(CLI::App& app, CliOptions& options);
 void addPublishCommand(CLI::App& app, CliOptions& options);
 void addUpdateCommand(CLI::App& app, CliOptions& options);
 
