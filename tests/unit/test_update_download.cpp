@@ -7,6 +7,7 @@
 #include "support/site_publish.h"
 #include "support/staged_folder.h"
 #include "support/update_check.h"
+#include "support/update_lock.h"
 #include "support/update_texts.h"
 #include "test_helpers.h"
 #include "update_test_site.h"
@@ -164,6 +165,19 @@ TEST_F(DownloadTest, CancelFromAnotherThreadCutsAPauseShort) {
     EXPECT_EQ(sequence.result().outcome, DownloadResult::Cancelled);
     EXPECT_EQ(recorder.positions.back(), 1); // stopped in the pause after Comment.tri
     expectNothingChanged();
+}
+
+TEST_F(DownloadTest, ASecondDownloadLeavesTheFirstOneAlone) {
+    UpdateLock first(systemDir);
+    ASSERT_TRUE(first.acquired());
+    fs::create_directories(stagingDirFor(systemDir));
+    writeBytes(stagingDirFor(systemDir) / "Comment.tri", "being fetched");
+    DownloadResult result = download();
+    EXPECT_EQ(result.outcome, DownloadResult::Failed);
+    EXPECT_EQ(result.reason, "別のダウンロードが実行中です");
+    EXPECT_EQ(test::readBytes(stagingDirFor(systemDir) / "Comment.tri"), "being fetched");
+    EXPECT_EQ(test::snapshotFolder(systemDir), before);
+    EXPECT_EQ(site.requests(), 0);
 }
 
 struct FailureCase {
