@@ -26,8 +26,15 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
 }
 
 void addCommands(CLI::App& app, CliOptions& options) {
-    (void)app;
-    (void)options;
+    addVerifyCommand(app, options);
+    addCreatureCommand(app, options);
+    addItemCommand(app, options);
+    addSpellCommand(app, options);
+    addBookCommand(app, options);
+    addMapCommand(app, options);
+    addCpuCommand(app, options);
+    addPublishCommand(app, options);
+    addUpdateCommand(app, options);
 }
 
 } // namespace tavu::cli

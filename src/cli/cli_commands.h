@@ -10,7 +10,8 @@ class App;
 
 namespace tavu::cli {
 
-enum ExitCode : int { ExitOk = 0, ExitDataFolder = 1, ExitUsage = 2, ExitWarning = 3 };
+// ExitNetwork: the site could not be reached or a download failed; nothing was changed.
+enum ExitCode : int { ExitOk = 0, ExitDataFolder = 1, ExitUsage = 2, ExitWarning = 3, ExitNetwork = 4 };
 
 // Options shared by every command, filled by CLI11 before a command's callback runs.
 struct CliOptions {
@@ -25,5 +26,15 @@ struct CliOptions {
 void addCommonOptions(CLI::App& app, CliOptions& options);
 // Every command registers itself here (one line per command file).
 void addCommands(CLI::App& app, CliOptions& options);
+
+void addVerifyCommand(CLI::App& app, CliOptions& options);
+void addCreatureCommand(CLI::App& app, CliOptions& options);
+void addItemCommand(CLI::App& app, CliOptions& options);
+void addSpellCommand(CLI::App& app, CliOptions& options);
+void addBookCommand(CLI::App& app, CliOptions& options);
+void addMapCommand(CLI::App& app, CliOptions& options);
+void addCpuCommand(CLI::App& app, CliOptions& options);
+void addPublishCommand(CLI::App& app, CliOptions& options);
+void addUpdateCommand(CLI::App& app, CliOptions& options);
 
 } // namespace tavu::cli

@@ -2,6 +2,7 @@
 
 #include "data_error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -21,6 +22,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+FileFaultHook faultHook = nullptr;
+
+void faultPoint(const char* step) {
+    if (faultHook)
+        faultHook(step);
+}
+
+// Under a fault hook, writes go out in small slices so a crash can land inside a file.
+constexpr std::size_t FaultSliceSize = 16;
+
 std::string systemReason(const char* what) {
     return std::string(what) + " (" + std::strerror(errno) + ")";
 }
@@ -37,18 +48,24 @@ void syncFolder(const fs::path& folder) {
 
 void writeAll(int fd, std::string_view bytes, const fs::path& shownAs) {
     while (!bytes.empty()) {
-        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        std::size_t slice = faultHook ? std::min(bytes.size(), FaultSliceSize) : bytes.size();
+        ssize_t written = ::write(fd, bytes.data(), slice);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
             throw DataError(shownAs, 0, systemReason("書き込みに失敗しました"));
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
+        faultPoint("write");
     }
 }
 #endif
 
 } // namespace
+
+void setFileFaultHook(FileFaultHook hook) {
+    faultHook = hook;
+}
 
 std::string readWholeFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -97,6 +114,7 @@ void writeFileAtomically(const fs::path& path, std::string_view bytes) {
 void replaceFile(const fs::path& from, const fs::path& to) {
     if (::rename(from.c_str(), to.c_str()) != 0)
         throw DataError(to, 0, systemReason("ファイルを置き換えられません"));
+    faultPoint("rename");
     syncFolder(to.parent_path());
 }
 
@@ -108,6 +126,7 @@ void writeFileDurably(const fs::path& path, std::string_view bytes) {
         writeAll(fd, bytes, path);
         if (::fsync(fd) != 0)
             throw DataError(path, 0, systemReason("ディスクへの書き込みに失敗しました"));
+        faultPoint("flush");
     } catch (...) {
         ::close(fd);
         throw;
@@ -126,6 +145,7 @@ void writeFileAtomically(const fs::path& path, std::string_view bytes) {
         writeAll(fd, bytes, path);
         if (::fsync(fd) != 0)
             throw DataError(path, 0, systemReason("ディスクへの書き込みに失敗しました"));
+        faultPoint("flush");
         ::fchmod(fd, 0644);
         if (::close(fd) != 0) {
             fd = -1;

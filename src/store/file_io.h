@@ -22,4 +22,10 @@ void writeFileDurably(const std::filesystem::path& path, std::string_view bytes)
 // Throws DataError naming `to` on failure.
 void replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Crash-injection seam for tests: when set, the hook runs at every point where a crash
+// could interrupt a write (after each slice of written bytes, after the flush, after the
+// rename). The program never sets it.
+using FileFaultHook = void (*)(const char* step);
+void setFileFaultHook(FileFaultHook hook);
+
 } // namespace tavu

@@ -1,0 +1,104 @@
+#include "cli_commands.h"
+#include "cli_output.h"
+#include "match/battle_map.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+namespace tavu::cli {
+
+namespace {
+struct MapOptions {
+    int mapCondition = 0;
+    int landElement = 0;
+    int landLevel = 0;
+    int suddenDeath = 0;
+    std::vector<int> magic, period, timeLimit;
+};
+
+// The display boxes top to bottom as the page shows them, then the dice, reward and forts.
+constexpr int kBoxOrder[] = {1, 4, 6, 7, 2, 5, 3, 8, 9, 10};
+
+std::vector<std::string> displayLines(const map::MapDisplay& display) {
+    std::vector<std::string> lines;
+    for (int box : kBoxOrder)
+        lines.push_back(display.editU[static_cast<std::size_t>(box - 1)]);
+    std::string facilities;
+    for (bool present : display.facilities)
+        facilities += present ? '1' : '0';
+    lines.push_back(facilities);
+    return lines;
+}
+
+map::MapRequest requestFrom(const CLI::App& command, const MapOptions& given) {
+    map::MapRequest request;
+    auto ticked = [&](const char* name) {
+        return command.count(name) > 0;
+    };
+    request.ticked = {ticked("--map"),       ticked("--land-element"), ticked("--land-level"),
+                      ticked("--magic"),     ticked("--sudden-death"), ticked("--period"),
+                      ticked("--time-limit")};
+    bool any = false;
+    for (bool item : request.ticked)
+        any = any || item;
+    if (!any)
+        throw CLI::ValidationError("map", "抽出する項目を 1 つ以上指定して下さい");
+    // The page's OK button stays disabled for the period and time limit alone.
+    if (!map::mapDrawEnabled(request.ticked))
+        throw CLI::ValidationError("map", "期間条件と時間制限だけでは抽出できません。"
+                                          "--map、--land-element、--land-level、--magic、--sudden-death "
+                                          "のいずれかも指定して下さい");
+    request.mapCondition = given.mapCondition;
+    request.landElement = given.landElement;
+    request.landLevel = given.landLevel;
+    request.suddenDeath = given.suddenDeath;
+    auto range = [&](map::Spin minimum, const std::vector<int>& values) {
+        if (values.size() == 2)
+            request.spins = map::setRange(request.spins, minimum, values[0], values[1]);
+    };
+    range(map::MagicMin, given.magic);
+    range(map::PeriodMin, given.period);
+    range(map::TimeMin, given.timeLimit);
+    return request;
+}
+
+int runMap(const CliOptions& options, const map::MapRequest& request, const CliData& data,
+           RandomSource& random) {
+    auto result = map::drawBattleMap(data.tables.maps, request, {}, random);
+    printLines(options, displayLines(result.display), std::cout);
+    return result.message.empty() ? ExitOk : reportWarning(result.message, std::cerr);
+}
+
+void addPair(CLI::App* command, const char* name, std::vector<int>& values, const char* help) {
+    command->add_option(name, values, help)->expected(2)->delimiter(',');
+}
+} // namespace
+
+void addMapCommand(CLI::App& app, CliOptions& options) {
+    auto* command = app.add_subcommand("map", "対戦マップ: マップと対戦ルールを抽出する (指定した項目だけ)");
+    auto given = std::make_shared<MapOptions>();
+    command
+        ->add_option("--map", given->mapCondition,
+                     "マップを抽出。K は条件 (0 条件指定なし … 6 ダウンロードマップのみ)")
+        ->check(CLI::Range(0, 6));
+    command
+        ->add_option("--land-element", given->landElement,
+                     "土地属性を抽出 (0 指定しない、1 標準以外、2 シャッフル以外、3 全無属性以外)")
+        ->check(CLI::Range(0, 3));
+    command->add_option("--land-level", given->landLevel, "土地レベルを抽出 (0 指定しない、1 Lv 1、2 Lv 2)")
+        ->check(CLI::Range(0, 2));
+    addPair(command, "--magic", given->magic, "魔力条件を抽出: MIN,MAX (5000〜89000, 5000〜90000)");
+    command
+        ->add_option("--sudden-death", given->suddenDeath, "サドンデスを抽出 (0 指定しない、1 オン、2 オフ)")
+        ->check(CLI::Range(0, 2));
+    addPair(command, "--period", given->period, "期間条件を抽出: MIN,MAX (30〜90, 35〜95)");
+    addPair(command, "--time-limit", given->timeLimit, "時間制限を抽出: MIN,MAX (10〜85, 15〜90)");
+    command->callback([&options, command, given] {
+        auto request = requestFrom(*command, *given);
+        runCommand(options, [&](const CliData& data, RandomSource& random) {
+            return runMap(options, request, data, random);
+        });
+    });
+}
+
+} // namespace tavu::cli

@@ -1,0 +1,115 @@
+#include "cli_commands.h"
+#include "store/data_error.h"
+#include "store/settings.h"
+#include "store/settings_entries.h"
+#include "store/system_files.h"
+#include "support/curl_fetcher.h"
+#include "support/download_sequence.h"
+#include "support/staged_folder.h"
+#include "support/system_folder_check.h"
+#include "support/update_check.h"
+#include "support/update_texts.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+
+namespace tavu::cli {
+
+namespace {
+
+struct UpdateArgs {
+    std::string url = defaultUpdateUrl();
+    bool yes = false;
+    bool noWait = false;
+};
+
+class TerminalProgress : public UpdateObserver {
+public:
+    void progressChanged(int position) override { std::cerr << "進捗 " << position << "/21\n"; }
+    void memoLine(const std::string& line) override { std::cout << line << "\n"; }
+};
+
+void printLines(std::ostream& out, const std::vector<std::string>& lines) {
+    for (const auto& line : lines)
+        out << line << "\n";
+}
+
+bool askToDownload() {
+    std::cout << update_text::NewerQuestion1 << "\n"
+              << update_text::NewerQuestion2 << " [y/N] " << std::flush;
+    std::string answer;
+    if (!std::getline(std::cin, answer))
+        return false; // no terminal to answer: the safe answer is no
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "はい";
+}
+
+std::optional<std::int32_t> installedVersion(const std::filesystem::path& systemDir) {
+    if (auto missing = firstMissingSystemFile(systemDir)) {
+        std::cerr << "system フォルダに " << *missing << " がありません: " << systemDir.string() << "\n";
+        return std::nullopt;
+    }
+    try {
+        return readSettingsReadOnly(systemDir / SettingsFileName)[entry::DataVersion];
+    } catch (const DataError& e) {
+        std::cerr << e.what() << "\n";
+        return std::nullopt;
+    }
+}
+
+int runDownload(const UpdateConfig& config, HttpFetcher& fetcher) {
+    TerminalProgress progress;
+    DownloadSequence sequence(config, fetcher, progress);
+    sequence.run();
+    return sequence.result().outcome == DownloadResult::Succeeded ? ExitOk : ExitNetwork;
+}
+
+int runUpdate(const CliOptions& options, const UpdateArgs& args) {
+    recoverInterruptedSwap(options.systemDir); // a crash mid-swap may have left system under another name
+    std::optional<std::int32_t> installed = installedVersion(options.systemDir);
+    if (!installed)
+        return ExitDataFolder;
+    UpdateConfig config{args.url, options.systemDir, pauseUnlessCancelled};
+    if (args.noWait)
+        config.pause = [](std::chrono::milliseconds, const std::atomic<bool>&) {
+        };
+    CurlFetcher fetcher;
+    std::atomic<bool> cancel{false};
+    CheckResult check = checkForUpdate(config, fetcher, *installed, cancel);
+    switch (check.outcome) {
+    case CheckResult::UpToDate:
+        printLines(std::cout, check.messageLines());
+        return ExitOk;
+    case CheckResult::FetchFailed:
+        printLines(std::cerr, check.messageLines());
+        std::cerr << "(" << check.reason << ")\n";
+        return ExitNetwork;
+    case CheckResult::VersionUnreadable:
+    case CheckResult::Cancelled:
+        printLines(std::cerr, check.messageLines());
+        return ExitNetwork;
+    case CheckResult::Newer:
+        break;
+    }
+    if (!args.yes && !askToDownload()) {
+        std::cout << update_text::Declined << "\n";
+        return ExitWarning;
+    }
+    return runDownload(config, fetcher);
+}
+
+} // namespace
+
+void addUpdateCommand(CLI::App& app, CliOptions& options) {
+    auto args = std::make_shared<UpdateArgs>();
+    auto* cmd =
+        app.add_subcommand("update", "データ更新サイトに新しい system フォルダがあればダウンロードする "
+                                     "(終了コード 0: 最新または更新済み, 1: データフォルダの不備, "
+                                     "3: 中止, 4: 通信やダウンロードの失敗。失敗時は何も変更しない)");
+    cmd->add_option("--url", args->url, "サイトの URL (既定: " + defaultUpdateUrl() + ")");
+    cmd->add_flag("--yes,-y", args->yes, "確認せずにダウンロードを始める");
+    cmd->add_flag("--no-wait", args->noWait, "ダウンロード中の待ち時間を省く");
+    cmd->callback([&options, args] { options.exitCode = runUpdate(options, *args); });
+}
+
+} // namespace tavu::cli

@@ -1,0 +1,31 @@
+#include "cli_commands.h"
+#include "support/data_check.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+namespace tavu::cli {
+
+namespace {
+int verify(const std::filesystem::path& systemDir) {
+    auto problems = checkDataFolder(systemDir);
+    for (const auto& problem : problems)
+        std::cout << describe(problem) << "\n";
+    if (problems.empty()) {
+        std::cerr << systemDir.string() << ": 問題は見つかりませんでした\n";
+        return ExitOk;
+    }
+    std::cerr << systemDir.string() << ": " << problems.size() << " 件の問題があります\n";
+    return ExitDataFolder;
+}
+} // namespace
+
+void addVerifyCommand(CLI::App& app, CliOptions& options) {
+    auto* command =
+        app.add_subcommand("verify", "データフォルダを確認し、問題をファイル名と行番号付きで表示する");
+    // `verify --system DIR` reads as naturally as `--system DIR verify`.
+    command->fallthrough();
+    command->callback([&options] { options.exitCode = verify(options.systemDir); });
+}
+
+} // namespace tavu::cli

@@ -1,0 +1,42 @@
+#include "book_counts.h"
+
+namespace tavu::book {
+
+namespace {
+int totalOf(const BookCounts& counts) {
+    return counts[Creatures] + counts[Items] + counts[Spells];
+}
+} // namespace
+
+int loweredCount(const BookCounts& counts, Family changed) {
+    int value = counts[changed];
+    int others = totalOf(counts) - value;
+    if (value + others <= BookSize)
+        return value;
+    const SpinRange& range = CountRanges[changed];
+    // Each nested run sets value - 1; the spin edit clamps it, and an unchanged value raises
+    // no further change event, so the descent stops at the lowest value.
+    int target = BookSize - others;
+    if (value > range.highest)
+        value = range.highest;
+    return target < range.lowest ? range.lowest : (target < value ? target : value);
+}
+
+BookCounts setCount(BookCounts counts, Family changed, int value) {
+    counts[changed] = CountRanges[changed].clamp(value);
+    counts[changed] = loweredCount(counts, changed);
+    return counts;
+}
+
+BookCounts restoreCounts(const std::array<int, FamilyCount>& stored) {
+    BookCounts counts = InitialCounts;
+    for (int f = 0; f < FamilyCount; ++f)
+        counts = setCount(counts, static_cast<Family>(f), stored[static_cast<std::size_t>(f)]);
+    return counts;
+}
+
+bool countsFillBook(const BookCounts& counts) {
+    return totalOf(counts) >= BookSize;
+}
+
+} // namespace tavu::book

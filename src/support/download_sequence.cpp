@@ -1,0 +1,150 @@
+#include "download_sequence.h"
+
+#include "download_steps.h"
+#include "staged_folder.h"
+#include "store/cipher.h"
+#include "store/data_error.h"
+#include "store/system_files.h"
+#include "update_texts.h"
+
+namespace tavu {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Steps: 0 prepares the staging folder, 1..20 fetch the files, then two closing steps of
+// the bar, then the move into place.
+constexpr std::size_t FirstFetchStep = 1;
+std::size_t firstClosingStep() {
+    return FirstFetchStep + downloadFiles().size();
+}
+std::size_t installStep() {
+    return firstClosingStep() + 2;
+}
+
+} // namespace
+
+DownloadSequence::DownloadSequence(UpdateConfig config, HttpFetcher& fetcher, UpdateObserver& observer)
+    : config_(std::move(config))
+    , fetcher_(fetcher)
+    , observer_(observer) {}
+
+DownloadSequence::~DownloadSequence() {
+    if (result_.outcome == DownloadResult::Running && next_ > 0)
+        discardStaging();
+}
+
+bool DownloadSequence::step() {
+    if (result_.outcome != DownloadResult::Running)
+        return false;
+    if (cancel_.load()) {
+        stopCancelled();
+        return false;
+    }
+    try {
+        if (next_ == 0)
+            prepare();
+        else if (next_ < firstClosingStep())
+            fetchFile(next_ - FirstFetchStep);
+        else if (next_ < installStep())
+            closingStep(next_ == firstClosingStep() ? FinalPauseMs : 0);
+        else
+            install();
+    } catch (const DataError& e) {
+        fail(e.file().filename().string(), e.reason());
+    } catch (const std::exception& e) {
+        fail({}, e.what());
+    }
+    ++next_;
+    return result_.outcome == DownloadResult::Running;
+}
+
+void DownloadSequence::run() {
+    while (step()) {
+    }
+}
+
+void DownloadSequence::prepare() {
+    recoverInterruptedSwap(config_.systemDir);
+    fs::path staging = stagingDirFor(config_.systemDir);
+    std::error_code ec;
+    fs::remove_all(staging, ec); // a staging folder left by a crash holds nothing we trust
+    if (!fs::create_directories(staging, ec) || ec)
+        throw DataError(staging, 0, "作業用フォルダを作成できません");
+    progress_ = 0;
+    observer_.progressChanged(progress_);
+}
+
+void DownloadSequence::fetchFile(std::size_t index) {
+    const DownloadFile& file = downloadFiles()[index];
+    fs::path staging = stagingDirFor(config_.systemDir);
+    FetchResult fetched =
+        fetcher_.fetch(remoteFileUrl(config_.baseUrl, file.name), staging / file.name, cancel_);
+    if (fetched.status == FetchResult::Cancelled)
+        return stopCancelled();
+    if (!fetched.ok())
+        return fail(file.name, fetched.reason);
+    advance(file.progressStep, file.pauseMs);
+    if (index + 1 == FilesBeforeUnlock)
+        UnlockDataFile(staging / SettingsFileName, SettingsKey, false); // a plain file stays as it is
+}
+
+void DownloadSequence::closingStep(int pauseMs) {
+    advance(1, pauseMs);
+}
+
+void DownloadSequence::install() {
+    fs::path staging = stagingDirFor(config_.systemDir);
+    if (!LockDataFile(staging / SettingsFileName, SettingsKey, false))
+        return fail(SettingsFileName, "設定ファイルを暗号化できません");
+    if (auto problem = checkStagedSystemFolder(staging))
+        return fail(problem->file, problem->reason);
+    SettingsArray settings = readSettingsReadOnly(staging / SettingsFileName);
+    carryOverOtherFiles(config_.systemDir, staging);
+    swapInStagedFolder(config_.systemDir, staging);
+    result_.settings = settings;
+    result_.outcome = DownloadResult::Succeeded;
+    for (const char* line : {update_text::Success1, update_text::Success2, update_text::Success3,
+                             update_text::Success4, update_text::Success5})
+        observer_.memoLine(line);
+}
+
+void DownloadSequence::advance(int progressStep, int pauseMs) {
+    if (progressStep != 0) {
+        progress_ += progressStep;
+        observer_.progressChanged(progress_);
+    }
+    if (pauseMs > 0) {
+        observer_.pausing(pauseMs);
+        config_.pause(std::chrono::milliseconds(pauseMs), cancel_);
+    }
+}
+
+void DownloadSequence::fail(std::string file, std::string reason) {
+    discardStaging();
+    result_.outcome = DownloadResult::Failed;
+    result_.failedFile = std::move(file);
+    result_.reason = std::move(reason);
+    observer_.memoLine(update_text::Failed);
+    if (!result_.failedFile.empty())
+        observer_.memoLine("失敗したファイル: " + result_.failedFile);
+    observer_.memoLine("理由: " + result_.reason);
+    observer_.memoLine("");
+    observer_.memoLine(update_text::NothingChanged);
+}
+
+void DownloadSequence::stopCancelled() {
+    discardStaging();
+    result_.outcome = DownloadResult::Cancelled;
+    observer_.memoLine(update_text::Cancelled);
+    observer_.memoLine("");
+    observer_.memoLine(update_text::NothingChanged);
+}
+
+void DownloadSequence::discardStaging() {
+    std::error_code ec;
+    fs::remove_all(stagingDirFor(config_.systemDir), ec);
+}
+
+} // namespace tavu

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+// A new data set is fetched into a staging folder beside `system` and moved into place in
+// one step, so that `system` holds either the whole old set or the whole new one.
+namespace tavu {
+
+std::filesystem::path stagingDirFor(const std::filesystem::path& systemDir);  // system.staging
+std::filesystem::path previousDirFor(const std::filesystem::path& systemDir); // system.previous
+
+struct StagedProblem {
+    std::string file;   // file name inside the folder
+    std::string reason; // UTF-8 Japanese
+};
+
+// Whether a fetched folder can replace `system`: every file there, the settings readable
+// as 100 integers, every table readable at the sizes those settings give.
+std::optional<StagedProblem> checkStagedSystemFolder(const std::filesystem::path& stagingDir);
+
+// Files of `system` that a download does not bring (a user's own additions) are copied
+// into the staging folder so that the swap loses nothing. Throws DataError.
+void carryOverOtherFiles(const std::filesystem::path& systemDir, const std::filesystem::path& stagingDir);
+
+// Renames `from` to `to`; fails with a non-zero error code. Replaceable for tests.
+using FolderRename =
+    std::function<void(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code&)>;
+void renameFolder(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& ec);
+
+// system → system.previous, staging → system, then removes system.previous. When the second
+// rename fails the first is undone. Throws DataError with `system` unchanged on failure.
+void swapInStagedFolder(const std::filesystem::path& systemDir, const std::filesystem::path& stagingDir,
+                        const FolderRename& rename = renameFolder);
+
+// Finishes what a swap interrupted by a crash or power loss left: puts system.previous back
+// when `system` is missing, drops it when `system` is there. Safe to call at any time.
+void recoverInterruptedSwap(const std::filesystem::path& systemDir);
+
+} // namespace tavu

@@ -1,0 +1,240 @@
+#include "store/cipher.h"
+#include "store/settings.h"
+#include "store/settings_entries.h"
+#include "support/curl_fetcher.h"
+#include "support/download_sequence.h"
+#include "support/download_steps.h"
+#include "support/site_publish.h"
+#include "support/staged_folder.h"
+#include "support/update_check.h"
+#include "support/update_texts.h"
+#include "test_helpers.h"
+#include "update_test_site.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <numeric>
+#include <thread>
+
+namespace tavu {
+
+namespace fs = std::filesystem;
+using test::LoopbackSite;
+using test::Misbehaviour;
+using test::TempDir;
+using test::writeBytes;
+
+namespace {
+
+struct Recorder : UpdateObserver {
+    void progressChanged(int position) override {
+        positions.push_back(position);
+        if (onProgress)
+            onProgress(position);
+    }
+    void pausing(int ms) override {
+        pauses.push_back(ms);
+        ++pauseCount;
+    }
+    int pausesSeen() const { return pauseCount.load(); }
+    void memoLine(const std::string& line) override { memo.push_back(line); }
+
+    std::vector<int> positions;
+    std::vector<int> pauses;
+    std::vector<std::string> memo;
+    std::function<void(int)> onProgress;
+    std::atomic<int> pauseCount{0};
+};
+
+FetchLimits testLimits() {
+    FetchLimits limits;
+    limits.connectTimeoutMs = 2000;
+    limits.stallTimeoutMs = 1000;
+    limits.maxFileBytes = 64 * 1024;
+    return limits;
+}
+
+class DownloadTest : public ::testing::Test {
+public:
+    DownloadTest() {
+        test::makeSystemFolder(systemDir, 5, "old");
+        test::makeSystemFolder(dir / "source", 5, "new");
+        publishSite(dir / "source", dir / "site", 6);
+        before = test::snapshotFolder(systemDir);
+        config.baseUrl = site.baseUrl();
+        config.systemDir = systemDir;
+        config.pause = [](std::chrono::milliseconds, const std::atomic<bool>&) {
+        };
+    }
+
+    DownloadResult download() {
+        DownloadSequence sequence(config, fetcher, recorder);
+        if (cancelAtProgress >= 0)
+            recorder.onProgress = [&](int p) {
+                if (p == cancelAtProgress)
+                    sequence.cancel();
+            };
+        sequence.run();
+        EXPECT_FALSE(sequence.step()); // an ended sequence never runs again
+        return sequence.result();
+    }
+
+    void expectNothingChanged() {
+        EXPECT_EQ(test::snapshotFolder(systemDir), before);
+        EXPECT_FALSE(fs::exists(stagingDirFor(systemDir)));
+        EXPECT_FALSE(fs::exists(previousDirFor(systemDir)));
+        EXPECT_EQ(recorder.memo.back(), update_text::NothingChanged);
+    }
+
+    fs::path served(const std::string& name) const { return siteFilesDir(dir / "site") / name; }
+
+    TempDir dir;
+    fs::path systemDir = dir / "app" / "system";
+    std::map<std::string, std::string> before;
+    LoopbackSite site{siteFilesDir(dir / "site")};
+    CurlFetcher fetcher{testLimits()};
+    UpdateConfig config;
+    Recorder recorder;
+    int cancelAtProgress = -1;
+};
+
+} // namespace
+
+TEST_F(DownloadTest, NewerSetReplacesTheWholeFolderWithTheStepsAndPauses) {
+    writeBytes(systemDir / "my_notes.txt", "keep me");
+    DownloadResult result = download();
+    ASSERT_EQ(result.outcome, DownloadResult::Succeeded) << result.failedFile << ": " << result.reason;
+
+    std::vector<int> expected(DownloadProgressMax + 1);
+    std::iota(expected.begin(), expected.end(), 0);
+    EXPECT_EQ(recorder.positions, expected); // Explanation_8 adds no step, so each value comes once
+    EXPECT_EQ(recorder.pauses, (std::vector<int>{1200, 1000, 2000, 2000}));
+    EXPECT_EQ(recorder.memo, (std::vector<std::string>{update_text::Success1, update_text::Success2, "",
+                                                       update_text::Success4, update_text::Success5}));
+
+    for (const auto& file : downloadFiles())
+        EXPECT_EQ(test::readBytes(systemDir / file.name), test::readBytes(served(file.name))) << file.name;
+    EXPECT_EQ(test::readBytes(systemDir / "my_notes.txt"), "keep me");
+    EXPECT_EQ(test::readBytes(systemDir / "system.tri").substr(2, 6), "LOCKED");
+    EXPECT_EQ(readSettingsReadOnly(systemDir / "system.tri")[entry::DataVersion], 6);
+    EXPECT_EQ(result.settings[entry::DataVersion], 6);
+    EXPECT_FALSE(fs::exists(stagingDirFor(systemDir)));
+    EXPECT_FALSE(fs::exists(previousDirFor(systemDir)));
+
+    std::atomic<bool> cancel{false};
+    CheckResult again = checkForUpdate(config, fetcher, result.settings[entry::DataVersion], cancel);
+    EXPECT_EQ(again.outcome, CheckResult::UpToDate);
+    EXPECT_FALSE(fs::exists(systemDir / "temp.tri"));
+}
+
+TEST_F(DownloadTest, PlainSettingsFromTheSiteArriveLocked) {
+    writeBytes(served("system.tri"), formatSettings(readSettingsReadOnly(served("system.tri"))));
+    ASSERT_EQ(download().outcome, DownloadResult::Succeeded);
+    EXPECT_EQ(test::readBytes(systemDir / "system.tri").substr(2, 6), "LOCKED");
+}
+
+TEST_F(DownloadTest, LeftOversOfACrashAreClearedFirst) {
+    fs::create_directories(stagingDirFor(systemDir));
+    writeBytes(stagingDirFor(systemDir) / "RM_01.tri", "stale");
+    fs::rename(systemDir, previousDirFor(systemDir)); // the crash came between the two renames
+    ASSERT_EQ(download().outcome, DownloadResult::Succeeded);
+    EXPECT_EQ(test::readBytes(systemDir / "RM_01.tri"), test::readBytes(served("RM_01.tri")));
+    EXPECT_FALSE(fs::exists(previousDirFor(systemDir)));
+}
+
+TEST_F(DownloadTest, CancelMidwayKeepsTheOldSet) {
+    cancelAtProgress = 3;
+    DownloadResult result = download();
+    EXPECT_EQ(result.outcome, DownloadResult::Cancelled);
+    EXPECT_EQ(recorder.positions.back(), 3);
+    EXPECT_EQ(recorder.memo.front(), update_text::Cancelled);
+    expectNothingChanged();
+}
+
+// The window runs the sequence on a worker and cancels it when its progress window closes;
+// the real pauses (seven seconds in all) must give way to the cancel.
+TEST_F(DownloadTest, CancelFromAnotherThreadCutsAPauseShort) {
+    config.pause = pauseUnlessCancelled;
+    DownloadSequence sequence(config, fetcher, recorder);
+    std::thread worker([&sequence] { sequence.run(); });
+    while (recorder.pausesSeen() == 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    sequence.cancel();
+    worker.join();
+    EXPECT_EQ(sequence.result().outcome, DownloadResult::Cancelled);
+    EXPECT_EQ(recorder.positions.back(), 1); // stopped in the pause after Comment.tri
+    expectNothingChanged();
+}
+
+struct FailureCase {
+    const char* title;
+    std::function<void(DownloadTest&, LoopbackSite&, const fs::path&)> breakSite;
+    const char* failedFile;
+    const char* reasonPart;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.title;
+}
+
+class DownloadFailure : public DownloadTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(DownloadFailure, LeavesTheOldSetByteForByteAndSaysWhatFailed) {
+    GetParam().breakSite(*this, site, siteFilesDir(dir / "site"));
+    DownloadResult result = download();
+    EXPECT_EQ(result.outcome, DownloadResult::Failed);
+    EXPECT_EQ(result.failedFile, GetParam().failedFile);
+    EXPECT_NE(result.reason.find(GetParam().reasonPart), std::string::npos) << result.reason;
+    EXPECT_EQ(recorder.memo.front(), update_text::Failed);
+    EXPECT_EQ(recorder.memo[1], std::string("失敗したファイル: ") + GetParam().failedFile);
+    expectNothingChanged();
+}
+
+const FailureCase failureCases[] = {
+    {"FileMissingMidway",
+     [](DownloadTest&, LoopbackSite&, const fs::path& s) { fs::remove(s / "RM_03.tri"); }, "RM_03.tri",
+     "HTTP 404"},
+    {"TruncatedBody",
+     [](DownloadTest&, LoopbackSite& site, const fs::path&) {
+         site.misbehave("RM_05.tri", Misbehaviour::Truncated);
+     },
+     "RM_05.tri", "途切れ"},
+    {"StalledServer",
+     [](DownloadTest&, LoopbackSite& site, const fs::path&) {
+         site.misbehave("Explanation_3.tri", Misbehaviour::Stall);
+     },
+     "Explanation_3.tri", "止まった"},
+    {"FileOverTheCap",
+     [](DownloadTest&, LoopbackSite&, const fs::path& s) {
+         writeBytes(s / "RM_06.tri", std::string(70000, 'x'));
+     },
+     "RM_06.tri", "大きすぎ"},
+    {"UnboundedFileOverTheCap",
+     [](DownloadTest&, LoopbackSite& site, const fs::path& s) {
+         writeBytes(s / "RM_07.tri", std::string(70000, 'x'));
+         site.misbehave("RM_07.tri", Misbehaviour::Chunked);
+     },
+     "RM_07.tri", "大きすぎ"},
+    {"ServerGoingAway",
+     [](DownloadTest& t, LoopbackSite& site, const fs::path&) {
+         t.recorder.onProgress = [&site](int p) {
+             if (p == 5)
+                 site.stop();
+         };
+     },
+     "Explanation_2.tri", "接続できません"},
+    {"SettingsShortOfLines",
+     [](DownloadTest&, LoopbackSite&, const fs::path& s) {
+         writeBytes(s / "system.tri", "1\r\n2\r\n");
+         LockDataFile(s / "system.tri", SettingsKey, false);
+     },
+     "system.tri", "足りません"},
+    {"SettingsLockedWithAnotherKey",
+     [](DownloadTest&, LoopbackSite&, const fs::path& s) { LockDataFile(s / "system.tri", "ABCD", false); },
+     "system.tri", "整数ではない"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Site, DownloadFailure, ::testing::ValuesIn(failureCases),
+                         [](const auto& param) { return std::string(param.param.title); });
+
+} // namespace tavu
