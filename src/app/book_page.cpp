@@ -44,7 +44,7 @@ BookPage::BookPage(AppContext& context, QWidget* parent)
     left->addStretch();
     left->addWidget(buildButtons());
     result_ = makeResultBox(this, QStringLiteral("AbsoluteRE"));
-    result_->setFont(fixedFont(12));
+    result_->setBoxFont(fixedFont(12));
     result_->setLineWrapMode(QPlainTextEdit::NoWrap);
     result_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* layout = new QHBoxLayout(this);

@@ -28,7 +28,7 @@ CreatureMultiplePage::CreatureMultiplePage(AppContext& context, QWidget* parent)
     auto* conditions = buildConditions(names, row);
     list_ = makeResultBox(this, QStringLiteral("CRE"));
     // Fixed pitch so that the element and name columns line up.
-    list_->setFont(fixedFont(13));
+    list_->setBoxFont(fixedFont(13));
     placeSideBySide(conditions, list_);
 
     connectFilters(this, &CreatureMultiplePage::NCBClick, &CreatureMultiplePage::CCB2BClick,

@@ -28,7 +28,7 @@ ItemMultiplePage::ItemMultiplePage(AppContext& context, QWidget* parent)
     auto* conditions = buildConditions(names, row);
     list_ = makeResultBox(this, QStringLiteral("ItemRE"));
     // Fixed pitch so that the numbered names line up.
-    list_->setFont(fixedFont(13));
+    list_->setBoxFont(fixedFont(13));
     placeSideBySide(conditions, list_);
 
     connectFilters(this, &ItemMultiplePage::ICB1CClick, &ItemMultiplePage::ICB5BClick,

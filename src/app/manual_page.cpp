@@ -24,7 +24,7 @@ ManualPage::ManualPage(AppContext& context, QWidget* parent)
     link_->setCursor(Qt::PointingHandCursor);
     header->addWidget(link_);
     comment_ = makeResultBox(this, QStringLiteral("ComentRE"));
-    comment_->setFont(fixedFont(12));
+    comment_->setBoxFont(fixedFont(12));
     comment_->setInitialText(commentPlaceholder());
     auto* row = new QHBoxLayout;
     const QStringList names = {"Outline1", "Outline2", "Outline3",  "Outline4",

@@ -27,7 +27,18 @@ void ResultBox::setInitialText(const QString& text) {
         pendingText_ = text;
 }
 
+void ResultBox::setBoxFont(const QFont& font) {
+    if (isVisible())
+        setFont(font);
+    else
+        pendingFont_ = font;
+}
+
 void ResultBox::showEvent(QShowEvent* event) {
+    if (pendingFont_) {
+        setFont(*pendingFont_);
+        pendingFont_.reset();
+    }
     if (!pendingText_.isEmpty() && document()->isEmpty())
         setPlainText(pendingText_);
     pendingText_.clear();

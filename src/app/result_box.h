@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <optional>
 
 namespace tavu {
 
@@ -16,12 +17,15 @@ public:
     // Text shown until something else is put in. Laid out only when the box is first shown,
     // so that start-up does not shape (and load fonts for) pages nobody has opened yet.
     void setInitialText(const QString& text);
+    // The box's font, likewise put into effect when the box is first shown.
+    void setBoxFont(const QFont& font);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     QString pendingText_;
+    std::optional<QFont> pendingFont_;
 };
 
 } // namespace tavu

@@ -24,7 +24,7 @@ SpellMultiplePage::SpellMultiplePage(AppContext& context, QWidget* parent)
     auto* row = countRow(count_, QStringLiteral("SSE1B"), 50, 15, random_, QStringLiteral("SCB1B"));
     auto* conditions = buildConditions(names, row);
     list_ = makeResultBox(this, QStringLiteral("SpellRE"));
-    list_->setFont(proportionalFont(12));
+    list_->setBoxFont(proportionalFont(12));
     placeSideBySide(conditions, list_);
 
     connectFilters(this, &SpellMultiplePage::SCB2NClick, &SpellMultiplePage::SCB2BClick,

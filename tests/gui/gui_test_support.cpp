@@ -9,6 +9,11 @@ namespace tavu::test {
 StartedWindow::StartedWindow(const SettingsArray& settings)
     : systemDir_(makeFixtureSystem(root_.path().toStdString(), settings)) {}
 
+StartedWindow::StartedWindow(const std::filesystem::path& sourceSystemDir)
+    : systemDir_(std::filesystem::path(root_.path().toStdString()) / "system") {
+    std::filesystem::copy(sourceSystemDir, systemDir_, std::filesystem::copy_options::recursive);
+}
+
 void StartedWindow::start() {
     window_ = std::make_unique<TMainForm>(systemDir_, dialogs, urls);
     dialogs.window = window_.get();

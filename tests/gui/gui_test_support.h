@@ -15,6 +15,8 @@ class StartedWindow {
 public:
     // Writes the folder; `prepare` may change it before the window starts.
     explicit StartedWindow(const SettingsArray& settings = fixtureSettings());
+    // A copy of an existing data folder (the bundled one) instead of the fixture.
+    explicit StartedWindow(const std::filesystem::path& sourceSystemDir);
 
     void start();
     TMainForm& window() { return *window_; }
