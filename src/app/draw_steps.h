@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
