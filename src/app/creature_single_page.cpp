@@ -1,6 +1,11 @@
 #include "creature_single_page.h"
 
 #include "app_context.h"
+#include "draw/creature_draws.h"
+#include "draw/output_buffer.h"
+#include "draw_steps.h"
+#include "store/derived_counts.h"
+#include "store/random_source.h"
 #include "store/settings_entries.h"
 
 #include <QCheckBox>
@@ -65,7 +70,19 @@ void CreatureSinglePage::CCB3AClick() {
 }
 
 void CreatureSinglePage::BRandom1Click() {
-    // The single creature draw is wired in with the draw code.
+    runUnderDrawGuard(ctx_, [this] {
+        ctx_.creatureRarityCount = CountCreatureRarities(ctx_.tables);
+        CreatureFilter filter{ticks<ElementCount>(groups_), ticks<RarityCount>(rarities_)};
+        SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
+        SingleDrawResult result = drawCreatureSingle(ctx_.tables, filter, copies, processRandom());
+        if (showDrawEnd(ctx_, result.end))
+            return;
+        showFields(fields_, result.fields);
+        if (!output_->isChecked())
+            return;
+        ctx_.outputBuffer = singleDrawOutput(result.fields.front(), result.fields.back());
+        WriteResultFile(ctx_, clearAfter_, [this] { ButtonC4Click(); });
+    });
 }
 
 void CreatureSinglePage::ButtonC4Click() {

@@ -2,9 +2,14 @@
 
 #include "app_context.h"
 #include "controls.h"
+#include "draw/item_draws.h"
+#include "draw/output_buffer.h"
+#include "draw_steps.h"
 #include "fonts.h"
 #include "result_box.h"
 #include "spin_edit.h"
+#include "store/derived_counts.h"
+#include "store/random_source.h"
 #include "store/settings_entries.h"
 
 #include <QCheckBox>
@@ -60,7 +65,24 @@ void ItemMultiplePage::ICB6BClick() {
 }
 
 void ItemMultiplePage::BRandom4Click() {
-    // The multiple item draw is wired in with the draw code.
+    runUnderDrawGuard(ctx_, [this] {
+        list_->clear();
+        ctx_.outputBuffer.clear();
+        ctx_.itemRarityCount = CountItemRarities(ctx_.tables);
+        ItemFilter filter{ticks<ItemKindCount>(groups_), ticks<RarityCount>(rarities_)};
+        MultipleDrawResult result = drawItemMultiple(
+            ctx_.tables, filter, MultipleCount{count_->value(), random_->isChecked()}, processRandom());
+        // The spin edit keeps a random count even when the draw then stops with a warning.
+        if (result.randomCount)
+            count_->setValue(*result.randomCount);
+        if (showDrawEnd(ctx_, result.end))
+            return;
+        showLines(list_, result.lines);
+        if (!output_->isChecked())
+            return;
+        ctx_.outputBuffer = multipleDrawOutput(result.lines, result.count);
+        WriteResultFile(ctx_, clearAfter_, [this] { list_->clear(); });
+    });
 }
 
 void ItemMultiplePage::ButtonC2Click() {

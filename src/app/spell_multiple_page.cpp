@@ -2,9 +2,13 @@
 
 #include "app_context.h"
 #include "controls.h"
+#include "draw/output_buffer.h"
+#include "draw/spell_draws.h"
+#include "draw_steps.h"
 #include "fonts.h"
 #include "result_box.h"
 #include "spin_edit.h"
+#include "store/random_source.h"
 #include "store/settings_entries.h"
 
 #include <QCheckBox>
@@ -56,7 +60,23 @@ void SpellMultiplePage::SCB3BClick() {
 }
 
 void SpellMultiplePage::BRandom6Click() {
-    // The multiple spell draw is wired in with the draw code.
+    runShowingErrors(ctx_, [this] {
+        list_->clear();
+        ctx_.outputBuffer.clear();
+        RarityTicks filter = ticks<RarityCount>(rarities_);
+        MultipleDrawResult result = drawSpellMultiple(
+            ctx_.tables, filter, MultipleCount{count_->value(), random_->isChecked()}, processRandom());
+        // The spin edit keeps a random count even when the draw then stops with a warning.
+        if (result.randomCount)
+            count_->setValue(*result.randomCount);
+        if (showDrawEnd(ctx_, result.end))
+            return;
+        showLines(list_, result.lines);
+        if (!output_->isChecked())
+            return;
+        ctx_.outputBuffer = multipleDrawOutput(result.lines, result.count);
+        WriteResultFile(ctx_, clearAfter_, [this] { list_->clear(); });
+    });
 }
 
 void SpellMultiplePage::ButtonC3Click() {

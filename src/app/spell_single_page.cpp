@@ -1,6 +1,10 @@
 #include "spell_single_page.h"
 
 #include "app_context.h"
+#include "draw/output_buffer.h"
+#include "draw/spell_draws.h"
+#include "draw_steps.h"
+#include "store/random_source.h"
 #include "store/settings_entries.h"
 
 #include <QCheckBox>
@@ -61,7 +65,18 @@ void SpellSinglePage::SCB2AClick() {
 }
 
 void SpellSinglePage::BRandom5Click() {
-    // The single spell draw is wired in with the draw code.
+    runShowingErrors(ctx_, [this] {
+        SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
+        SingleDrawResult result =
+            drawSpellSingle(ctx_.tables, ticks<RarityCount>(rarities_), copies, processRandom());
+        if (showDrawEnd(ctx_, result.end))
+            return;
+        showFields(fields_, result.fields);
+        if (!output_->isChecked())
+            return;
+        ctx_.outputBuffer = singleDrawOutput(result.fields.front(), result.fields.back());
+        WriteResultFile(ctx_, clearAfter_, [this] { ButtonC6Click(); });
+    });
 }
 
 void SpellSinglePage::ButtonC6Click() {

@@ -29,6 +29,7 @@ void FakeDialogs::error(const QString& text) {
 
 QString FakeDialogs::saveFileName(const SaveDialogRequest& request) {
     record(QStringLiteral("save"), request.title, {});
+    saveRequests.append(request);
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 

@@ -25,6 +25,7 @@ public:
     QList<DialogCall> calls;
     QList<bool> answers;
     QStringList fileNames;
+    QList<SaveDialogRequest> saveRequests; // every save dialog asked for, in order
     QWidget* window = nullptr;
 
     void inform(const QString& text, const QString& caption = {}) override;
