@@ -12,9 +12,10 @@
 namespace tavu {
 
 namespace {
-// Boxes hold what earlier draws wrote, so their text always converts back.
+// A box whose text does not convert back (a table name with a cut-off character) gets a
+// value no draw produces, so the draw still counts it as changed when it rewrites the box.
 std::string shownBytes(const QLineEdit* box) {
-    return sjis::fromUtf8(box->text().toStdString()).value_or(std::string{});
+    return sjis::fromUtf8(box->text().toStdString()).value_or(std::string("\x01\x01", 2));
 }
 } // namespace
 

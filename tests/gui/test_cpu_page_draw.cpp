@@ -3,6 +3,7 @@
 #include "store/file_io.h"
 #include "store/sjis_text.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,6 +25,9 @@ private slots:
     void onePlayerWithTwoAlliesShowsTheTendencyWarning();
     void tooFewQualifyingOpponentsWarnsAndKeepsTheDisplay();
     void fileBodyAndClearAfterACancelledSave();
+    void popUpMenuTicksEveryElementAndEnablesOk();
+    void onePlayerWithAnAllyChosenDisablesBothButtons();
+    void saveStoresThePageOnlyWhenConfirmed();
 
 private:
     QString display(int n) {
@@ -115,6 +119,46 @@ void CpuDrawTest::fileBodyAndClearAfterACancelledSave() {
     QCOMPARE(display(1), QString());
     QCOMPARE(display(2), QString());
     QVERIFY(!ally(1));
+}
+
+void CpuDrawTest::popUpMenuTicksEveryElementAndEnablesOk() {
+    for (int n = 1; n <= 5; ++n)
+        w_->find<QCheckBox>(QStringLiteral("VS_CB") + QString::number(n))->setChecked(false);
+    auto* ok = w_->find<QPushButton>(QStringLiteral("ButtonVSSetUp"));
+    QVERIFY(!ok->isEnabled());
+    w_->find<QAction>(QStringLiteral("N3"))->trigger();
+    for (int n = 1; n <= 5; ++n)
+        QVERIFY(w_->find<QCheckBox>(QStringLiteral("VS_CB") + QString::number(n))->isChecked());
+    QVERIFY(ok->isEnabled());
+}
+
+void CpuDrawTest::onePlayerWithAnAllyChosenDisablesBothButtons() {
+    combo("VS_ComboBox")->setCurrentIndex(1);
+    combo("VS_CBox2")->setCurrentIndex(2);
+    emit combo("VS_CBox2")->activated(2); // as a user's choice does
+    QVERIFY(!w_->find<QPushButton>(QStringLiteral("ButtonVSSetUp"))->isEnabled());
+    QVERIFY(!w_->find<QPushButton>(QStringLiteral("ButtonCPUSave"))->isEnabled());
+    combo("VS_CBox2")->setCurrentIndex(1);
+    emit combo("VS_CBox2")->activated(1);
+    QVERIFY(w_->find<QPushButton>(QStringLiteral("ButtonVSSetUp"))->isEnabled());
+}
+
+void CpuDrawTest::saveStoresThePageOnlyWhenConfirmed() {
+    const std::string before = w_->settingsBytes();
+    w_->find<QCheckBox>(QStringLiteral("VS_CB2"))->setChecked(false);
+    combo("VS_ComboBox")->setCurrentIndex(3);
+    combo("VS_CBox2")->setCurrentIndex(1);
+    auto* save = w_->find<QPushButton>(QStringLiteral("ButtonCPUSave"));
+    w_->dialogs.answers = {false};
+    save->click();
+    QCOMPARE(w_->dialogs.calls.front().caption, QStringLiteral("TAVU"));
+    QCOMPARE(w_->settingsBytes(), before);
+    save->click();
+    const SettingsArray stored = w_->storedSettings();
+    QCOMPARE(stored[59], 1);
+    QCOMPARE(stored[60], 0);
+    QCOMPARE(stored[64], 3);
+    QCOMPARE(stored[67], 1);
 }
 
 QTEST_MAIN(CpuDrawTest)

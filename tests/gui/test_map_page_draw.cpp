@@ -21,6 +21,7 @@ private slots:
     void mapAndRulesFillTheirBoxes();
     void untickedMapShowsQuestionMarks();
     void downloadMapsOnlyWithoutOneWarnsAndStillDrawsRules();
+    void saveStoresThePageOnlyWhenConfirmed();
 
 private:
     QCheckBox* rule(int n) { return w_->find<QCheckBox>(QStringLiteral("SetU") + QString::number(n)); }
@@ -89,6 +90,30 @@ void MapDrawTest::downloadMapsOnlyWithoutOneWarnsAndStillDrawsRules() {
     QCOMPARE(box(1), QString());
     QCOMPARE(box(8), QStringLiteral(" ？"));
     QCOMPARE(box(3), QStringLiteral(" Lv 2"));
+}
+
+void MapDrawTest::saveStoresThePageOnlyWhenConfirmed() {
+    w_->start();
+    const std::string before = w_->settingsBytes();
+    rule(1)->setChecked(true);
+    w_->find<SpinEdit>(QStringLiteral("SESet2"))->setValue(30000);
+    w_->find<SpinEdit>(QStringLiteral("SESet1"))->setValue(20000);
+    w_->find<QComboBox>(QStringLiteral("CBSet4"))->setCurrentIndex(2);
+    auto* save = w_->find<QPushButton>(QStringLiteral("ButtonMapSave"));
+    w_->dialogs.answers = {false};
+    save->click();
+    QCOMPARE(w_->dialogs.calls.size(), 1);
+    QCOMPARE(w_->dialogs.calls.front().text, QStringLiteral("現在の設定を保存しますか？   "));
+    QCOMPARE(w_->dialogs.calls.front().caption, QStringLiteral("TAVU for DS Warning !"));
+    QCOMPARE(w_->settingsBytes(), before);
+
+    save->click(); // answered OK
+    const SettingsArray stored = w_->storedSettings();
+    QCOMPARE(stored[0], 1);
+    QCOMPARE(stored[8], 20000);
+    QCOMPARE(stored[9], 30000);
+    QCOMPARE(stored[51], 2);
+    QCOMPARE(w_->dialogs.texts().last(), QStringLiteral("保存は正常に行われました"));
 }
 
 QTEST_MAIN(MapDrawTest)
