@@ -42,6 +42,14 @@ std::size_t writeBody(char* data, std::size_t size, std::size_t count, void* use
     return bytes;
 }
 
+std::FILE* openForWriting(const fs::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
 int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     auto* t = static_cast<Transfer*>(user);
     return t->cancel->load() ? 1 : 0;
@@ -135,7 +143,7 @@ FetchResult CurlFetcher::fetch(const std::string& url, const fs::path& target,
     Transfer t;
     t.cap = limits_.maxFileBytes;
     t.cancel = &cancel;
-    t.file = std::fopen(target.c_str(), "wb");
+    t.file = openForWriting(target);
     if (!t.file)
         return {FetchResult::Failed, "保存先のファイルを作成できません"};
     configure(curl.get(), url, limits_, t);

@@ -5,6 +5,7 @@
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/system_files.h"
+#include "update_lock.h"
 #include "update_texts.h"
 
 namespace tavu {
@@ -31,7 +32,7 @@ DownloadSequence::DownloadSequence(UpdateConfig config, HttpFetcher& fetcher, Up
     , observer_(observer) {}
 
 DownloadSequence::~DownloadSequence() {
-    if (result_.outcome == DownloadResult::Running && next_ > 0)
+    if (result_.outcome == DownloadResult::Running && lock_)
         discardStaging();
 }
 
@@ -57,6 +58,8 @@ bool DownloadSequence::step() {
         fail({}, e.what());
     }
     ++next_;
+    if (result_.outcome != DownloadResult::Running)
+        lock_.reset();
     return result_.outcome == DownloadResult::Running;
 }
 
@@ -66,6 +69,10 @@ void DownloadSequence::run() {
 }
 
 void DownloadSequence::prepare() {
+    auto lock = std::make_unique<UpdateLock>(config_.systemDir);
+    if (!lock->acquired())
+        return fail({}, "別のダウンロードが実行中です");
+    lock_ = std::move(lock);
     recoverInterruptedSwap(config_.systemDir);
     fs::path staging = stagingDirFor(config_.systemDir);
     std::error_code ec;
@@ -143,6 +150,8 @@ void DownloadSequence::stopCancelled() {
 }
 
 void DownloadSequence::discardStaging() {
+    if (!lock_)
+        return; // the staging folder belongs to whoever holds the lock
     std::error_code ec;
     fs::remove_all(stagingDirFor(config_.systemDir), ec);
 }

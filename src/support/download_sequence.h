@@ -5,9 +5,12 @@
 #include "update_config.h"
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 namespace tavu {
+
+class UpdateLock;
 
 // What the progress window shows. Every call comes from the thread that runs the sequence.
 class UpdateObserver {
@@ -65,6 +68,7 @@ private:
     UpdateObserver& observer_;
     std::atomic<bool> cancel_{false};
     DownloadResult result_;
+    std::unique_ptr<UpdateLock> lock_;
     std::size_t next_ = 0;
     int progress_ = 0;
 };

@@ -1,9 +1,8 @@
 #include "staged_folder.h"
 
+#include "data_check.h"
 #include "store/data_error.h"
-#include "store/settings.h"
 #include "store/system_files.h"
-#include "store/tables.h"
 
 #include <algorithm>
 
@@ -68,13 +67,6 @@ void syncParent(const fs::path& dir) {
 #endif
 }
 
-std::optional<StagedProblem> problemFrom(const DataError& e) {
-    std::string reason = e.reason();
-    if (e.line() > 0)
-        reason += " (" + std::to_string(e.line()) + " 行目)";
-    return StagedProblem{e.file().filename().string(), reason};
-}
-
 } // namespace
 
 fs::path stagingDirFor(const fs::path& systemDir) {
@@ -86,19 +78,14 @@ fs::path previousDirFor(const fs::path& systemDir) {
 }
 
 std::optional<StagedProblem> checkStagedSystemFolder(const fs::path& stagingDir) {
-    for (const auto& name : requiredSystemFiles()) {
-        std::error_code ec;
-        if (!fs::is_regular_file(stagingDir / name, ec))
-            return StagedProblem{name, "ファイルがありません"};
-    }
-    try {
-        SettingsArray settings = readSettingsReadOnly(stagingDir / SettingsFileName);
-        Tables tables;
-        loadAllTables(stagingDir, TableSizes::fromSettings(settings), tables);
-    } catch (const DataError& e) {
-        return problemFrom(e);
-    }
-    return std::nullopt;
+    std::vector<DataProblem> problems = checkDataFolder(stagingDir);
+    if (problems.empty())
+        return std::nullopt;
+    const DataProblem& first = problems.front();
+    std::string reason = first.message;
+    if (first.line > 0)
+        reason += " (" + std::to_string(first.line) + " 行目)";
+    return StagedProblem{first.file, reason};
 }
 
 void carryOverOtherFiles(const fs::path& systemDir, const fs::path& stagingDir) {

@@ -17,8 +17,8 @@ struct StagedProblem {
     std::string reason; // UTF-8 Japanese
 };
 
-// Whether a fetched folder can replace `system`: every file there, the settings readable
-// as 100 integers, every table readable at the sizes those settings give.
+// Whether a fetched folder can replace `system`: the first problem the data-folder check of
+// `tavu-cli verify` finds in it, if any.
 std::optional<StagedProblem> checkStagedSystemFolder(const std::filesystem::path& stagingDir);
 
 // Files of `system` that a download does not bring (a user's own additions) are copied

@@ -80,14 +80,6 @@ TEST_F(CurlFetcherTest, AnnouncedLengthOverTheCapIsRefused) {
     EXPECT_TRUE(fetch("big.tri", roomy).ok());
 }
 
-TEST_F(CurlFetcherTest, StalledServerIsGivenUp) {
-    site.misbehave("small.tri", Misbehaviour::Stall);
-    FetchResult result = fetch("small.tri");
-    EXPECT_EQ(result.status, FetchResult::Failed);
-    EXPECT_NE(result.reason.find("止まった"), std::string::npos) << result.reason;
-    EXPECT_FALSE(std::filesystem::exists(target));
-}
-
 TEST_F(CurlFetcherTest, CancelStopsAStalledTransfer) {
     site.misbehave("small.tri", Misbehaviour::Stall);
     FetchLimits patient = shortLimits();

@@ -87,11 +87,13 @@ TEST(StagedFolder, CarryOverCopiesOnlyWhatTheDownloadDoesNotBring) {
     writeBytes(system / "temp.tri", "9");
     fs::create_directories(system / "extra");
     writeBytes(system / "extra" / "a.txt", "a");
+    std::string stagedTable = test::readBytes(staging / "RM_01.tri");
     carryOverOtherFiles(system, staging);
     EXPECT_EQ(test::readBytes(staging / "notes.txt"), "mine");
     EXPECT_EQ(test::readBytes(staging / "extra" / "a.txt"), "a");
     EXPECT_FALSE(fs::exists(staging / "temp.tri"));
-    EXPECT_EQ(test::readBytes(staging / "RM_01.tri"), "new RM_01.tri\r\n");
+    EXPECT_EQ(test::readBytes(staging / "RM_01.tri"), stagedTable);
+    EXPECT_EQ(test::readBytes(staging / "Comment.tri"), test::readBytes(dir / "staging" / "Comment.tri"));
 }
 
 } // namespace tavu

@@ -67,7 +67,10 @@ TEST_F(UpdateCliTest, PublishedSiteIsDownloadedOnceThenUpToDate) {
     ASSERT_EQ(update.exitCode, 0) << update.out;
     EXPECT_NE(update.out.find("システムファイルのダウンロードが成功しました。"), std::string::npos);
     EXPECT_EQ(readSettingsReadOnly(systemDir / "system.tri")[entry::DataVersion], 9);
-    EXPECT_EQ(test::readBytes(systemDir / "RM_02.tri"), "new RM_02.tri\r\n");
+    EXPECT_EQ(test::readBytes(systemDir / "RM_02.tri"),
+              test::readBytes(siteFilesDir(dir / "site") / "RM_02.tri"));
+    EXPECT_EQ(test::readBytes(systemDir / "Comment.tri"),
+              test::readBytes(siteFilesDir(dir / "site") / "Comment.tri"));
 
     CliRun again = runCli(updateArgs(site.baseUrl()));
     EXPECT_EQ(again.exitCode, 0);
@@ -75,7 +78,7 @@ TEST_F(UpdateCliTest, PublishedSiteIsDownloadedOnceThenUpToDate) {
 }
 
 TEST_F(UpdateCliTest, DecliningOrFailingChangesNothingAndSaysSoInTheExitCode) {
-    publishSite(dir / "source", dir / "site", 5);
+    publishSite(readSystemFolder(dir / "source"), dir / "site", 5);
     test::LoopbackSite site(siteFilesDir(dir / "site"));
     auto before = test::snapshotFolder(systemDir);
 
@@ -95,7 +98,7 @@ TEST_F(UpdateCliTest, DecliningOrFailingChangesNothingAndSaysSoInTheExitCode) {
 
 TEST_F(UpdateCliTest, PublishRefusesAnIncompleteSource) {
     fs::remove(dir / "source" / "RM_Map.tri");
-    CliRun publish = runCli("--system " + quoted(dir / "source") + " publish --out " + quoted(dir / "site"));
+    CliRun publish = runCli("publish --from " + quoted(dir / "source") + " --out " + quoted(dir / "site"));
     EXPECT_EQ(publish.exitCode, 1);
     EXPECT_FALSE(fs::exists(siteFilesDir(dir / "site") / "temp.tri"));
 }

@@ -7,6 +7,7 @@
 #include "support/site_publish.h"
 #include "support/staged_folder.h"
 #include "support/update_check.h"
+#include "support/update_lock.h"
 #include "support/update_texts.h"
 #include "test_helpers.h"
 #include "update_test_site.h"
@@ -59,7 +60,7 @@ public:
     DownloadTest() {
         test::makeSystemFolder(systemDir, 5, "old");
         test::makeSystemFolder(dir / "source", 5, "new");
-        publishSite(dir / "source", dir / "site", 6);
+        publishSite(readSystemFolder(dir / "source"), dir / "site", 6);
         before = test::snapshotFolder(systemDir);
         config.baseUrl = site.baseUrl();
         config.systemDir = systemDir;
@@ -135,10 +136,10 @@ TEST_F(DownloadTest, PlainSettingsFromTheSiteArriveLocked) {
 
 TEST_F(DownloadTest, LeftOversOfACrashAreClearedFirst) {
     fs::create_directories(stagingDirFor(systemDir));
-    writeBytes(stagingDirFor(systemDir) / "RM_01.tri", "stale");
+    writeBytes(stagingDirFor(systemDir) / "Comment.tri", "stale");
     fs::rename(systemDir, previousDirFor(systemDir)); // the crash came between the two renames
     ASSERT_EQ(download().outcome, DownloadResult::Succeeded);
-    EXPECT_EQ(test::readBytes(systemDir / "RM_01.tri"), test::readBytes(served("RM_01.tri")));
+    EXPECT_EQ(test::readBytes(systemDir / "Comment.tri"), test::readBytes(served("Comment.tri")));
     EXPECT_FALSE(fs::exists(previousDirFor(systemDir)));
 }
 
@@ -164,6 +165,19 @@ TEST_F(DownloadTest, CancelFromAnotherThreadCutsAPauseShort) {
     EXPECT_EQ(sequence.result().outcome, DownloadResult::Cancelled);
     EXPECT_EQ(recorder.positions.back(), 1); // stopped in the pause after Comment.tri
     expectNothingChanged();
+}
+
+TEST_F(DownloadTest, ASecondDownloadLeavesTheFirstOneAlone) {
+    UpdateLock first(systemDir);
+    ASSERT_TRUE(first.acquired());
+    fs::create_directories(stagingDirFor(systemDir));
+    writeBytes(stagingDirFor(systemDir) / "Comment.tri", "being fetched");
+    DownloadResult result = download();
+    EXPECT_EQ(result.outcome, DownloadResult::Failed);
+    EXPECT_EQ(result.reason, "別のダウンロードが実行中です");
+    EXPECT_EQ(test::readBytes(stagingDirFor(systemDir) / "Comment.tri"), "being fetched");
+    EXPECT_EQ(test::snapshotFolder(systemDir), before);
+    EXPECT_EQ(site.requests(), 0);
 }
 
 struct FailureCase {
@@ -229,6 +243,14 @@ const FailureCase failureCases[] = {
          LockDataFile(s / "system.tri", SettingsKey, false);
      },
      "system.tri", "足りません"},
+    // The fault of old: new counts over old tables made every later start read garbage.
+    {"CountsOutOfStepWithTheTables",
+     [](DownloadTest&, LoopbackSite&, const fs::path& s) {
+         SettingsArray settings = readSettingsReadOnly(s / "system.tri");
+         settings[entry::NoneCreatureCount] += 1;
+         SaveSettings(s / "system.tri", settings);
+     },
+     "system.tri", "RM_01"},
     {"SettingsLockedWithAnotherKey",
      [](DownloadTest&, LoopbackSite&, const fs::path& s) { LockDataFile(s / "system.tri", "ABCD", false); },
      "system.tri", "整数ではない"},

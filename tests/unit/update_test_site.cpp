@@ -16,11 +16,12 @@ namespace fs = std::filesystem;
 
 fs::path makeSystemFolder(const fs::path& dir, std::int32_t version, const std::string& tag) {
     fs::create_directories(dir);
-    for (const auto& name : requiredSystemFiles())
-        writeBytes(dir / name, tag + " " + name + "\r\n");
-    SettingsArray settings{};
+    fs::copy(TAVU_SYSTEM_DIR, dir, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    // The text pages are taken as they are, so the tag can go there without breaking the set.
+    for (const char* name : {"Comment.tri", "Explanation_1.tri"})
+        writeBytes(dir / name, readBytes(dir / name) + tag + "\r\n");
+    SettingsArray settings = readSettingsReadOnly(dir / SettingsFileName);
     settings[entry::DataVersion] = version;
-    settings[entry::NoticeFirstYear] = 2004;
     settings[52] = static_cast<std::int32_t>(tag.size());
     SaveSettings(dir / SettingsFileName, settings);
     return dir;

@@ -11,8 +11,8 @@
 
 namespace tavu::test {
 
-// A complete, valid system folder whose files all carry `tag` (so old and new sets differ
-// byte for byte) and whose settings hold `version` in entry 58, locked as on disk.
+// The bundled system folder with `tag` added to its text pages (so that two sets differ) and
+// `version` in settings entry 58, locked as on disk.
 std::filesystem::path makeSystemFolder(const std::filesystem::path& dir, std::int32_t version,
                                        const std::string& tag);
 
