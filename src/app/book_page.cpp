@@ -179,10 +179,6 @@ void BookPage::AbsoluteCB4Click() {
     ok_->setEnabled(options_[3]->isChecked() || total() >= BookSize);
 }
 
-void BookPage::BRandomAbsoluteClick() {
-    // The complete-book draw is wired in with the draw code.
-}
-
 void BookPage::ButtonAbsoluteClearClick() {
     result_->clear();
 }

@@ -153,10 +153,6 @@ void CpuPage::VS_CBFile1Click() {
     clearAfter_->setEnabled(output_->isChecked());
 }
 
-void CpuPage::ButtonVSSetUpClick() {
-    // The opponent draw is wired in with the match code.
-}
-
 void CpuPage::ButtonCPUSaveClick() {
     if (!ctx_.dialogs.question(QString::fromUtf8(text::SaveQuestion), QStringLiteral("TAVU"),
                                Dialogs::Buttons::OkCancel))

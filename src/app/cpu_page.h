@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QWidget>
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -12,6 +13,9 @@ class QPushButton;
 namespace tavu {
 
 struct AppContext;
+namespace cpu {
+struct CpuDisplay;
+}
 
 // "対戦相手の抽出 ( CPU )": the computer opponents and which of them are allies. Its settings
 // are written only by "設定を保存".
@@ -35,6 +39,12 @@ public slots:
     void ButtonCPUSaveClick();
 
 private:
+    // One CPU player with two allies: the box that stops the draw.
+    void ShowTendencyWarning();
+    void showStop(const std::string& message);
+    cpu::CpuDisplay shownDisplay() const;
+    void show(const cpu::CpuDisplay& display);
+    void clearDisplay();
     QWidget* buildInputs();
     QWidget* buildNote();
     QWidget* buildDisplays();

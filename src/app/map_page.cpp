@@ -221,10 +221,6 @@ void MapPage::SESet5Change() {
     keepMinimumBelow(2, 5);
 }
 
-void MapPage::ButtonMapSetUpClick() {
-    // The battle-map draw is wired in with the match code.
-}
-
 void MapPage::ButtonMapSaveClick() {
     if (!ctx_.dialogs.question(QString::fromUtf8(text::SaveQuestion) + QStringLiteral("   "),
                                QString::fromUtf8(text::DrawWarningCaption), Dialogs::Buttons::OkCancel))

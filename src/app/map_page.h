@@ -12,6 +12,9 @@ class QPushButton;
 namespace tavu {
 
 struct AppContext;
+namespace map {
+struct MapDisplay;
+}
 class SpinEdit;
 
 // "対戦マップ": a battle map and its rule settings. Its settings are written only by
@@ -45,6 +48,8 @@ private:
     void connectHandlers();
     void runOkRule();
     void keepMinimumBelow(int pair, int step);
+    map::MapDisplay shownDisplay() const;
+    void show(const map::MapDisplay& display, const map::MapDisplay& before);
 
     AppContext& ctx_;
     QList<QCheckBox*> rules_;
