@@ -1,10 +1,5 @@
-#include "app/main_window.h"
-
-#include <QApplication>
+#include "app/app_entry.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    tavu::TMainForm window;
-    window.show();
-    return app.exec();
+    return tavu::runApplication(argc, argv);
 }

@@ -1,13 +1,108 @@
 #pragma once
 
+#include "app_context.h"
+#include "hint_table.h"
+#include "step_back_dialogs.h"
+
 #include <QMainWindow>
+#include <filesystem>
+
+class QAction;
+class QLabel;
+class QTabWidget;
+class QTimer;
 
 namespace tavu {
 
+class BookPage;
+class CpuPage;
+class CreatureMultiplePage;
+class CreatureSinglePage;
+class DownloadPage;
+class ItemMultiplePage;
+class ItemSinglePage;
+class ManualPage;
+class MapPage;
+class MouseMoveTexts;
+class SpellMultiplePage;
+class SpellSinglePage;
+class TFormAbout;
+
+// The main window owns the pages and what they share; the pages own their controls and
+// handlers. Building it runs the whole start-up (FormCreate) over `systemDir`.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    TMainForm(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    AppContext& context() { return ctx_; }
+    // True when a data file was missing: the program is to end without showing the window.
+    bool startupAborted() const { return startupAborted_; }
+    QString hintText() const;
+    QString noticeText() const;
+    TFormAbout* aboutForm() const { return about_; }
+    QTimer* timer1() const { return timer1_; }
+
+public slots:
+    void mnuExitClick();
+    void mnuRandomizeClick();
+    void mnuWindowPosClick();
+    void mnuTAVUHelpClick();
+    void mnuUpDateClick();
+    void mnuVersionClick();
+    void Timer1Timer();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void buildWindow();
+    QTabWidget* buildPages(QWidget* area);
+    void buildMenus();
+    void buildStatusBar();
+    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
+                         const QString& hint, void (TMainForm::*handler)());
+
+    void FormCreate();
+    void ApplySettings();
+    void applyOutputPair(const char* output, int outputEntry, const char* clearAfter, int clearEntry);
+    void showCreditNotice();
+    void clearDrawPages();
+    void clearMapResults();
+    void computeDerivedCounts();
+
+    template <class T>
+    T* control(const char* name) const;
+
+    StepBackDialogs dialogs_;
+    AppContext ctx_;
+    bool startupAborted_ = false;
+
+    CreatureSinglePage* creatureSingle_ = nullptr;
+    CreatureMultiplePage* creatureMultiple_ = nullptr;
+    ItemSinglePage* itemSingle_ = nullptr;
+    ItemMultiplePage* itemMultiple_ = nullptr;
+    SpellSinglePage* spellSingle_ = nullptr;
+    SpellMultiplePage* spellMultiple_ = nullptr;
+    MapPage* map_ = nullptr;
+    CpuPage* cpu_ = nullptr;
+    BookPage* book_ = nullptr;
+    ManualPage* manual_ = nullptr;
+    DownloadPage* download_ = nullptr;
+
+    QLabel* hintPanel_ = nullptr;
+    QLabel* noticePanel_ = nullptr;
+    QAction* mnuWindowPos_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    MouseMoveTexts* moveTexts_ = nullptr;
+    WidgetsByName widgets_;
+    TFormAbout* about_ = nullptr;
 };
+
+template <class T>
+T* TMainForm::control(const char* name) const {
+    return qobject_cast<T*>(widgets_.value(QString::fromUtf8(name)));
+}
 
 } // namespace tavu

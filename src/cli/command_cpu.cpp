@@ -1,4 +1,5 @@
 #include "cli_commands.h"
+#include "cli_draw_options.h"
 #include "cli_output.h"
 #include "match/cpu_opponents.h"
 
@@ -14,15 +15,13 @@ struct CpuOptions {
     std::vector<std::string> elements;
 };
 
-const std::vector<std::string> kElementNames = {"none", "fire", "water", "earth", "wind"};
-
 cpu::ElementBoxes elementBoxes(const std::vector<std::string>& names, bool given) {
     if (!given)
         return {true, true, true, true, true};
     cpu::ElementBoxes boxes{};
     for (const auto& name : names)
-        for (std::size_t e = 0; e < kElementNames.size(); ++e)
-            boxes[e] = boxes[e] || name == kElementNames[e];
+        for (std::size_t e = 0; e < ElementNames.size(); ++e)
+            boxes[e] = boxes[e] || name == ElementNames[e];
     return boxes;
 }
 
@@ -44,7 +43,7 @@ void addCpuCommand(CLI::App& app, CliOptions& options) {
     auto* elements =
         command->add_option("--elements", given->elements,
                             "ブック傾向の属性 (none,fire,water,earth,wind をカンマ区切り。既定は全属性)");
-    elements->delimiter(',')->check(CLI::IsMember(kElementNames));
+    elements->delimiter(',')->check(CLI::IsMember(ElementNames));
     command
         ->add_option("--allies", given->allies,
                      "同盟相手 (0 同盟戦を行わない、1 人数を指定しない、2 1人、3 2人。既定 0)")

@@ -1,4 +1,5 @@
 #include "cli_commands.h"
+#include "store/sjis_text.h"
 #include "support/data_check.h"
 
 #include <CLI/CLI.hpp>
@@ -7,10 +8,15 @@
 namespace tavu::cli {
 
 namespace {
-int verify(const std::filesystem::path& systemDir) {
+int verify(const std::filesystem::path& systemDir, bool shiftJis) {
     auto problems = checkDataFolder(systemDir);
-    for (const auto& problem : problems)
-        std::cout << describe(problem) << "\n";
+    for (const auto& problem : problems) {
+        std::string line = describe(problem);
+        if (shiftJis)
+            std::cout << sjis::fromUtf8(line).value_or(line) << "\r\n";
+        else
+            std::cout << line << "\n";
+    }
     if (problems.empty()) {
         std::cerr << systemDir.string() << ": 問題は見つかりませんでした\n";
         return ExitOk;
@@ -25,7 +31,7 @@ void addVerifyCommand(CLI::App& app, CliOptions& options) {
         app.add_subcommand("verify", "データフォルダを確認し、問題をファイル名と行番号付きで表示する");
     // `verify --system DIR` reads as naturally as `--system DIR verify`.
     command->fallthrough();
-    command->callback([&options] { options.exitCode = verify(options.systemDir); });
+    command->callback([&options] { options.exitCode = verify(options.systemDir, options.sjis); });
 }
 
 } // namespace tavu::cli

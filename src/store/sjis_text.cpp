@@ -17,12 +17,23 @@ public:
             throw std::runtime_error("iconv: code page 932 is not available");
     }
     ~Converter() { iconv_close(cd_); }
+
+    // Opening a converter loads the code page tables: keep one per direction and thread.
+    static Converter& toUtf8() {
+        thread_local Converter converter("UTF-8", "CP932");
+        return converter;
+    }
+    static Converter& fromUtf8() {
+        thread_local Converter converter("CP932", "UTF-8");
+        return converter;
+    }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
     // Converts as much as possible; returns false at the first byte that does not convert,
     // leaving `in` pointing at it.
     bool convert(std::string_view& in, std::string& out) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr); // fresh shift state for every text
         char buffer[256];
         while (!in.empty()) {
             char* src = const_cast<char*>(in.data());
@@ -46,7 +57,7 @@ private:
 } // namespace
 
 std::string toUtf8(std::string_view sjisBytes) {
-    Converter converter("UTF-8", "CP932");
+    Converter& converter = Converter::toUtf8();
     std::string out;
     out.reserve(sjisBytes.size() * 3 / 2);
     while (!converter.convert(sjisBytes, out)) {
@@ -57,7 +68,7 @@ std::string toUtf8(std::string_view sjisBytes) {
 }
 
 std::optional<std::string> fromUtf8(std::string_view utf8) {
-    Converter converter("CP932", "UTF-8");
+    Converter& converter = Converter::fromUtf8();
     std::string out;
     if (!converter.convert(utf8, out))
         return std::nullopt;

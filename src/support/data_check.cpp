@@ -1,5 +1,6 @@
 #include "data_check.h"
 
+#include "card_list_check.h"
 #include "card_list_order.h"
 #include "source_records.h"
 #include "store/cipher.h"
@@ -21,8 +22,6 @@ namespace {
 
 // A draw that wants three opponents of one element loops until it finds them.
 constexpr int OpponentsPerElement = 3;
-// One card too many or too few shifts every later line; a few lines tell the story.
-constexpr int MaxCardListMismatches = 10;
 constexpr const char* MissingFile = "ファイルがありません";
 
 template <class Record>
@@ -49,10 +48,6 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
         start = next;
     }
     return lines;
-}
-
-std::string quotedName(std::string_view sjisName) {
-    return "「" + sjis::toUtf8(withoutTrailingBlanks(sjisName)) + "」";
 }
 
 class Checker {
@@ -191,28 +186,8 @@ void Checker::cardList() {
     if (!items_.present || !spells_.present || !cardList_.present)
         return;
     auto expected = completeCardOrder(creatures, items_.records, spells_.records);
-    const auto& actual = cardList_.records;
-    int mismatches = 0;
-    for (std::size_t i = 0; i < actual.size() && mismatches < MaxCardListMismatches; ++i) {
-        int line = static_cast<int>(i + 1);
-        std::string_view name = withoutTrailingBlanks(actual[i].name);
-        if (i >= expected.size()) {
-            problem("RM_08.tri", line, "どのカード表にも無いカードが余分にあります: " + quotedName(name));
-            ++mismatches;
-        } else if (name != expected[i].name) {
-            problem("RM_08.tri", line,
-                    "並びがカード表と合いません: ここは" + quotedName(expected[i].name) + "のはずですが" +
-                        quotedName(name) + "です (クリーチャーは属性順・名前順、次にアイテム、スペル)");
-            ++mismatches;
-        } else if ((actual[i].isECard != 0) != expected[i].isECard) {
-            problem("RM_08.tri", line, quotedName(name) + " の E カードの印がカード表のレア度と合いません");
-            ++mismatches;
-        }
-    }
-    if (mismatches < MaxCardListMismatches && actual.size() < expected.size())
-        problem("RM_08.tri", 0,
-                "カード表にあるカードが " + std::to_string(expected.size() - actual.size()) +
-                    " 枚足りません (最初は" + quotedName(expected[actual.size()].name) + ")");
+    for (auto& mismatch : compareCardList(expected, cardList_.records))
+        problem("RM_08.tri", mismatch.line, std::move(mismatch.message));
 }
 
 void Checker::opponentElements() {

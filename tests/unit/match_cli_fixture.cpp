@@ -3,8 +3,7 @@
 #include "store/settings.h"
 #include "store/settings_entries.h"
 
-#include <cstdlib>
-#include <sys/wait.h>
+#include <sstream>
 
 namespace tavu::test {
 
@@ -81,15 +80,12 @@ fs::path writeMatchSystem(const fs::path& dir) {
     return system;
 }
 
-CliRun runCli(const TempDir& dir, const std::string& args) {
-    std::string command =
-        std::string(TAVU_CLI) + " " + args + " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
-    int status = std::system(command.c_str());
-    CliRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = readBytes(dir / "out");
-    run.err = readBytes(dir / "err");
-    return run;
+CliRun runMatchCli(const TempDir& dir, std::uint32_t seed, const std::string& args) {
+    std::vector<std::string> words = {"--system", (dir / "system").string(), "--seed", std::to_string(seed)};
+    std::istringstream in(args);
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return runCli(words);
 }
 
 } // namespace tavu::test

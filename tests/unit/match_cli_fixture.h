@@ -1,7 +1,9 @@
 #pragma once
 
+#include "cli_runner.h"
 #include "test_helpers.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -12,13 +14,7 @@ namespace tavu::test {
 // and 4 opponents, with a plain system.tri whose entries 70-80 match.
 std::filesystem::path writeMatchSystem(const std::filesystem::path& dir);
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the built tavu-cli with `args` (already shell-safe) in `dir`, capturing both streams.
-CliRun runCli(const TempDir& dir, const std::string& args);
+// Runs tavu-cli over `dir`/system with `--seed seed` and the blank-separated `args`.
+CliRun runMatchCli(const TempDir& dir, std::uint32_t seed, const std::string& args);
 
 } // namespace tavu::test

@@ -13,15 +13,12 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
-std::string systemArgs(const TempDir& dir) {
-    return "--system " + (dir / "system").string() + " --seed 45296789 ";
-}
 } // namespace
 
 TEST(BookCli, DefaultCountsPrintTheFileBodyAndTheSeed) {
     TempDir dir;
     writeMatchSystem(dir.path());
-    auto run = runCli(dir, systemArgs(dir) + "book");
+    auto run = runMatchCli(dir, 45296789, "book");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "seed 45296789\n");
     auto out = lines(run.out);
@@ -31,13 +28,13 @@ TEST(BookCli, DefaultCountsPrintTheFileBodyAndTheSeed) {
     EXPECT_EQ(out[52], "");
     EXPECT_EQ(out[53], "の 50 枚をブック内に組み込んでブックを作成して下さい。");
     EXPECT_EQ(out[0].substr(0, 7), "1  竜0");
-    EXPECT_EQ(runCli(dir, systemArgs(dir) + "book").out, run.out) << "the seed decides the book";
+    EXPECT_EQ(runMatchCli(dir, 45296789, "book").out, run.out) << "the seed decides the book";
 }
 
 TEST(BookCli, FullyRandomPrintsFiftyFourLinesAndShiftJisOnRequest) {
     TempDir dir;
     writeMatchSystem(dir.path());
-    auto run = runCli(dir, systemArgs(dir) + "--sjis --footer book --fully-random --include-e");
+    auto run = runMatchCli(dir, 45296789, "--sjis --footer book --fully-random --include-e");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     std::string crlf = "\r\n";
     EXPECT_NE(run.out.find(sj("の 50 枚をブック内に組み込んでブックを作成して下さい。") + crlf +
@@ -54,15 +51,15 @@ TEST(BookCli, CountsThatDoNotFillTheBookAreUsageErrors) {
     writeMatchSystem(dir.path());
     for (const char* args : {"book --counts 20,15,14", "book --counts 0,50,0", "book --counts 20,15",
                              "book --counts 20,15,15 --fully-random"})
-        EXPECT_EQ(runCli(dir, systemArgs(dir) + args).exitCode, 2) << args;
-    EXPECT_EQ(runCli(dir, systemArgs(dir) + "book --counts 0,0,50").exitCode, 0);
+        EXPECT_EQ(runMatchCli(dir, 45296789, args).exitCode, 2) << args;
+    EXPECT_EQ(runMatchCli(dir, 45296789, "book --counts 0,0,50").exitCode, 0);
 }
 
 TEST(BookCli, FamilyWithoutUsableCardsEndsWithItsMessage) {
     TempDir dir;
     auto system = writeMatchSystem(dir.path());
     writeBytes(system / "RM_06.tri", ""); // the settings still promise 3 items
-    auto run = runCli(dir, systemArgs(dir) + "book");
+    auto run = runMatchCli(dir, 45296789, "book");
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_NE(run.err.find("アイテムに使用できるカードがありません"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
@@ -70,7 +67,7 @@ TEST(BookCli, FamilyWithoutUsableCardsEndsWithItsMessage) {
 
 TEST(BookCli, UnreadableDataFolderNamesTheFile) {
     TempDir dir;
-    auto run = runCli(dir, systemArgs(dir) + "book");
+    auto run = runMatchCli(dir, 45296789, "book");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("system.tri"), std::string::npos);
 }

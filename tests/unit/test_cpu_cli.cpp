@@ -4,16 +4,10 @@
 
 namespace tavu::test {
 
-namespace {
-std::string systemArgs(const TempDir& dir) {
-    return "--system " + (dir / "system").string() + " --seed 3 ";
-}
-} // namespace
-
 TEST(CpuCli, TwoAlliedOpponentsAndTheClosingLines) {
     TempDir dir;
     writeMatchSystem(dir.path());
-    auto run = runCli(dir, systemArgs(dir) + "cpu --count 2 --allies 3");
+    auto run = runMatchCli(dir, 3, "cpu --count 2 --allies 3");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     std::string expectedTail =
         " \n\n以上のストーリーキャラと対戦を行って下さい。\n\n"
@@ -27,7 +21,7 @@ TEST(CpuCli, TwoAlliedOpponentsAndTheClosingLines) {
 TEST(CpuCli, ElementsNarrowTheOpponents) {
     TempDir dir;
     writeMatchSystem(dir.path());
-    auto run = runCli(dir, systemArgs(dir) + "cpu --count 2 --elements fire");
+    auto run = runMatchCli(dir, 3, "cpu --count 2 --elements fire");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find(" 騎士1"), std::string::npos);
     EXPECT_NE(run.out.find(" 騎士2"), std::string::npos);
@@ -36,10 +30,10 @@ TEST(CpuCli, ElementsNarrowTheOpponents) {
 TEST(CpuCli, DrawsThatCannotBeMadeExitWithTheirMessage) {
     TempDir dir;
     writeMatchSystem(dir.path());
-    auto tooFew = runCli(dir, systemArgs(dir) + "cpu --count 3 --elements fire");
+    auto tooFew = runMatchCli(dir, 3, "cpu --count 3 --elements fire");
     EXPECT_EQ(tooFew.exitCode, 3);
     EXPECT_NE(tooFew.err.find("2 人しかいない"), std::string::npos) << tooFew.err;
-    auto tendency = runCli(dir, systemArgs(dir) + "cpu --count 1 --allies 3");
+    auto tendency = runMatchCli(dir, 3, "cpu --count 1 --allies 3");
     EXPECT_EQ(tendency.exitCode, 3);
     EXPECT_NE(tendency.err.find("ブック傾向を正しく設定して下さい"), std::string::npos);
     EXPECT_EQ(tendency.out, "");
@@ -48,8 +42,8 @@ TEST(CpuCli, DrawsThatCannotBeMadeExitWithTheirMessage) {
 TEST(CpuCli, UnknownElementOrCountIsAUsageError) {
     TempDir dir;
     writeMatchSystem(dir.path());
-    EXPECT_EQ(runCli(dir, systemArgs(dir) + "cpu --elements fire,lava").exitCode, 2);
-    EXPECT_EQ(runCli(dir, systemArgs(dir) + "cpu --count 4").exitCode, 2);
+    EXPECT_EQ(runMatchCli(dir, 3, "cpu --elements fire,lava").exitCode, 2);
+    EXPECT_EQ(runMatchCli(dir, 3, "cpu --count 4").exitCode, 2);
 }
 
 } // namespace tavu::test

@@ -13,16 +13,12 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
-std::string systemArgs(const TempDir& dir) {
-    return "--system " + (dir / "system").string() + " --seed 7 ";
-}
 } // namespace
 
 TEST(MapCli, BoxesInPageOrderThenTheFacilityDigits) {
     TempDir dir;
     writeMatchSystem(dir.path());
-    auto run =
-        runCli(dir, systemArgs(dir) + "map --map 6 --land-level 2 --magic 20000,20000 --sudden-death 1");
+    auto run = runMatchCli(dir, 7, "map --map 6 --land-level 2 --magic 20000,20000 --sudden-death 1");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     auto out = lines(run.out);
     ASSERT_EQ(out.size(), 11u);
@@ -42,7 +38,7 @@ TEST(MapCli, BoxesInPageOrderThenTheFacilityDigits) {
 TEST(MapCli, NoMapDrawnShowsQuestionMarks) {
     TempDir dir;
     writeMatchSystem(dir.path());
-    auto run = runCli(dir, systemArgs(dir) + "map --period 50,50 --land-level 1");
+    auto run = runMatchCli(dir, 7, "map --period 50,50 --land-level 1");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     auto out = lines(run.out);
     ASSERT_EQ(out.size(), 11u);
@@ -55,16 +51,16 @@ TEST(MapCli, NoMapDrawnShowsQuestionMarks) {
 TEST(MapCli, NothingToDrawIsAUsageError) {
     TempDir dir;
     writeMatchSystem(dir.path());
-    EXPECT_EQ(runCli(dir, systemArgs(dir) + "map").exitCode, 2);
-    EXPECT_EQ(runCli(dir, systemArgs(dir) + "map --period 50,60 --time-limit 30,40").exitCode, 2);
-    EXPECT_EQ(runCli(dir, systemArgs(dir) + "map --map 7").exitCode, 2);
+    EXPECT_EQ(runMatchCli(dir, 7, "map").exitCode, 2);
+    EXPECT_EQ(runMatchCli(dir, 7, "map --period 50,60 --time-limit 30,40").exitCode, 2);
+    EXPECT_EQ(runMatchCli(dir, 7, "map --map 7").exitCode, 2);
 }
 
 TEST(MapCli, ConditionNoMapMeetsEndsWithAWarningAfterTheRules) {
     TempDir dir;
     auto system = writeMatchSystem(dir.path());
     writeBytes(system / "RM_Map.tri", "1 1 1 0 1 6 3 " + sj("草原") + "            4     0\r\n");
-    auto run = runCli(dir, systemArgs(dir) + "map --map 6 --land-level 1");
+    auto run = runMatchCli(dir, 7, "map --map 6 --land-level 1");
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_NE(run.err.find("条件に合う対戦マップがありません"), std::string::npos) << run.err;
     auto out = lines(run.out);

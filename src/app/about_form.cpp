@@ -1,0 +1,95 @@
+#include "about_form.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+
+namespace tavu {
+
+namespace {
+
+constexpr int Width = 200;
+constexpr int Height = 105;
+
+QFont arial(int pixelSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+void setTextColour(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+TFormAbout::TFormAbout(const QString& versionText, const QString& notice, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("FormAbout"));
+    setFixedSize(Width, Height);
+    QPalette sky = palette();
+    sky.setColor(QPalette::Window, QColor(166, 202, 240));
+    setPalette(sky);
+    setAutoFillBackground(true);
+    setFont(arial(12));
+    bevel_ = new QFrame(this);
+    bevel_->setObjectName(QStringLiteral("Bevel"));
+    bevel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    bevel_->setGeometry(0, 0, Width, Height);
+    L1 = placeLabel(QStringLiteral("L1"), QStringLiteral("TAVU for DS"), {20, 12, 176, 30}, 24);
+    L3 = placeLabel(QStringLiteral("L3"), notice, {14, 68, 184, 16}, 12);
+    L4 = placeLabel(QStringLiteral("L4"), QStringLiteral("Produced by TAVU Project"), {108, 84, 90, 16}, 12);
+    L2 = placeLabel(QStringLiteral("L2"), versionText, {108, 41, 90, 18}, 13);
+    setLabelColours(Qt::white, QColor(50, 50, 52));
+    frontImage_ = new QWidget(this);
+    frontImage_->setObjectName(QStringLiteral("FrontImage"));
+    frontImage_->setGeometry(0, 0, Width, Height);
+    frontImage_->setCursor(Qt::PointingHandCursor);
+    frontImage_->installEventFilter(this);
+    addLine(QStringLiteral("Panel1"), {6, 50, 90, 1});
+    addLine(QStringLiteral("Panel2"), {6, 1, 1, 50});
+    addLine(QStringLiteral("Panel3"), {176, 27, 24, 1});
+}
+
+// Fixed rectangles rather than adjustSize(): measuring the text would load the font for a
+// window that may never be opened.
+QLabel* TFormAbout::placeLabel(const QString& name, const QString& text, QRect rect, int pixelSize) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setFont(arial(pixelSize));
+    label->setGeometry(rect);
+    return label;
+}
+
+void TFormAbout::addLine(const QString& name, QRect rect) {
+    auto* line = new QFrame(this);
+    line->setObjectName(name);
+    line->setGeometry(rect);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    line->setPalette(palette);
+}
+
+void TFormAbout::setLabelColours(const QColor& title, const QColor& text) {
+    setTextColour(L1, title);
+    setTextColour(L2, title);
+    setTextColour(L3, text);
+    setTextColour(L4, text);
+}
+
+bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == frontImage_ && event->type() == QEvent::MouseButtonRelease) {
+        FrontImageClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormAbout::FrontImageClick() {
+    accept();
+}
+
+} // namespace tavu

@@ -1,0 +1,45 @@
+#include "app_entry.h"
+
+#include "app_strings.h"
+#include "fonts.h"
+#include "guarded_application.h"
+#include "main_window.h"
+#include "platform_instance_guard.h"
+#include "platform_url_opener.h"
+#include "qt_dialogs.h"
+#include "startup_tools.h"
+#include "store/system_files.h"
+
+#include <QApplication>
+
+namespace tavu {
+
+int runApplication(int argc, char** argv) {
+    SingleInstanceGuard guard(text::InstanceName);
+    // A second copy leaves at once and without a word; the first one is already on screen.
+    if (!guard.acquired())
+        return 0;
+    GuardedApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
+    installFontSubstitutes();
+    QApplication::setFont(proportionalFont(12));
+    const ToolOptions options = parseToolOptions(argc, argv);
+    const std::filesystem::path systemDir =
+        options.systemDir.isEmpty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
+                                    : std::filesystem::path(options.systemDir.toStdString());
+    QtDialogs dialogs;
+    app.setErrorHandler([&dialogs](const QString& message) { dialogs.error(message); });
+    DesktopUrlOpener urls;
+    TMainForm window(systemDir, dialogs, urls);
+    if (window.startupAborted())
+        return 0;
+    dialogs.setParentWindow(&window);
+    window.show();
+    if (!options.screenshotDir.isEmpty())
+        return saveScreenshots(window, options.screenshotDir) ? 0 : 1;
+    if (options.quitAfterPaint)
+        quitAfterFirstPaint(app);
+    return QApplication::exec();
+}
+
+} // namespace tavu

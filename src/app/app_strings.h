@@ -1,0 +1,18 @@
+#pragma once
+
+// Fixed texts the program shows in more than one place.
+namespace tavu::text {
+
+inline constexpr const char* ApplicationTitle = "TAVU for DS ver 1.00";
+inline constexpr const char* VersionText = "Version 1.00";
+inline constexpr const char* CaptionPrefix = "TAVU for DS   ";
+inline constexpr const char* CreditPrefix = "(C) ";
+inline constexpr const char* InstanceName = "TAVUDS_version1.00";
+inline constexpr const char* MissingSystemFile = "システムファイルが足りません";
+inline constexpr const char* DrawWarningText = "抽出条件を正しく設定して下さい";
+inline constexpr const char* DrawWarningCaption = "TAVU for DS Warning !";
+inline constexpr const char* SaveQuestion = "現在の設定を保存しますか？";
+inline constexpr const char* SaveDone = "保存は正常に行われました";
+inline constexpr const char* Randomized = "ランダムが再生成されました";
+
+} // namespace tavu::text

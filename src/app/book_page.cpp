@@ -1,0 +1,223 @@
+#include "book_page.h"
+
+#include "app_context.h"
+#include "app_strings.h"
+#include "controls.h"
+#include "fonts.h"
+#include "result_box.h"
+#include "spin_edit.h"
+#include "store/settings_entries.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavu {
+
+namespace {
+
+constexpr int BookSize = 50;
+
+const QString& notReadyA() {
+    static const QString text = QStringLiteral("それぞれの合計枚数が50以内になるように");
+    return text;
+}
+const QString& notReadyB() {
+    static const QString text = QStringLiteral("枚数を設定して下さい");
+    return text;
+}
+
+} // namespace
+
+BookPage::BookPage(AppContext& context, QWidget* parent)
+    : QWidget(parent)
+    , ctx_(context) {
+    setObjectName(QStringLiteral("TabSheet12"));
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    left->addWidget(buildCounts());
+    left->addWidget(buildOptions());
+    left->addStretch();
+    left->addWidget(buildButtons());
+    result_ = makeResultBox(this, QStringLiteral("AbsoluteRE"));
+    result_->setFont(fixedFont(12));
+    result_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    result_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(10);
+    layout->addLayout(left);
+    layout->addWidget(result_, 1);
+    connectHandlers();
+}
+
+QWidget* BookPage::buildCounts() {
+    auto* box = makeGroupBox(this, QStringLiteral("GroupBox15"), QStringLiteral(" ブック構成 "));
+    box->setFixedWidth(300);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setVerticalSpacing(4);
+    const QStringList captions = {"クリーチャー合計", "アイテム合計", "スペル合計"};
+    const QStringList unitNames = {"Label17", "Label24", "Label26"};
+    const int maxima[] = {50, 49, 50};
+    const int initial[] = {20, 15, 15};
+    for (int i = 0; i < 3; ++i) {
+        const QString n = QString::number(i + 1);
+        grid->addWidget(makeLabel(box, captions[i], QStringLiteral("AbsoluteLabel") + n), i, 0);
+        counts_ << makeSpinEdit(box, QStringLiteral("AbsoluteSE") + n, 0, maxima[i], 1, initial[i]);
+        counts_.back()->setFixedWidth(56);
+        grid->addWidget(counts_.back(), i, 1);
+        grid->addWidget(makeLabel(box, QStringLiteral("枚"), unitNames[i]), i, 2);
+    }
+    labelA_ = makeLabel(box, notReadyA(), QStringLiteral("LabelA"));
+    labelB_ = makeLabel(box, notReadyB(), QStringLiteral("LabelB"));
+    auto* note = makeLabel(box,
+                           QStringLiteral("尚、E カードが１枚以上含まれてしまった場合お手数ですが、"
+                                          "それぞれについて単体抽出を行って下さい"),
+                           QStringLiteral("Label27"));
+    note->setWordWrap(true);
+    grid->addWidget(labelA_, 3, 0, 1, 4);
+    grid->addWidget(labelB_, 4, 0, 1, 4);
+    grid->addWidget(note, 5, 0, 1, 4);
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+QWidget* BookPage::buildOptions() {
+    auto* box = makeGroupBox(this, QStringLiteral("GroupBox16"), QStringLiteral("抽出オプション"));
+    box->setFixedWidth(300);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(8, 6, 8, 6);
+    column->setSpacing(5);
+    options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB1"), QStringLiteral("E カードを含まない"), true)
+             << makeCheckBox(box, QStringLiteral("AbsoluteCB2"), QStringLiteral("ファイルに出力"), false)
+             << makeCheckBox(box, QStringLiteral("AbsoluteCB3"),
+                             QStringLiteral("ファイルに出力後、リストをクリアする"), false);
+    options_[2]->setEnabled(false);
+    auto* randomRow = new QHBoxLayout;
+    options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB4"), QStringLiteral("完全ランダム     <<"),
+                             false);
+    caution_ = makeButton(box, QStringLiteral("AbsoluteBCaution"), QStringLiteral("CAUTION !"));
+    randomRow->addWidget(options_[3]);
+    randomRow->addWidget(caution_);
+    randomRow->addStretch();
+    for (int i = 0; i < 3; ++i)
+        column->addWidget(options_[i]);
+    column->addLayout(randomRow);
+    return box;
+}
+
+QWidget* BookPage::buildButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    save_ = makeButton(row, QStringLiteral("ButtonAbsoluteSave"), QStringLiteral("設定を保存"));
+    ok_ = makeButton(row, QStringLiteral("BRandomAbsolute"), QStringLiteral("OK"));
+    clear_ = makeButton(row, QStringLiteral("ButtonAbsoluteClear"), QStringLiteral("クリア"));
+    layout->addWidget(save_);
+    layout->addStretch();
+    layout->addWidget(ok_);
+    layout->addWidget(clear_);
+    return row;
+}
+
+void BookPage::connectHandlers() {
+    connect(counts_[0], &SpinEdit::valueChanged, this, &BookPage::AbsoluteSE1Change);
+    connect(counts_[1], &SpinEdit::valueChanged, this, &BookPage::AbsoluteSE2Change);
+    connect(counts_[2], &SpinEdit::valueChanged, this, &BookPage::AbsoluteSE3Change);
+    connect(options_[0], &QCheckBox::toggled, this, &BookPage::AbsoluteCB1Click);
+    connect(options_[1], &QCheckBox::toggled, this, &BookPage::AbsoluteCB2Click);
+    connect(options_[3], &QCheckBox::toggled, this, &BookPage::AbsoluteCB4Click);
+    connect(ok_, &QPushButton::clicked, this, &BookPage::BRandomAbsoluteClick);
+    connect(clear_, &QPushButton::clicked, this, &BookPage::ButtonAbsoluteClearClick);
+    connect(caution_, &QPushButton::clicked, this, &BookPage::AbsoluteBCautionClick);
+    connect(save_, &QPushButton::clicked, this, &BookPage::ButtonAbsoluteSaveClick);
+}
+
+int BookPage::total() const {
+    return counts_[0]->value() + counts_[1]->value() + counts_[2]->value();
+}
+
+void BookPage::AbsoluteSE1Change() {
+    runCountRule(counts_[0]);
+}
+
+void BookPage::AbsoluteSE2Change() {
+    runCountRule(counts_[1]);
+}
+
+void BookPage::AbsoluteSE3Change() {
+    runCountRule(counts_[2]);
+}
+
+void BookPage::runCountRule(SpinEdit* changed) {
+    // Lowering the value raises this handler again, so it settles at 50 minus the others.
+    if (total() > BookSize)
+        changed->setValue(changed->value() - 1);
+    const bool ready = options_[3]->isChecked() || total() >= BookSize;
+    ok_->setEnabled(ready);
+    save_->setEnabled(ready);
+    if (options_[3]->isChecked())
+        return;
+    labelA_->setText(ready ? QStringLiteral("抽出準備が整いました") : notReadyA());
+    labelB_->setText(ready ? QStringLiteral("下のＯＫボタンを押して下さい") : notReadyB());
+}
+
+void BookPage::AbsoluteCB1Click() {
+    ctx_.bookCardCount = CountBookCards(ctx_.tables, options_[0]->isChecked());
+}
+
+void BookPage::AbsoluteCB2Click() {
+    options_[2]->setEnabled(options_[1]->isChecked());
+}
+
+void BookPage::AbsoluteCB4Click() {
+    ok_->setEnabled(options_[3]->isChecked() || total() >= BookSize);
+}
+
+void BookPage::BRandomAbsoluteClick() {
+    // The complete-book draw is wired in with the draw code.
+}
+
+void BookPage::ButtonAbsoluteClearClick() {
+    result_->clear();
+}
+
+void BookPage::AbsoluteBCautionClick() {
+    result_->clear();
+    const QStringList lines = {
+        QStringLiteral("この機能は、クリーチャー、アイテム、スペル共に完全ランダム抽出を行う機能であり、"
+                       "対戦相手との力の差が歴然である場合や、自分の力を試したい方にお勧めの機能です。"),
+        QString(),
+        QStringLiteral(
+            "自分の予期せぬカードが混入する面白さが在る反面、クリーチャーが一枚も無い状態になってしまう"
+            "ケースや、アイテム、スペルがとんでもない物ばかりになってしまうケースが多々考えられます。"),
+        QString(),
+        QStringLiteral("この機能を使用する場合には、ちょっとした覚悟を持った上でご使用下さい。"),
+        QString(),
+        QString(),
+        QStringLiteral("―― ヒント ――"),
+        QStringLiteral("Ｅカードの有無は、完全ランダム選択時でも設定することが出来ます。")};
+    for (const QString& line : lines)
+        result_->appendPlainText(line);
+}
+
+void BookPage::ButtonAbsoluteSaveClick() {
+    if (!ctx_.dialogs.question(QString::fromUtf8(text::SaveQuestion), QStringLiteral("TAVU"),
+                               Dialogs::Buttons::OkCancel))
+        return;
+    for (int i = 0; i < 3; ++i)
+        ctx_.settings[static_cast<std::size_t>(entry::BookCountFirst + i)] = counts_[i]->value();
+    for (int n = 1; n <= 4; ++n) {
+        auto* box = window()->findChild<QCheckBox*>(QStringLiteral("AbsoluteCB") + QString::number(n));
+        ctx_.settings[static_cast<std::size_t>(entry::BookCheckFirst + n - 1)] = box->isChecked() ? 1 : 0;
+    }
+    ctx_.saveSettings();
+    ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
+}
+
+} // namespace tavu

@@ -1,0 +1,86 @@
+#include "controls.h"
+
+#include "result_box.h"
+#include "spin_edit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tavu {
+
+QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption, bool checked) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setChecked(checked);
+    return box;
+}
+
+QComboBox* makeComboBox(QWidget* parent, const QString& name, const QStringList& items) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->addItems(items);
+    combo->setCurrentIndex(0);
+    return combo;
+}
+
+SpinEdit* makeSpinEdit(QWidget* parent, const QString& name, int minimum, int maximum, int step, int value) {
+    auto* spin = new SpinEdit(parent);
+    spin->setObjectName(name);
+    spin->setRange(minimum, maximum);
+    spin->setSingleStep(step);
+    spin->setValue(value);
+    spin->setAlignment(Qt::AlignRight);
+    return spin;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QString& name) {
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* makeField(QWidget* parent, const QString& name, int width) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    if (width > 0)
+        field->setFixedWidth(width);
+    return field;
+}
+
+QGroupBox* makeGroupBox(QWidget* parent, const QString& name, const QString& title) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    return group;
+}
+
+ResultBox* makeResultBox(QWidget* parent, const QString& name) {
+    auto* box = new ResultBox(parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QStringList copiesItems() {
+    return {QStringLiteral(" 指定なし"), QStringLiteral(" 1枚組み込む"), QStringLiteral(" 2枚組み込む"),
+            QStringLiteral(" 3枚組み込む"), QStringLiteral(" 4枚組み込む")};
+}
+
+QString commentPlaceholder() {
+    return QString(8, QLatin1Char('\n')) + QString(13, QChar(0x3000)) +
+           QStringLiteral("ここにコメントが表示されます");
+}
+
+} // namespace tavu

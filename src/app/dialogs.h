@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace tavu {
+
+struct SaveDialogRequest {
+    QString title;
+    QString filter; // Qt filter syntax, entries separated by ";;"
+    QString defaultSuffix;
+    QString initialName; // the name chosen last time in this run
+};
+
+// Every message box and the save dialog go through here, so tests can answer them and the
+// window can step back from "stay on top" while one is open.
+class Dialogs {
+public:
+    enum class Buttons { OkCancel, YesNo };
+
+    virtual ~Dialogs() = default;
+    // Plain box with an OK button; an empty caption means the application title.
+    virtual void inform(const QString& text, const QString& caption = {}) = 0;
+    // Exclamation icon, OK button.
+    virtual void warn(const QString& text, const QString& caption) = 0;
+    // Exclamation icon; true for OK or Yes.
+    virtual bool question(const QString& text, const QString& caption, Buttons buttons) = 0;
+    // The standard box for a failure the program did not expect (a file it could not read).
+    virtual void error(const QString& text) = 0;
+    // Empty when the user cancels.
+    virtual QString saveFileName(const SaveDialogRequest& request) = 0;
+};
+
+} // namespace tavu

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFont>
+
+namespace tavu {
+
+// The window's fonts are named after the Japanese Windows faces. Where those are missing the
+// IPA faces stand in: they share the metrics, so texts keep the widths the layout expects.
+void installFontSubstitutes();
+
+QFont proportionalFont(int pixelSize = 12); // "ＭＳ Ｐゴシック"
+QFont fixedFont(int pixelSize = 12);        // "ＭＳ ゴシック"
+
+} // namespace tavu

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QApplication>
+#include <functional>
+
+namespace tavu {
+
+// An error escaping a handler is shown in the standard error box and the program keeps
+// running, instead of Qt ending the process on an exception it cannot pass through.
+class GuardedApplication : public QApplication {
+public:
+    using ShowError = std::function<void(const QString&)>;
+    GuardedApplication(int& argc, char** argv);
+
+    void setErrorHandler(ShowError show) { showError_ = std::move(show); }
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    ShowError showError_;
+};
+
+} // namespace tavu

@@ -1,0 +1,86 @@
+#include "about_form.h"
+#include "app_strings.h"
+#include "main_window.h"
+#include "store/random_source.h"
+#include "store/settings_entries.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tavu {
+
+QAction* TMainForm::addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
+                                const QString& hint, void (TMainForm::*handler)()) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(QKeySequence(key));
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void TMainForm::buildMenus() {
+    auto* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("終了(&X)"), Qt::Key_F6,
+                QStringLiteral("TAVU を終了します"), &TMainForm::mnuExitClick);
+    auto* options = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
+    options->setObjectName(QStringLiteral("mnuOption"));
+    addMenuItem(options, QStringLiteral("mnuRandomize"), QStringLiteral("ランダムを再発生(&R)"), Qt::Key_F4,
+                QStringLiteral("カードを抽出する際に使用するランダム係数を現時刻より再生成します"),
+                &TMainForm::mnuRandomizeClick);
+    mnuWindowPos_ =
+        addMenuItem(options, QStringLiteral("mnuWindowPos"), QStringLiteral("最前面に表示(&S)"), Qt::Key_F5,
+                    QStringLiteral("TAVU を最前面に表示させます"), &TMainForm::mnuWindowPosClick);
+    mnuWindowPos_->setCheckable(true);
+    // The handler flips the mark itself; undo the flip Qt makes before it runs.
+    disconnect(mnuWindowPos_, &QAction::triggered, this, &TMainForm::mnuWindowPosClick);
+    connect(mnuWindowPos_, &QAction::triggered, this, [this](bool checked) {
+        mnuWindowPos_->setChecked(!checked);
+        mnuWindowPosClick();
+    });
+    auto* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addMenuItem(help, QStringLiteral("mnuTAVUHelp"), QStringLiteral("TAVU のヘルプ (&H)"), Qt::Key_F1,
+                QStringLiteral("ヘルプの表示"), &TMainForm::mnuTAVUHelpClick);
+    help->addSeparator()->setObjectName(QStringLiteral("N1"));
+    addMenuItem(help, QStringLiteral("mnuUpDate"), QStringLiteral("TAVU の最新版を確認する (&U)"), Qt::Key_F2,
+                QStringLiteral("ブラウザを起動し、開発者HPへ接続します"), &TMainForm::mnuUpDateClick);
+    addMenuItem(help, QStringLiteral("mnuVersion"), QStringLiteral("バージョン情報 (&A)"), Qt::Key_F3,
+                QStringLiteral("バージョンの表示"), &TMainForm::mnuVersionClick);
+}
+
+void TMainForm::mnuExitClick() {
+    close();
+}
+
+void TMainForm::mnuRandomizeClick() {
+    processRandom().Randomize();
+    ctx_.dialogs.inform(QString::fromUtf8(text::Randomized));
+}
+
+void TMainForm::mnuWindowPosClick() {
+    const bool onTop = !mnuWindowPos_->isChecked();
+    mnuWindowPos_->setChecked(onTop);
+    setStaysOnTop(this, onTop);
+    ctx_.storeEntry(entry::StayOnTop, onTop ? 1 : 0);
+}
+
+void TMainForm::mnuTAVUHelpClick() {
+    // The help file is opened by the help code.
+}
+
+void TMainForm::mnuUpDateClick() {
+    // The update-check link is opened by the help code.
+}
+
+void TMainForm::mnuVersionClick() {
+    about_->setLabelColours(QColor(245, 245, 239), QColor(50, 50, 52));
+    about_->move(frameGeometry().center() - about_->rect().center());
+    WindowStepBack stepBack(this);
+    about_->exec();
+}
+
+} // namespace tavu

@@ -1,0 +1,98 @@
+#include "app_strings.h"
+#include "book_page.h"
+#include "creature_multiple_page.h"
+#include "creature_single_page.h"
+#include "item_multiple_page.h"
+#include "item_single_page.h"
+#include "main_window.h"
+#include "map_page.h"
+#include "spell_multiple_page.h"
+#include "spell_single_page.h"
+#include "store/random_source.h"
+#include "store/settings_entries.h"
+#include "support/system_folder_check.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <thread>
+
+namespace tavu {
+
+namespace {
+
+// The check used to sleep a millisecond after each file it found. That served nothing but
+// added some 20 ms to every start; giving up the time slice keeps the hook without the wait.
+void pauseAfterFoundFile() {
+    std::this_thread::yield();
+}
+
+} // namespace
+
+// The start-up sequence. Its order is fixed: the settings go into the controls before the
+// tables are sized from them, and the handlers that run while applying see only the
+// controls applied before them.
+void TMainForm::FormCreate() {
+    ctx_.opponentPick = {0, 0, 0};
+    ctx_.bookCardCount = 0;
+    // Step 2, the hint handler, is this window's StatusTip handling (see event()).
+    processRandom().Randomize();
+    if (firstMissingSystemFile(ctx_.systemDir, pauseAfterFoundFile)) {
+        timer1_->start();
+        startupAborted_ = true;
+        ctx_.dialogs.inform(QString::fromUtf8(text::MissingSystemFile));
+        return;
+    }
+    try {
+        LoadSettings(ctx_.settingsFile(), ctx_.settings);
+        ApplySettings();
+        ctx_.sizes = TableSizes::fromSettings(ctx_.settings);
+        loadAllTables(ctx_.systemDir, ctx_.sizes, ctx_.tables);
+        clearDrawPages();
+        ctx_.drawWarningText = QString::fromUtf8(text::DrawWarningText);
+        ctx_.drawWarningCaption = QString::fromUtf8(text::DrawWarningCaption);
+        book_->options()[0]->setChecked(ctx_.settings[entry::BookCheckFirst] == 1);
+        ctx_.bookCardCount = CountBookCards(ctx_.tables, book_->options()[0]->isChecked());
+        computeDerivedCounts();
+        clearMapResults();
+    } catch (const std::exception& e) {
+        // The window still opens, in the state reached so far.
+        ctx_.dialogs.error(QString::fromUtf8(e.what()));
+    }
+}
+
+void TMainForm::showCreditNotice() {
+    const auto& s = ctx_.settings;
+    ctx_.creditNotice = QString::fromUtf8(text::CreditPrefix) + QString::number(s[entry::NoticeFirstYear]) +
+                        QStringLiteral(" - ") + QString::number(s[entry::NoticeLastYear]);
+    noticePanel_->setText(ctx_.creditNotice);
+    ctx_.versionText = QString::fromUtf8(text::VersionText);
+    setWindowTitle(QString::fromUtf8(text::CaptionPrefix) + ctx_.versionText);
+}
+
+void TMainForm::clearDrawPages() {
+    creatureMultiple_->ButtonC1Click();
+    itemMultiple_->ButtonC2Click();
+    spellMultiple_->ButtonC3Click();
+    creatureSingle_->ButtonC4Click();
+    itemSingle_->ButtonC5Click();
+    spellSingle_->ButtonC6Click();
+    book_->ButtonAbsoluteClearClick();
+    ctx_.outputBuffer.clear();
+}
+
+void TMainForm::computeDerivedCounts() {
+    ctx_.creatureRarityCount = CountCreatureRarities(ctx_.tables);
+    ctx_.itemRarityCount = CountItemRarities(ctx_.tables);
+    ctx_.bookSpellCount = CountBookSpells(ctx_.tables, book_->options()[0]->isChecked());
+}
+
+void TMainForm::clearMapResults() {
+    for (QLineEdit* field : map_->displays())
+        field->clear();
+    for (QCheckBox* box : map_->facilities())
+        box->setChecked(false);
+}
+
+} // namespace tavu

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace tavu {
+
+struct AppContext;
+class ResultBox;
+
+// "TAVU の使用方法": explanation pages loaded into a comment box, and the concept link.
+class ManualPage : public QWidget {
+    Q_OBJECT
+public:
+    ManualPage(AppContext& context, QWidget* parent);
+
+    ResultBox* commentBox() const { return comment_; }
+    QLabel* conceptLink() const { return link_; }
+
+public slots:
+    void TAVUManualClick();
+    void Label_Development_conceptClick();
+
+private:
+    AppContext& ctx_;
+    ResultBox* comment_ = nullptr;
+    QLabel* link_ = nullptr;
+    QList<QPushButton*> buttons_;
+};
+
+} // namespace tavu

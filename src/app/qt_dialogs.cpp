@@ -1,0 +1,54 @@
+#include "qt_dialogs.h"
+
+#include "app_strings.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tavu {
+
+namespace {
+
+QString captionOrTitle(const QString& caption) {
+    return caption.isEmpty() ? QString::fromUtf8(text::ApplicationTitle) : caption;
+}
+
+} // namespace
+
+void QtDialogs::inform(const QString& text, const QString& caption) {
+    QMessageBox box(QMessageBox::NoIcon, captionOrTitle(caption), text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+void QtDialogs::warn(const QString& text, const QString& caption) {
+    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool QtDialogs::question(const QString& text, const QString& caption, Buttons buttons) {
+    const bool yesNo = buttons == Buttons::YesNo;
+    const auto accept = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
+    const auto reject = yesNo ? QMessageBox::No : QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), text, accept | reject, parent_);
+    return box.exec() == accept;
+}
+
+void QtDialogs::error(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, captionOrTitle({}), text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+QString QtDialogs::saveFileName(const SaveDialogRequest& request) {
+    QFileDialog dialog(parent_, request.title, {}, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    // Result files are replaced without a question, as the draws have always done.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!request.initialName.isEmpty())
+        dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace tavu

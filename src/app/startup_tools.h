@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QApplication;
+class QMainWindow;
+
+namespace tavu {
+
+// Options for tooling only; the program itself reads no arguments.
+struct ToolOptions {
+    QString systemDir;           // --system DIR: a data folder other than the one beside the program
+    QString screenshotDir;       // --screenshot DIR: save a picture of every page, then quit
+    bool quitAfterPaint = false; // --quit-after-paint: end right after the first paint (start-up timing)
+};
+
+ToolOptions parseToolOptions(int argc, char** argv);
+
+// Ends the event loop once any widget has painted for the first time.
+void quitAfterFirstPaint(QApplication& app);
+
+// Saves one PNG per tab and sub-tab of the window into `dir`; returns false on a write error.
+bool saveScreenshots(QMainWindow& window, const QString& dir);
+
+} // namespace tavu

@@ -1,0 +1,52 @@
+#include "fake_dialogs.h"
+
+#include "app/step_back_dialogs.h"
+
+#include <QWidget>
+
+namespace tavu::test {
+
+void FakeDialogs::record(const QString& kind, const QString& text, const QString& caption) {
+    calls.append({kind, text, caption, window != nullptr && staysOnTop(window)});
+}
+
+void FakeDialogs::inform(const QString& text, const QString& caption) {
+    record(QStringLiteral("inform"), text, caption);
+}
+
+void FakeDialogs::warn(const QString& text, const QString& caption) {
+    record(QStringLiteral("warn"), text, caption);
+}
+
+bool FakeDialogs::question(const QString& text, const QString& caption, Buttons) {
+    record(QStringLiteral("question"), text, caption);
+    return answers.isEmpty() ? true : answers.takeFirst();
+}
+
+void FakeDialogs::error(const QString& text) {
+    record(QStringLiteral("error"), text, {});
+}
+
+QString FakeDialogs::saveFileName(const SaveDialogRequest& request) {
+    record(QStringLiteral("save"), request.title, {});
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+QStringList FakeDialogs::texts() const {
+    QStringList result;
+    for (const DialogCall& call : calls)
+        result << call.text;
+    return result;
+}
+
+bool FakeUrlOpener::openUrl(const QString& url) {
+    opened << url;
+    return true;
+}
+
+bool FakeUrlOpener::openDocument(const QString& path) {
+    opened << path;
+    return true;
+}
+
+} // namespace tavu::test

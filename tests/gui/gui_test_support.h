@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "fake_dialogs.h"
+#include "fixture_data.h"
+
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+namespace tavu::test {
+
+// A main window started over its own copy of the fixture data folder, with scripted dialogs.
+class StartedWindow {
+public:
+    // Writes the folder; `prepare` may change it before the window starts.
+    explicit StartedWindow(const SettingsArray& settings = fixtureSettings());
+
+    void start();
+    TMainForm& window() { return *window_; }
+    const std::filesystem::path& systemDir() const { return systemDir_; }
+    std::filesystem::path settingsFile() const;
+
+    std::string settingsBytes() const;
+    bool settingsLocked() const;
+    SettingsArray storedSettings() const; // as the file holds them, locked or not
+
+    template <class T>
+    T* find(const QString& name) const {
+        return window_->findChild<T*>(name);
+    }
+
+    FakeDialogs dialogs;
+    FakeUrlOpener urls;
+
+private:
+    QTemporaryDir root_;
+    std::filesystem::path systemDir_;
+    std::unique_ptr<TMainForm> window_;
+};
+
+} // namespace tavu::test

@@ -1,0 +1,182 @@
+// Start-up: the data-folder check, the settings read and the state the window opens in.
+#include "gui_test_support.h"
+#include "store/settings_entries.h"
+
+#include <QCheckBox>
+#include <QProcess>
+#include <QTimer>
+#include <QtTest>
+#include <fstream>
+
+using namespace tavu;
+using namespace tavu::test;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void missingFileEndsAfterOneMessage_data();
+    void missingFileEndsAfterOneMessage();
+    void shortSettingsFileStopsStartUpButOpensWindow();
+    void badNumberInSettingsIsReported();
+    void captionAndCreditNotice();
+    void startWithoutChangeLeavesSettingsPlain();
+    void oneToggleLocksSettingsAgain();
+    void boxesNeedTheirExactCheckedValue();
+    void stayOnTopEntryKeepsItsValue();
+    void tablesAreLoadedFromTheStoredCounts();
+    void secondInstanceEndsSilently();
+};
+
+void StartupTest::missingFileEndsAfterOneMessage_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("last explanation page") << "Explanation_8.tri";
+    QTest::newRow("settings file") << "system.tri";
+    QTest::newRow("card list") << "RM_08.tri";
+}
+
+void StartupTest::missingFileEndsAfterOneMessage() {
+    QFETCH(QString, file);
+    StartedWindow w;
+    const bool settingsPresent = file != QLatin1String("system.tri");
+    const std::string before = settingsPresent ? w.settingsBytes() : std::string();
+    std::filesystem::remove(w.systemDir() / file.toStdString());
+    w.start();
+
+    QCOMPARE(w.dialogs.texts(), QStringList{QStringLiteral("システムファイルが足りません")});
+    QCOMPARE(w.dialogs.calls.front().caption, QString()); // the application title
+    QVERIFY(w.window().startupAborted());
+    QVERIFY(w.window().timer1()->isActive());
+    QCOMPARE(w.window().context().tables.creatures[0].size(), 0);
+    QCOMPARE(w.window().context().tables.spells.size(), 0);
+    if (settingsPresent)
+        QCOMPARE(w.settingsBytes(), before);
+}
+
+void StartupTest::shortSettingsFileStopsStartUpButOpensWindow() {
+    StartedWindow w;
+    writePlainSettings(w.systemDir(), fixtureSettings(), 99);
+    w.start();
+
+    QCOMPARE(w.dialogs.calls.size(), 1);
+    QCOMPARE(w.dialogs.calls.front().kind, QStringLiteral("error"));
+    QVERIFY(!w.dialogs.calls.front().text.isEmpty());
+    QVERIFY(!w.window().startupAborted());
+    QCOMPARE(w.window().context().tables.creatures[0].size(), 0);
+    // Start-up stopped before the notice and caption step.
+    QCOMPARE(w.window().noticeText(), QString());
+}
+
+void StartupTest::badNumberInSettingsIsReported() {
+    StartedWindow w;
+    std::string text = w.settingsBytes();
+    text[0] = 'x';
+    std::ofstream(w.settingsFile(), std::ios::binary) << text;
+    w.start();
+
+    QCOMPARE(w.dialogs.calls.size(), 1);
+    QCOMPARE(w.dialogs.calls.front().kind, QStringLiteral("error"));
+    QVERIFY(!w.window().startupAborted());
+}
+
+void StartupTest::captionAndCreditNotice() {
+    StartedWindow w;
+    w.start();
+    QVERIFY(w.dialogs.calls.isEmpty());
+    QCOMPARE(w.window().windowTitle(), QStringLiteral("TAVU for DS   Version 1.00"));
+    QVERIFY(w.window().noticeText().endsWith(QStringLiteral("2004 - 2006")));
+    QCOMPARE(w.window().context().creditNotice, w.window().noticeText());
+    QCOMPARE(w.window().context().drawWarningText, QStringLiteral("抽出条件を正しく設定して下さい"));
+    QCOMPARE(w.window().context().drawWarningCaption, QStringLiteral("TAVU for DS Warning !"));
+}
+
+void StartupTest::startWithoutChangeLeavesSettingsPlain() {
+    StartedWindow w;
+    const std::string before = w.settingsBytes();
+    w.start();
+    QCOMPARE(w.settingsBytes(), before);
+    QVERIFY(!w.settingsLocked());
+}
+
+void StartupTest::oneToggleLocksSettingsAgain() {
+    SettingsArray s = fixtureSettings();
+    s[entry::CreatureSingleOutput] = entry::CreatureSingleOutput;
+    StartedWindow w(s);
+    w.start();
+    auto* output = w.find<QCheckBox>(QStringLiteral("CCB2A"));
+    QVERIFY(output->isChecked());
+    // Ticking from the stored file saved it once already; start from a plain file again.
+    writePlainSettings(w.systemDir(), s);
+    output->setChecked(false);
+    output->setChecked(true);
+    QVERIFY(w.settingsLocked());
+    QCOMPARE(w.storedSettings()[entry::CreatureSingleOutput], entry::CreatureSingleOutput);
+}
+
+void StartupTest::boxesNeedTheirExactCheckedValue() {
+    SettingsArray s = fixtureSettings();
+    s[entry::CreatureSingleOutput] = 1;
+    s[entry::CreatureSingleRarityE] = 1;
+    s[entry::CreatureMultipleOutput] = entry::CreatureMultipleOutput;
+    s[entry::CreatureMultipleRarityE] = entry::RarityEChecked;
+    StartedWindow w(s);
+    w.start();
+    QVERIFY(!w.find<QCheckBox>(QStringLiteral("CCB2A"))->isChecked());
+    QVERIFY(!w.find<QCheckBox>(QStringLiteral("CRCB4A"))->isChecked());
+    QVERIFY(w.find<QCheckBox>(QStringLiteral("CCB2B"))->isChecked());
+    QVERIFY(w.find<QCheckBox>(QStringLiteral("CCB3B"))->isEnabled());
+    QVERIFY(w.find<QCheckBox>(QStringLiteral("CRCB4B"))->isChecked());
+}
+
+void StartupTest::stayOnTopEntryKeepsItsValue() {
+    SettingsArray s = fixtureSettings();
+    s[entry::StayOnTop] = 7;
+    StartedWindow w(s);
+    w.start();
+    QVERIFY(w.find<QAction>(QStringLiteral("mnuWindowPos"))->isChecked());
+    QVERIFY(staysOnTop(&w.window()));
+    QCOMPARE(w.window().context().settings[entry::StayOnTop], 7);
+    QCOMPARE(w.storedSettings()[entry::StayOnTop], 7);
+    QVERIFY(!w.settingsLocked());
+}
+
+void StartupTest::tablesAreLoadedFromTheStoredCounts() {
+    StartedWindow w;
+    w.start();
+    const AppContext& ctx = w.window().context();
+    QCOMPARE(ctx.tables.creatures[4].size(), 4);
+    QCOMPARE(ctx.tables.itemKinds[3].size(), 2);
+    QCOMPARE(ctx.tables.opponents.size(), 3);
+    // One E creature per element; "E カードを含まない" is ticked, so E cards are left out.
+    QCOMPARE(ctx.creatureRarityCount[3], 1);
+    QCOMPARE(ctx.bookCardCount, 24);
+    QCOMPARE(ctx.bookSpellCount, 3);
+}
+
+void StartupTest::secondInstanceEndsSilently() {
+    StartedWindow w;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QStringList args = {QStringLiteral("--system"), QString::fromStdString(w.systemDir().string())};
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(QStringLiteral(TAVU_EXECUTABLE), args);
+    QVERIFY(first.waitForStarted());
+    QTest::qWait(1500);
+    if (first.state() != QProcess::Running)
+        QSKIP("another copy of the program is already running on this machine");
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(TAVU_EXECUTABLE), args);
+    QVERIFY(second.waitForFinished(5000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(second.readAllStandardOutput(), QByteArray());
+    QCOMPARE(second.readAllStandardError(), QByteArray());
+    QCOMPARE(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished();
+}
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
