@@ -11,12 +11,23 @@
 #include "support/update_texts.h"
 
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <iostream>
 #include <memory>
 
 namespace tavu::cli {
 
 namespace {
+
+// Ctrl-C cancels cleanly (nothing changed, no staging folder left); a second one ends the
+// process at once.
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void onInterrupt(int) {
+    interrupted.store(true);
+    std::signal(SIGINT, SIG_DFL);
+}
 
 struct UpdateArgs {
     std::string url = defaultUpdateUrl();
@@ -60,8 +71,17 @@ std::optional<std::int32_t> installedVersion(const std::filesystem::path& system
 int runDownload(const UpdateConfig& config, HttpFetcher& fetcher) {
     TerminalProgress progress;
     DownloadSequence sequence(config, fetcher, progress);
-    sequence.run();
-    return sequence.result().outcome == DownloadResult::Succeeded ? ExitOk : ExitNetwork;
+    while (sequence.step())
+        if (interrupted.load())
+            sequence.cancel();
+    switch (sequence.result().outcome) {
+    case DownloadResult::Succeeded:
+        return ExitOk;
+    case DownloadResult::Cancelled:
+        return ExitWarning;
+    default:
+        return ExitNetwork;
+    }
 }
 
 int runUpdate(const CliOptions& options, const UpdateArgs& args) {
@@ -74,8 +94,8 @@ int runUpdate(const CliOptions& options, const UpdateArgs& args) {
         config.pause = [](std::chrono::milliseconds, const std::atomic<bool>&) {
         };
     CurlFetcher fetcher;
-    std::atomic<bool> cancel{false};
-    CheckResult check = checkForUpdate(config, fetcher, *installed, cancel);
+    std::signal(SIGINT, onInterrupt);
+    CheckResult check = checkForUpdate(config, fetcher, *installed, interrupted);
     switch (check.outcome) {
     case CheckResult::UpToDate:
         printLines(std::cout, check.messageLines());
@@ -85,9 +105,11 @@ int runUpdate(const CliOptions& options, const UpdateArgs& args) {
         std::cerr << "(" << check.reason << ")\n";
         return ExitNetwork;
     case CheckResult::VersionUnreadable:
-    case CheckResult::Cancelled:
         printLines(std::cerr, check.messageLines());
         return ExitNetwork;
+    case CheckResult::Cancelled:
+        printLines(std::cerr, check.messageLines());
+        return ExitWarning;
     case CheckResult::Newer:
         break;
     }
