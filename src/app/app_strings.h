@@ -15,4 +15,16 @@ inline constexpr const char* SaveQuestion = "現在の設定を保存します�
 inline constexpr const char* SaveDone = "保存は正常に行われました";
 inline constexpr const char* Randomized = "ランダムが再生成されました";
 
+// The developer's pages and the help document.
+inline constexpr const char* ConceptQuestion =
+    "開発者ホームページに接続します　　　　\r\nブラウザを起動しますか？";
+inline constexpr const char* ConceptCaption = "TAVU シリーズコンセプト";
+inline constexpr const char* UpdateLinkQuestion =
+    "開発者ホームページに接続します\r\n\r\n"
+    "TAVU for DS の最新情報は TOP ページに設置してあるリンクを辿り、\r\n"
+    "Orvessa 内コンテンツをご覧下さい\r\n\r\n"
+    "ブラウザを起動しますか？";
+inline constexpr const char* UpdateLinkCaption = "TAVU アップデート";
+inline constexpr const char* HelpMissing = "ヘルプファイルが見つかりません";
+
 } // namespace tavu::text

@@ -1,7 +1,12 @@
 #include "download_page.h"
 
+#include "app_context.h"
 #include "controls.h"
+#include "download_form.h"
+#include "explanation_page.h"
 #include "result_box.h"
+#include "store/settings_entries.h"
+#include "support/update_texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +14,19 @@
 #include <QVBoxLayout>
 
 namespace tavu {
+
+namespace {
+
+constexpr int ExplanationPage = 8;
+
+QString joinLines(const std::vector<std::string>& lines) {
+    QStringList joined;
+    for (const std::string& line : lines)
+        joined << QString::fromStdString(line);
+    return joined.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
 
 DownloadPage::DownloadPage(AppContext& context, QWidget* parent)
     : QWidget(parent)
@@ -31,12 +49,67 @@ DownloadPage::DownloadPage(AppContext& context, QWidget* parent)
     connect(exposition_, &QPushButton::clicked, this, &DownloadPage::ButtonExpositionClick);
 }
 
+// A check or download still running when the window goes is cancelled and waited for.
+DownloadPage::~DownloadPage() = default;
+
 void DownloadPage::ButtonDLClick() {
-    // The download is wired in with the update code.
+    if (check_ || form_)
+        return;
+    download_->setEnabled(false);
+    check_ = std::make_unique<BackgroundTask>();
+    auto result = std::make_shared<CheckResult>();
+    const UpdateConfig config = options_.config(ctx_.systemDir);
+    const FetchLimits limits = options_.limits;
+    const std::int32_t installed = ctx_.settings[entry::DataVersion];
+    check_->start(
+        this,
+        [result, config, limits, installed](const std::atomic<bool>& cancel) {
+            CurlFetcher fetcher(limits);
+            *result = checkForUpdate(config, fetcher, installed, cancel);
+        },
+        [this, result] {
+            check_.reset();
+            checkEnded(*result);
+        });
+}
+
+void DownloadPage::checkEnded(const CheckResult& result) {
+    if (result.outcome == CheckResult::Newer) {
+        const QString question = QString::fromUtf8(update_text::NewerQuestion1) + QStringLiteral("\r\n") +
+                                 QString::fromUtf8(update_text::NewerQuestion2);
+        if (ctx_.dialogs.question(question, QString::fromUtf8(update_text::QuestionCaption),
+                                  Dialogs::Buttons::YesNo))
+            return startDownload();
+        ctx_.dialogs.inform(QString::fromUtf8(update_text::Declined));
+    } else {
+        ctx_.dialogs.inform(joinLines(result.messageLines()));
+    }
+    download_->setEnabled(true);
+}
+
+void DownloadPage::startDownload() {
+    memo_->setInitialText({});
+    memo_->clear();
+    form_ = std::make_unique<TFormDL>(options_, ctx_.systemDir);
+    connect(form_.get(), &TFormDL::memoLine, memo_, &ResultBox::appendPlainText);
+    QWidget* mainWindow = window();
+    connect(form_.get(), &TFormDL::closed, mainWindow, [mainWindow] { mainWindow->setEnabled(true); });
+    connect(form_.get(), &TFormDL::finished, this, &DownloadPage::downloadEnded);
+    mainWindow->setEnabled(false);
+    form_->start(mainWindow);
+}
+
+void DownloadPage::downloadEnded() {
+    const DownloadResult& result = form_->result();
+    // The tables in memory stay as loaded; Memo_DL asks for the restart that brings them in.
+    if (result.outcome == DownloadResult::Succeeded)
+        ctx_.settings = result.settings;
+    form_.release()->deleteLater();
+    download_->setEnabled(true);
 }
 
 void DownloadPage::ButtonExpositionClick() {
-    // The download explanation is loaded by the manual code.
+    loadExplanationPage(ctx_.systemDir, ExplanationPage, *memo_, ctx_.dialogs);
 }
 
 } // namespace tavu

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "background_task.h"
+#include "support/update_check.h"
+#include "update_options.h"
+
 #include <QWidget>
+#include <memory>
 
 class QPushButton;
 
@@ -8,25 +13,38 @@ namespace tavu {
 
 struct AppContext;
 class ResultBox;
+class TFormDL;
 
-// "ダウンロード": refreshes the data files from the developer's site.
+// "ダウンロード": refreshes the data files from the developer's site. The version check and
+// the download run off the GUI thread; ButtonDL stays disabled until both have ended.
 class DownloadPage : public QWidget {
     Q_OBJECT
 public:
     DownloadPage(AppContext& context, QWidget* parent);
+    ~DownloadPage() override;
 
     ResultBox* memo() const { return memo_; }
     QPushButton* downloadButton() const { return download_; }
+    void setUpdateOptions(UpdateOptions options) { options_ = std::move(options); }
+    // The open progress window, if a download is under way.
+    TFormDL* progressForm() const { return form_.get(); }
 
 public slots:
     void ButtonDLClick();
     void ButtonExpositionClick();
 
 private:
+    void checkEnded(const CheckResult& result);
+    void startDownload();
+    void downloadEnded();
+
     AppContext& ctx_;
     ResultBox* memo_ = nullptr;
     QPushButton* download_ = nullptr;
     QPushButton* exposition_ = nullptr;
+    UpdateOptions options_;
+    std::unique_ptr<TFormDL> form_;
+    std::unique_ptr<BackgroundTask> check_;
 };
 
 } // namespace tavu

@@ -65,6 +65,7 @@ private:
                          const QString& hint, void (TMainForm::*handler)());
 
     void FormCreate();
+    void recoverDataFolder();
     void ApplySettings();
     void applyOutputPair(const char* output, int outputEntry, const char* clearAfter, int clearEntry);
     void showCreditNotice();

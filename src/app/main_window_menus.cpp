@@ -1,10 +1,13 @@
 #include "about_form.h"
 #include "app_strings.h"
+#include "developer_pages.h"
 #include "main_window.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -69,11 +72,21 @@ void TMainForm::mnuWindowPosClick() {
 }
 
 void TMainForm::mnuTAVUHelpClick() {
-    // The help file is opened by the help code.
+    const QString contents = helpContentsFile();
+    // A viewer that cannot start says so itself; a manual that was never installed is ours to report.
+    if (!QFileInfo::exists(contents)) {
+        ctx_.dialogs.error(QString::fromUtf8(text::HelpMissing) + QStringLiteral("\r\n") +
+                           QDir::toNativeSeparators(contents));
+        return;
+    }
+    WindowStepBack stepBack(this);
+    ctx_.urls.openDocument(contents);
 }
 
 void TMainForm::mnuUpDateClick() {
-    // The update-check link is opened by the help code.
+    if (ctx_.dialogs.question(QString::fromUtf8(text::UpdateLinkQuestion),
+                              QString::fromUtf8(text::UpdateLinkCaption), Dialogs::Buttons::YesNo))
+        ctx_.urls.openUrl(developerHomePage());
 }
 
 void TMainForm::mnuVersionClick() {

@@ -10,6 +10,7 @@
 #include "spell_single_page.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
+#include "support/staged_folder.h"
 #include "support/system_folder_check.h"
 
 #include <QCheckBox>
@@ -38,6 +39,7 @@ void TMainForm::FormCreate() {
     ctx_.bookCardCount = 0;
     // Step 2, the hint handler, is this window's StatusTip handling (see event()).
     processRandom().Randomize();
+    recoverDataFolder();
     if (firstMissingSystemFile(ctx_.systemDir, pauseAfterFoundFile)) {
         timer1_->start();
         startupAborted_ = true;
@@ -60,6 +62,12 @@ void TMainForm::FormCreate() {
         // The window still opens, in the state reached so far.
         ctx_.dialogs.error(QString::fromUtf8(e.what()));
     }
+}
+
+// A data update that was cut off between its two folder renames (power loss, a crash) left
+// `system` missing or a kept old set beside it; put the last whole set back before checking.
+void TMainForm::recoverDataFolder() {
+    recoverInterruptedSwap(ctx_.systemDir);
 }
 
 void TMainForm::showCreditNotice() {

@@ -1,15 +1,32 @@
 #include "manual_page.h"
 
+#include "app_context.h"
+#include "app_strings.h"
 #include "controls.h"
+#include "developer_pages.h"
+#include "explanation_page.h"
 #include "fonts.h"
 #include "result_box.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tavu {
+
+namespace {
+
+constexpr int HoverShift = 2;
+const QColor LinkBlue(0, 0, 255);
+const QColor LinkOrange(255, 128, 0);
+
+void setLinkColour(QLabel* link, const QColor& colour) {
+    link->setStyleSheet(QStringLiteral("color: %1; text-decoration: underline;").arg(colour.name()));
+}
+
+} // namespace
 
 ManualPage::ManualPage(AppContext& context, QWidget* parent)
     : QWidget(parent)
@@ -18,11 +35,7 @@ ManualPage::ManualPage(AppContext& context, QWidget* parent)
     auto* header = new QHBoxLayout;
     header->addWidget(makeLabel(this, QStringLiteral("コメント")));
     header->addStretch();
-    link_ = makeLabel(this, QStringLiteral("開発コンセプトはここをクリック！"),
-                      QStringLiteral("Label_Development_concept"));
-    link_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); text-decoration: underline;"));
-    link_->setCursor(Qt::PointingHandCursor);
-    header->addWidget(link_);
+    header->addWidget(buildLinkHolder());
     comment_ = makeResultBox(this, QStringLiteral("ComentRE"));
     comment_->setBoxFont(fixedFont(12));
     comment_->setInitialText(commentPlaceholder());
@@ -45,12 +58,62 @@ ManualPage::ManualPage(AppContext& context, QWidget* parent)
     layout->addLayout(row);
 }
 
+QWidget* ManualPage::buildLinkHolder() {
+    // The link moves by a few pixels on hover; inside a holder of its own it keeps that
+    // place instead of being put back by the page's layout at the next resize.
+    auto* holder = new QWidget(this);
+    link_ = makeLabel(holder, QStringLiteral("開発コンセプトはここをクリック！"),
+                      QStringLiteral("Label_Development_concept"));
+    setLinkColour(link_, LinkBlue);
+    link_->setCursor(Qt::PointingHandCursor);
+    link_->setMouseTracking(true);
+    link_->installEventFilter(this);
+    link_->adjustSize();
+    link_->move(0, HoverShift);
+    holder->setFixedSize(link_->width() + HoverShift, link_->height() + HoverShift);
+    return holder;
+}
+
+bool ManualPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == link_) {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
+            Label_Development_conceptMouseMove();
+        else if (event->type() == QEvent::Leave)
+            Label_Development_conceptMouseLeave();
+        else if (event->type() == QEvent::MouseButtonRelease &&
+                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            Label_Development_conceptClick();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void ManualPage::TAVUManualClick() {
-    // The explanation pages are loaded by the manual code.
+    auto* button = qobject_cast<QPushButton*>(sender());
+    if (!button)
+        return;
+    loadExplanationPage(ctx_.systemDir, button->property("tag").toInt(), *comment_, ctx_.dialogs);
 }
 
 void ManualPage::Label_Development_conceptClick() {
-    // The concept link is opened by the manual code.
+    if (ctx_.dialogs.question(QString::fromUtf8(text::ConceptQuestion),
+                              QString::fromUtf8(text::ConceptCaption), Dialogs::Buttons::YesNo))
+        ctx_.urls.openUrl(developerConceptPage());
+}
+
+void ManualPage::Label_Development_conceptMouseMove() {
+    if (!hover_) {
+        setLinkColour(link_, LinkOrange);
+        link_->move(link_->pos() + QPoint(HoverShift, -HoverShift));
+    }
+    hover_ = true;
+}
+
+void ManualPage::Label_Development_conceptMouseLeave() {
+    if (hover_) {
+        setLinkColour(link_, LinkBlue);
+        link_->move(link_->pos() + QPoint(-HoverShift, HoverShift));
+    }
+    hover_ = false;
 }
 
 } // namespace tavu

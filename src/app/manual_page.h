@@ -3,6 +3,8 @@
 #include <QList>
 #include <QWidget>
 
+class QEvent;
+
 class QLabel;
 class QPushButton;
 
@@ -23,12 +25,20 @@ public:
 public slots:
     void TAVUManualClick();
     void Label_Development_conceptClick();
+    void Label_Development_conceptMouseMove();
+    void Label_Development_conceptMouseLeave();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* buildLinkHolder();
+
     AppContext& ctx_;
     ResultBox* comment_ = nullptr;
     QLabel* link_ = nullptr;
     QList<QPushButton*> buttons_;
+    bool hover_ = false; // the link is lifted while the pointer is over it
 };
 
 } // namespace tavu

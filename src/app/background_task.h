@@ -1,0 +1,38 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+class QObject;
+
+namespace tavu {
+
+// One piece of blocking work (fetches, pauses) on a thread of its own, so that the window
+// keeps painting. `done` runs afterwards on the thread of `context`, and only while `context`
+// lives; destroying the task cancels the work and waits for it, so the work never outlives
+// the objects it uses.
+class BackgroundTask {
+public:
+    using Work = std::function<void(const std::atomic<bool>& cancel)>;
+
+    BackgroundTask() = default;
+    ~BackgroundTask();
+    BackgroundTask(const BackgroundTask&) = delete;
+    BackgroundTask& operator=(const BackgroundTask&) = delete;
+
+    // Starts `work` unless a piece of work was started before: each task runs once.
+    bool start(QObject* context, Work work, std::function<void()> done);
+    void cancel() { cancel_.store(true); }
+    bool started() const { return thread_.joinable() || finished_; }
+    bool running() const { return thread_.joinable() && !finished_; }
+
+private:
+    void join();
+
+    std::atomic<bool> cancel_{false};
+    bool finished_ = false; // set on the context's thread once `done` has been called
+    std::thread thread_;
+};
+
+} // namespace tavu

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace tavu {
+
+// The developer's pages live on the same site as the data updates, so one build setting
+// (the update URL) moves them together.
+QString developerHomePage();    // the site's top page
+QString developerConceptPage(); // the series concept page
+
+// The HTML manual shipped in help/ beside the executable.
+QString helpContentsFile();
+
+} // namespace tavu

@@ -1,0 +1,99 @@
+#include "download_form.h"
+
+#include "support/download_steps.h"
+#include "support/update_texts.h"
+
+#include <QCloseEvent>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tavu {
+
+// Called on the worker; everything it touches on the window goes through the event queue.
+class TFormDL::QueuedObserver : public UpdateObserver {
+public:
+    explicit QueuedObserver(TFormDL* form)
+        : form_(form) {}
+
+    void progressChanged(int position) override {
+        QMetaObject::invokeMethod(
+            form_->DL_pb, [bar = form_->DL_pb, position] { bar->setValue(position); }, Qt::QueuedConnection);
+    }
+    void memoLine(const std::string& line) override {
+        QMetaObject::invokeMethod(
+            form_, [form = form_, text = QString::fromStdString(line)] { emit form->memoLine(text); },
+            Qt::QueuedConnection);
+    }
+
+private:
+    TFormDL* form_;
+};
+
+TFormDL::TFormDL(const UpdateOptions& options, const std::filesystem::path& systemDir)
+    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint)
+    , fetcher_(options.limits)
+    , observer_(std::make_unique<QueuedObserver>(this))
+    , sequence_(std::make_unique<DownloadSequence>(options.config(systemDir), fetcher_, *observer_)) {
+    setObjectName(QStringLiteral("TFormDL"));
+    setWindowTitle(QString::fromUtf8(update_text::ProgressCaption));
+    resize(385, 74);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(104, 104, 108));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    DL_pb = new QProgressBar(this);
+    DL_pb->setObjectName(QStringLiteral("DL_pb"));
+    DL_pb->setRange(0, DownloadProgressMax);
+    DL_pb->setValue(0);
+    DL_pb->setTextVisible(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(DL_pb);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(options.startDelayMs);
+    connect(Timer1, &QTimer::timeout, this, &TFormDL::Timer1Timer);
+}
+
+TFormDL::~TFormDL() = default;
+
+void TFormDL::start(const QWidget* over) {
+    if (over)
+        move(over->frameGeometry().center() - rect().center());
+    Timer1->start();
+    show();
+}
+
+void TFormDL::Timer1Timer() {
+    Timer1->stop();
+    DownloadSequence* sequence = sequence_.get();
+    task_.start(
+        this, [sequence](const std::atomic<bool>&) { sequence->run(); }, [this] { sequenceEnded(); });
+}
+
+void TFormDL::sequenceEnded() {
+    if (isVisible())
+        close();
+    emit finished();
+}
+
+void TFormDL::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (closedOnce_)
+        return;
+    closedOnce_ = true;
+    Timer1->stop();
+    sequence_->cancel();
+    // Closed before the first tick: the cancelled sequence ends at once without fetching, and
+    // reports like one cancelled on the worker.
+    if (!task_.started()) {
+        sequence_->run();
+        QMetaObject::invokeMethod(
+            this, [this] { sequenceEnded(); }, Qt::QueuedConnection);
+    }
+    emit closed();
+}
+
+} // namespace tavu

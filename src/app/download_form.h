@@ -1,0 +1,58 @@
+#pragma once
+
+#include "background_task.h"
+#include "support/curl_fetcher.h"
+#include "support/download_sequence.h"
+#include "update_options.h"
+
+#include <QWidget>
+#include <memory>
+
+class QProgressBar;
+class QTimer;
+
+namespace tavu {
+
+// "ダウンロードしています": the progress window of a data download. The sequence runs on a
+// worker thread started by the first tick of Timer1; its progress and Memo_DL lines come
+// back queued. Closing the window cancels what is left; finished() follows once the worker
+// has stopped, and the window may only be destroyed after that (destroying it earlier waits).
+class TFormDL : public QWidget {
+    Q_OBJECT
+public:
+    TFormDL(const UpdateOptions& options, const std::filesystem::path& systemDir);
+    ~TFormDL() override;
+
+    QProgressBar* progressBar() const { return DL_pb; }
+    QTimer* timer1() const { return Timer1; }
+    const DownloadResult& result() const { return sequence_->result(); }
+
+    // Starts Timer1 and shows the window centred on `over`.
+    void start(const QWidget* over);
+
+public slots:
+    void Timer1Timer();
+
+signals:
+    void memoLine(const QString& line);
+    // The window has closed (FormClose): the main window may take input again.
+    void closed();
+    void finished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class QueuedObserver;
+    void sequenceEnded();
+
+    QProgressBar* DL_pb = nullptr;
+    QTimer* Timer1 = nullptr;
+    CurlFetcher fetcher_;
+    std::unique_ptr<QueuedObserver> observer_;
+    std::unique_ptr<DownloadSequence> sequence_;
+    bool closedOnce_ = false;
+    BackgroundTask task_; // last: joined before the sequence it runs is destroyed
+};
+
+} // namespace tavu

@@ -1,0 +1,205 @@
+// The download tab against a real HTTP server on loopback.
+#include "app/download_form.h"
+#include "app/download_page.h"
+#include "app/result_box.h"
+#include "gui_test_support.h"
+#include "store/file_io.h"
+#include "store/settings_entries.h"
+#include "store/sjis_text.h"
+#include "support/site_publish.h"
+#include "support/staged_folder.h"
+#include "support/update_texts.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+#include <httplib.h>
+#include <map>
+#include <thread>
+
+using namespace tavu;
+using namespace tavu::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::map<std::string, std::string> snapshot(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(dir))
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), dir).generic_string()] = readWholeFile(entry.path());
+    return files;
+}
+
+// Serves a published site on 127.0.0.1 from a thread of its own.
+class Site {
+public:
+    explicit Site(const fs::path& root) {
+        server_.set_mount_point("/", root.string());
+        port_ = server_.bind_to_any_port("127.0.0.1");
+        thread_ = std::thread([this] { server_.listen_after_bind(); });
+    }
+    ~Site() {
+        server_.stop();
+        thread_.join();
+    }
+    std::string baseUrl() const {
+        return "http://127.0.0.1:" + std::to_string(port_) + "/tavuds/system_file/";
+    }
+
+private:
+    httplib::Server server_;
+    int port_ = 0;
+    std::thread thread_;
+};
+
+} // namespace
+
+class DownloadWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void newerVersionIsInstalledAndThenUpToDate();
+    void declinedAndUnreachableChangeNothing();
+    void missingFileMidwayLeavesDataUntouched();
+    void closingTheProgressWindowCancels();
+    void startUpFinishesAnInterruptedSwap();
+
+private:
+    DownloadPage* page() const { return w_->find<DownloadPage>(QStringLiteral("TabSheet5")); }
+    QPushButton* button() const { return page()->downloadButton(); }
+    void pressAndWait();
+    void expectUntouched();
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<StartedWindow> w_;
+    std::unique_ptr<Site> site_;
+    fs::path siteFiles_;
+    std::int32_t installed_ = 0;
+    std::map<std::string, std::string> before_;
+};
+
+void DownloadWindowTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    w_ = std::make_unique<StartedWindow>(fs::path(TAVU_SYSTEM_DIR));
+    w_->start();
+    installed_ = w_->window().context().settings[entry::DataVersion];
+    const fs::path root = fs::path(dir_->path().toStdString()) / "site";
+    siteFiles_ = publishSite(readSystemFolder(TAVU_SYSTEM_DIR), root, installed_ + 1);
+    writeFileAtomically(siteFiles_ / "Explanation_1.tri", sjis::fromUtf8OrThrow("新しいページ\r\n"));
+    site_ = std::make_unique<Site>(root);
+    UpdateOptions options;
+    options.baseUrl = site_->baseUrl();
+    options.pause = [](std::chrono::milliseconds, const std::atomic<bool>&) {
+    };
+    options.startDelayMs = 0;
+    options.limits.connectTimeoutMs = 2000;
+    options.limits.stallTimeoutMs = 2000;
+    page()->setUpdateOptions(options);
+    before_ = snapshot(w_->systemDir());
+}
+
+void DownloadWindowTest::cleanup() {
+    w_.reset();
+    site_.reset();
+    dir_.reset();
+}
+
+void DownloadWindowTest::pressAndWait() {
+    button()->click();
+    QVERIFY(!button()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(button()->isEnabled() && !page()->progressForm(), 15000);
+    QVERIFY(w_->window().isEnabled());
+}
+
+void DownloadWindowTest::expectUntouched() {
+    QVERIFY(snapshot(w_->systemDir()) == before_);
+    QCOMPARE(w_->window().context().settings[entry::DataVersion], installed_);
+    QVERIFY(!fs::exists(stagingDirFor(w_->systemDir())));
+    QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
+}
+
+void DownloadWindowTest::newerVersionIsInstalledAndThenUpToDate() {
+    pressAndWait();
+    QCOMPARE(w_->dialogs.calls.size(), 1);
+    QCOMPARE(w_->dialogs.calls[0].kind, QStringLiteral("question"));
+    QCOMPARE(w_->dialogs.calls[0].text,
+             QStringLiteral("最新のシステムファイルがあります　　　　\r\nダウンロードを開始しますか？"));
+    QCOMPARE(w_->dialogs.calls[0].caption, QStringLiteral("TAVU for DS"));
+    QCOMPARE(readWholeFile(w_->systemDir() / "Explanation_1.tri"),
+             readWholeFile(siteFiles_ / "Explanation_1.tri"));
+    QCOMPARE(w_->window().context().settings[entry::DataVersion], installed_ + 1);
+    auto* memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"));
+    QCOMPARE(memo->lines(),
+             QStringList({QString::fromUtf8(update_text::Success1), QString::fromUtf8(update_text::Success2),
+                          QString(), QString::fromUtf8(update_text::Success4),
+                          QString::fromUtf8(update_text::Success5)}));
+    QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
+    pressAndWait();
+    QCOMPARE(w_->dialogs.calls.size(), 2);
+    QCOMPARE(w_->dialogs.calls[1].text, QString::fromUtf8(update_text::UpToDate));
+}
+
+void DownloadWindowTest::declinedAndUnreachableChangeNothing() {
+    w_->dialogs.answers = {false};
+    pressAndWait();
+    QCOMPARE(w_->dialogs.calls.last().text, QString::fromUtf8(update_text::Declined));
+    expectUntouched();
+    site_.reset();
+    pressAndWait();
+    QCOMPARE(w_->dialogs.calls.last().text,
+             QStringLiteral("ダウンロードに失敗しました\r\nインターネット接続をご確認下さい"));
+    expectUntouched();
+}
+
+void DownloadWindowTest::missingFileMidwayLeavesDataUntouched() {
+    fs::remove(siteFiles_ / "RM_05.tri");
+    pressAndWait();
+    expectUntouched();
+    const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
+    QVERIFY(memo.contains(QString::fromUtf8(update_text::Failed)));
+    QVERIFY(memo.contains(QStringLiteral("RM_05.tri")));
+    QVERIFY(memo.contains(QString::fromUtf8(update_text::NothingChanged)));
+}
+
+void DownloadWindowTest::closingTheProgressWindowCancels() {
+    UpdateOptions options;
+    options.baseUrl = site_->baseUrl();
+    options.startDelayMs = 0;
+    // Hold the sequence in the pause after the first file until the window is closed.
+    options.pause = [](std::chrono::milliseconds ms, const std::atomic<bool>& cancel) {
+        if (ms.count() == 1200)
+            pauseUnlessCancelled(std::chrono::seconds(20), cancel);
+    };
+    page()->setUpdateOptions(options);
+    button()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(page()->progressForm() && page()->progressForm()->progressBar()->value() == 1,
+                             10000);
+    TFormDL* form = page()->progressForm();
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->windowTitle(), QStringLiteral("TAVU for DS     ダウンロードしています"));
+    QCOMPARE(form->size(), QSize(385, 74));
+    QVERIFY(form->windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(form->progressBar()->maximum(), 21);
+    QVERIFY(!w_->window().isEnabled());
+    form->close();
+    QVERIFY(w_->window().isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(button()->isEnabled() && !page()->progressForm(), 10000);
+    expectUntouched();
+    const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
+    QVERIFY(memo.contains(QString::fromUtf8(update_text::Cancelled)));
+}
+
+void DownloadWindowTest::startUpFinishesAnInterruptedSwap() {
+    StartedWindow other;
+    const fs::path previous = previousDirFor(other.systemDir());
+    fs::rename(other.systemDir(), previous);
+    other.start();
+    QVERIFY(!other.window().startupAborted());
+    QVERIFY(fs::exists(other.systemDir() / "system.tri"));
+    QVERIFY(!fs::exists(previous));
+}
+
+QTEST_MAIN(DownloadWindowTest)
+#include "test_download_window.moc"
