@@ -57,7 +57,11 @@ TFormDL::TFormDL(const UpdateOptions& options, const std::filesystem::path& syst
     connect(Timer1, &QTimer::timeout, this, &TFormDL::Timer1Timer);
 }
 
-TFormDL::~TFormDL() = default;
+// The worker is joined by task_'s destructor; stop the sequence first so that the wait is
+// short even in the middle of a pause or a fetch (the program quitting mid-download).
+TFormDL::~TFormDL() {
+    sequence_->cancel();
+}
 
 void TFormDL::start(const QWidget* over) {
     if (over)

@@ -19,6 +19,8 @@ public:
     explicit StartedWindow(const std::filesystem::path& sourceSystemDir);
 
     void start();
+    // Destroys the window but keeps its data folder for a look afterwards.
+    void destroyWindow() { window_.reset(); }
     TMainForm& window() { return *window_; }
     const std::filesystem::path& systemDir() const { return systemDir_; }
     std::filesystem::path settingsFile() const;

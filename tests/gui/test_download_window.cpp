@@ -10,6 +10,7 @@
 #include "support/staged_folder.h"
 #include "support/update_texts.h"
 
+#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
@@ -64,6 +65,8 @@ private slots:
     void declinedAndUnreachableChangeNothing();
     void missingFileMidwayLeavesDataUntouched();
     void closingTheProgressWindowCancels();
+    void closingBeforeTheFirstTickFetchesNothing();
+    void windowGoingAwayStopsCheckAndDownload();
     void startUpFinishesAnInterruptedSwap();
 
 private:
@@ -71,6 +74,7 @@ private:
     QPushButton* button() const { return page()->downloadButton(); }
     void pressAndWait();
     void expectUntouched();
+    void holdPausesOf(int milliseconds, int startDelayMs = 0);
 
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<StartedWindow> w_;
@@ -163,16 +167,20 @@ void DownloadWindowTest::missingFileMidwayLeavesDataUntouched() {
     QVERIFY(memo.contains(QString::fromUtf8(update_text::NothingChanged)));
 }
 
-void DownloadWindowTest::closingTheProgressWindowCancels() {
+// Pauses of that length last until cancelled; the others are skipped.
+void DownloadWindowTest::holdPausesOf(int milliseconds, int startDelayMs) {
     UpdateOptions options;
     options.baseUrl = site_->baseUrl();
-    options.startDelayMs = 0;
-    // Hold the sequence in the pause after the first file until the window is closed.
-    options.pause = [](std::chrono::milliseconds ms, const std::atomic<bool>& cancel) {
-        if (ms.count() == 1200)
+    options.startDelayMs = startDelayMs;
+    options.pause = [milliseconds](std::chrono::milliseconds ms, const std::atomic<bool>& cancel) {
+        if (ms.count() == milliseconds)
             pauseUnlessCancelled(std::chrono::seconds(20), cancel);
     };
     page()->setUpdateOptions(options);
+}
+
+void DownloadWindowTest::closingTheProgressWindowCancels() {
+    holdPausesOf(1200); // the pause after the first file
     button()->click();
     QTRY_VERIFY_WITH_TIMEOUT(page()->progressForm() && page()->progressForm()->progressBar()->value() == 1,
                              10000);
@@ -189,6 +197,43 @@ void DownloadWindowTest::closingTheProgressWindowCancels() {
     expectUntouched();
     const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
     QVERIFY(memo.contains(QString::fromUtf8(update_text::Cancelled)));
+}
+
+void DownloadWindowTest::closingBeforeTheFirstTickFetchesNothing() {
+    holdPausesOf(0, 60000);
+    button()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(page()->progressForm() && page()->progressForm()->isVisible(), 10000);
+    page()->progressForm()->close();
+    QTRY_VERIFY_WITH_TIMEOUT(button()->isEnabled() && !page()->progressForm(), 10000);
+    QVERIFY(w_->window().isEnabled());
+    expectUntouched();
+    const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
+    QVERIFY(memo.contains(QString::fromUtf8(update_text::Cancelled)));
+}
+
+void DownloadWindowTest::windowGoingAwayStopsCheckAndDownload() {
+    holdPausesOf(1000); // the pause of the version check
+    button()->click();
+    QTest::qWait(100);
+    QElapsedTimer clock;
+    clock.start();
+    w_->destroyWindow();
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
+    QVERIFY(snapshot(w_->systemDir()) == before_);
+
+    w_ = std::make_unique<StartedWindow>(fs::path(TAVU_SYSTEM_DIR));
+    w_->start();
+    holdPausesOf(1200);
+    button()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(page()->progressForm() && page()->progressForm()->progressBar()->value() == 1,
+                             10000);
+    before_ = snapshot(w_->systemDir());
+    clock.restart();
+    w_->destroyWindow();
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(snapshot(w_->systemDir()) == before_);
+    QVERIFY(!fs::exists(stagingDirFor(w_->systemDir())));
 }
 
 void DownloadWindowTest::startUpFinishesAnInterruptedSwap() {
