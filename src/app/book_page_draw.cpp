@@ -2,6 +2,7 @@
 #include "app_strings.h"
 #include "book_page.h"
 #include "draw/complete_book.h"
+#include "draw_steps.h"
 #include "result_box.h"
 #include "result_file_output.h"
 #include "spin_edit.h"
@@ -27,7 +28,7 @@ void BookPage::BRandomAbsoluteClick() {
     if (!options_[1]->isChecked())
         return;
     ctx_.outputBuffer = book::bookFileBody(result.lines);
-    WriteResultFile(ctx_, options_[2], [this] { result_->clear(); });
+    runShowingErrors(ctx_, [this] { WriteResultFile(ctx_, options_[2], [this] { result_->clear(); }); });
 }
 
 } // namespace tavu

@@ -1,5 +1,6 @@
 #include "app_context.h"
 #include "cpu_page.h"
+#include "draw_steps.h"
 #include "match/cpu_opponents.h"
 #include "result_file_output.h"
 #include "store/sjis_text.h"
@@ -54,7 +55,7 @@ void CpuPage::ButtonVSSetUpClick() {
     if (!output_->isChecked())
         return;
     ctx_.outputBuffer = cpu::cpuFileBody(result.display, result.opponents);
-    WriteResultFile(ctx_, clearAfter_, [this] { clearDisplay(); });
+    runShowingErrors(ctx_, [this] { WriteResultFile(ctx_, clearAfter_, [this] { clearDisplay(); }); });
 }
 
 } // namespace tavu

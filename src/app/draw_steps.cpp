@@ -1,7 +1,6 @@
 #include "draw_steps.h"
 
 #include "app_context.h"
-#include "draw/result_file.h"
 #include "result_box.h"
 #include "store/data_error.h"
 #include "store/sjis_text.h"
@@ -10,11 +9,6 @@
 #include <QLineEdit>
 
 namespace tavu {
-
-namespace {
-const char* const SaveTitle = "TAVU ファイルの保存";
-const char* const SaveFilter = "テキストファイル(*.txt);;全てのファイル(*.*)";
-} // namespace
 
 std::vector<bool> tickedStates(const QList<QCheckBox*>& boxes) {
     std::vector<bool> states;
@@ -83,24 +77,6 @@ void runShowingErrors(AppContext& ctx, const std::function<void()>& draw) {
     } catch (const std::exception& e) {
         ctx.dialogs.error(QString::fromUtf8(e.what()));
     }
-}
-
-void WriteResultFile(AppContext& ctx, const QCheckBox* clearAfter, const std::function<void()>& clearResult) {
-    AppendCommentFooter(ctx.outputBuffer, ctx.systemDir);
-    SaveDialogRequest request{QString::fromUtf8(SaveTitle), QString::fromUtf8(SaveFilter),
-                              QStringLiteral("txt"), ctx.lastSaveName};
-    const QString name = ctx.dialogs.saveFileName(request);
-    if (!name.isEmpty()) {
-        ctx.lastSaveName = name;
-        try {
-            writeResultFile(std::filesystem::path(name.toStdU16String()), resultFileBytes(ctx.outputBuffer));
-        } catch (const DataError& e) {
-            ctx.dialogs.error(QString::fromUtf8(e.what()));
-            return;
-        }
-    }
-    if (clearAfter->isEnabled() && clearAfter->isChecked())
-        clearResult();
 }
 
 } // namespace tavu

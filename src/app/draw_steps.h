@@ -52,11 +52,4 @@ void runUnderDrawGuard(AppContext& ctx, const std::function<void()>& draw);
 // its own message.
 void runShowingErrors(AppContext& ctx, const std::function<void()>& draw);
 
-// WriteResultFile: appends Comment.tri's lines to the output buffer (throws DataError when
-// it cannot be read), asks for a file name in SD and writes the buffer as Shift-JIS with
-// CR LF. Then, whether a file was written or the dialog cancelled, clears the result when
-// the clear-after box is enabled and ticked. A file that cannot be written is reported in
-// the error box with its reason, and the result is then kept on screen so nothing is lost.
-void WriteResultFile(AppContext& ctx, const QCheckBox* clearAfter, const std::function<void()>& clearResult);
-
 } // namespace tavu

@@ -2,25 +2,26 @@
 
 #include "app_context.h"
 #include "draw/result_file.h"
+#include "store/data_error.h"
 
 #include <QCheckBox>
-#include <QFile>
-#include <exception>
+#include <filesystem>
 
 namespace tavu {
 
 void WriteResultFile(AppContext& context, const QCheckBox* clearAfter,
                      const std::function<void()>& clearResult) {
-    try {
-        AppendCommentFooter(context.outputBuffer, context.systemDir);
-        const QString name = context.dialogs.saveFileName(context.resultFileRequest());
-        if (!name.isEmpty()) {
-            context.lastSaveName = name;
-            writeResultFile(QFile::encodeName(name).toStdString(), resultFileBytes(context.outputBuffer));
+    AppendCommentFooter(context.outputBuffer, context.systemDir);
+    const QString name = context.dialogs.saveFileName(context.resultFileRequest());
+    if (!name.isEmpty()) {
+        context.lastSaveName = name;
+        try {
+            writeResultFile(std::filesystem::path(name.toStdU16String()),
+                            resultFileBytes(context.outputBuffer));
+        } catch (const DataError& e) {
+            context.dialogs.error(QString::fromUtf8(e.what()));
+            return;
         }
-    } catch (const std::exception& e) {
-        context.dialogs.error(QString::fromUtf8(e.what()));
-        return;
     }
     if (clearAfter->isEnabled() && clearAfter->isChecked())
         clearResult();

@@ -7,6 +7,7 @@
 #include "draw_steps.h"
 #include "fonts.h"
 #include "result_box.h"
+#include "result_file_output.h"
 #include "spin_edit.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"

@@ -4,6 +4,7 @@
 #include "draw/output_buffer.h"
 #include "draw/spell_draws.h"
 #include "draw_steps.h"
+#include "result_file_output.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
 

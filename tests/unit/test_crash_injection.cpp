@@ -1,10 +1,11 @@
 #include "crash_injection.h"
 #include "store/cipher.h"
 #include "store/settings.h"
+#include "support/staged_folder.h"
 #include "test_helpers.h"
+#include "update_test_site.h"
 
 #include <gtest/gtest.h>
-#include <iostream>
 
 namespace tavu {
 
@@ -39,10 +40,6 @@ void expectOldOrNew(const std::filesystem::path& file, const SettingsArray& oldO
         ++lost;
 }
 
-void report(const char* what, int points, int lost) {
-    std::cout << "[reliability] " << what << ": crash points " << points << ", lost " << lost << "\n";
-}
-
 } // namespace
 
 TEST(CrashInjection, SettingsSaveLeavesOldOrNewSettings) {
@@ -54,7 +51,7 @@ TEST(CrashInjection, SettingsSaveLeavesOldOrNewSettings) {
     int points =
         injectCrashAtEveryPoint([&] { SaveSettings(file, before); }, [&] { SaveSettings(file, after); },
                                 [&] { expectOldOrNew(file, before, after, lost); });
-    report("settings save", points, lost);
+    test::reportCrashFigures("settings save", points, lost);
     EXPECT_GT(points, 20); // every slice of the write, the flush and the rename
     EXPECT_EQ(lost, 0);
     EXPECT_EQ(readSettingsReadOnly(file), after);
@@ -71,7 +68,7 @@ TEST(CrashInjection, StartUpUnlockLeavesReadableSettings) {
                                              LoadSettings(file, loaded);
                                          },
                                          [&] { expectOldOrNew(file, settings, settings, lost); });
-    report("settings unlock at start-up", points, lost);
+    test::reportCrashFigures("settings unlock at start-up", points, lost);
     EXPECT_GT(points, 10);
     EXPECT_EQ(lost, 0);
 }
@@ -89,8 +86,41 @@ TEST(CrashInjection, LockInPlaceNeverLosesTheFile) {
                                              if (now != plain && !(unlocked && unlocked->plain == plain))
                                                  ++lost;
                                          });
-    report("file lock", points, lost);
+    test::reportCrashFigures("file lock", points, lost);
     EXPECT_GT(points, 10);
+    EXPECT_EQ(lost, 0);
+}
+
+TEST(CrashInjection, FolderSwapLeavesTheWholeOldOrTheWholeNewSet) {
+    TempDir dir;
+    namespace fs = std::filesystem;
+    fs::path system = dir / "system";
+    std::map<std::string, std::string> oldSet;
+    std::map<std::string, std::string> newSet;
+    auto reset = [&] {
+        fs::remove_all(system);
+        fs::remove_all(stagingDirFor(system));
+        fs::remove_all(previousDirFor(system));
+        oldSet = test::snapshotFolder(test::makeSystemFolder(system, 1, "old"));
+        newSet = test::snapshotFolder(test::makeSystemFolder(stagingDirFor(system), 2, "new"));
+    };
+    // Every folder rename of the swap, and the moments before and after it, is a crash point.
+    auto crashingRename = [](const fs::path& from, const fs::path& to, std::error_code& ec) {
+        test::faultPoint();
+        renameFolder(from, to, ec);
+        test::faultPoint();
+    };
+    int lost = 0;
+    int points = injectCrashAtEveryPoint(
+        reset, [&] { swapInStagedFolder(system, stagingDirFor(system), crashingRename); },
+        [&] {
+            recoverInterruptedSwap(system); // what the next start does
+            auto now = test::snapshotFolder(system);
+            if (now != oldSet && now != newSet)
+                ++lost;
+        });
+    test::reportCrashFigures("data folder swap", points, lost);
+    EXPECT_GE(points, 4);
     EXPECT_EQ(lost, 0);
 }
 

@@ -71,6 +71,7 @@ TEST(ResultFile, CrashAtAnyPointKeepsAWholeFile) {
                                                    if (now != oldBytes && now != newBytes)
                                                        ++broken;
                                                });
+    test::reportCrashFigures("result file", points, broken);
     EXPECT_GT(points, 3);
     EXPECT_EQ(broken, 0);
 }
