@@ -190,6 +190,8 @@ void DownloadWindowTest::closingTheProgressWindowCancels() {
     QCOMPARE(form->size(), QSize(385, 74));
     QVERIFY(form->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(form->progressBar()->maximum(), 21);
+    QCOMPARE(form->palette().color(QPalette::Window), QColor(104, 104, 108));
+    QVERIFY(!form->parentWidget()); // a disabled main window would disable its children too
     QVERIFY(!w_->window().isEnabled());
     form->close();
     QVERIFY(w_->window().isEnabled());
