@@ -18,11 +18,11 @@ std::string cardListName(char family, int n) {
     return name;
 }
 
-Tables makeBookTables(const BookTableSpec& spec) {
+Tables makeBookTables(const BookTableShape& shape) {
     Tables tables;
-    int creatures = spec.creaturesNSR + spec.creaturesE;
-    int items = spec.itemsNSR + spec.itemsE;
-    int spells = spec.spellsNSR + spec.spellsE;
+    int creatures = shape.creaturesNSR + shape.creaturesE;
+    int items = shape.itemsNSR + shape.itemsE;
+    int spells = shape.spellsNSR + shape.spellsE;
     for (auto& table : tables.creatures)
         table = Table<CreatureRecord>(creatures);
     for (int k = 0; k < ItemKindCount; ++k)
@@ -32,21 +32,21 @@ Tables makeBookTables(const BookTableSpec& spec) {
     // All creatures under element 0 and all items under kind 0 keep the card list order simple.
     for (int n = 0; n < creatures; ++n) {
         CreatureRecord creature;
-        creature.rarity = rarityFor(n, spec.creaturesNSR);
+        creature.rarity = rarityFor(n, shape.creaturesNSR);
         tables.creatures[0].append(creature);
-        addCard(tables, 'C', n, n >= spec.creaturesNSR);
+        addCard(tables, 'C', n, n >= shape.creaturesNSR);
     }
     for (int n = 0; n < items; ++n) {
         ItemRecord item;
-        item.rarity = rarityFor(n, spec.itemsNSR);
+        item.rarity = rarityFor(n, shape.itemsNSR);
         tables.itemKinds[0].append(item);
-        addCard(tables, 'I', n, n >= spec.itemsNSR);
+        addCard(tables, 'I', n, n >= shape.itemsNSR);
     }
     for (int n = 0; n < spells; ++n) {
         SpellRecord spell;
-        spell.rarity = rarityFor(n, spec.spellsNSR);
+        spell.rarity = rarityFor(n, shape.spellsNSR);
         tables.spells.append(spell);
-        addCard(tables, 'S', n, n >= spec.spellsNSR);
+        addCard(tables, 'S', n, n >= shape.spellsNSR);
     }
     return tables;
 }

@@ -9,7 +9,7 @@ namespace tavu::test {
 // A consistent little data set for the complete book: the card list holds every creature,
 // then every item, then every spell, and marks the E cards as the family tables do.
 // Names are "C<n>", "I<n>", "S<n>" padded to the card list's 19 bytes.
-struct BookTableSpec {
+struct BookTableShape {
     int creaturesNSR = 6; // spread over the five elements
     int creaturesE = 2;
     int itemsNSR = 4;
@@ -19,6 +19,6 @@ struct BookTableSpec {
 };
 
 std::string cardListName(char family, int n);
-Tables makeBookTables(const BookTableSpec& spec = {});
+Tables makeBookTables(const BookTableShape& shape = {});
 
 } // namespace tavu::test

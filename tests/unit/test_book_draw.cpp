@@ -102,11 +102,11 @@ TEST(BookFixedCount, ExcludedECardsNeverAppearAndIncludedOnesCan) {
 
 TEST(BookFixedCount, ImpossibleRequestsStopWithAMessageAndDrawNothing) {
     struct Case {
-        test::BookTableSpec spec;
+        test::BookTableShape shape;
         BookCounts counts;
         std::string expected;
     };
-    test::BookTableSpec noItems;
+    test::BookTableShape noItems;
     noItems.itemsNSR = 0;
     const Case cases[] = {
         {noItems, {20, 15, 15}, "アイテムに使用できるカードがありません"},
@@ -115,7 +115,7 @@ TEST(BookFixedCount, ImpossibleRequestsStopWithAMessageAndDrawNothing) {
     for (const auto& c : cases) {
         RandomSource random;
         random.setSeed(99);
-        auto result = drawCompleteBook(makeBookTables(c.spec), {c.counts, true, false}, random);
+        auto result = drawCompleteBook(makeBookTables(c.shape), {c.counts, true, false}, random);
         EXPECT_NE(result.message.find(c.expected), std::string::npos) << result.message;
         EXPECT_TRUE(result.lines.empty());
         EXPECT_EQ(random.seed(), 99u) << "no Random call for an impossible book";
@@ -134,7 +134,7 @@ TEST(BookFixedCount, CardListShorterThanThePoolsIsRefused) {
 }
 
 TEST(BookFixedCount, FamilyWithNoCardsIsFineWhenItsCountIsZero) {
-    test::BookTableSpec noItems;
+    test::BookTableShape noItems;
     noItems.itemsNSR = 0;
     noItems.itemsE = 0;
     auto result = draw(makeBookTables(noItems), {25, 0, 25});

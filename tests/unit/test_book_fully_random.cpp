@@ -69,7 +69,7 @@ TEST(BookFullyRandom, ListsCardsInCardListOrderWithRepeatsAdjacent) {
 }
 
 TEST(BookFullyRandom, NoUsableCardStopsWithAMessage) {
-    test::BookTableSpec onlyE;
+    test::BookTableShape onlyE;
     onlyE.creaturesNSR = onlyE.itemsNSR = onlyE.spellsNSR = 0;
     RandomSource random;
     random.setSeed(5);
