@@ -2,6 +2,8 @@
 
 #include "app_context.h"
 #include "controls.h"
+#include "draw/draw_filter.h"
+#include "draw_steps.h"
 #include "spin_edit.h"
 #include "store/settings_entries.h"
 
@@ -14,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace tavu {
 
@@ -32,10 +33,6 @@ QHBoxLayout* labelledRow(QWidget* parent, QVBoxLayout* column, const QString& la
     }
     column->addLayout(row);
     return row;
-}
-
-bool anyChecked(const QList<QCheckBox*>& boxes) {
-    return std::any_of(boxes.begin(), boxes.end(), [](const QCheckBox* box) { return box->isChecked(); });
 }
 
 } // namespace
@@ -130,20 +127,17 @@ void CardPage::placeSideBySide(QGroupBox* conditions, QWidget* results) {
 }
 
 void CardPage::runFilterRule(int eEntry, bool itemRule) {
-    ok_->setEnabled(true);
+    // The rule itself lives in the core, so the command line refuses exactly what the page does.
+    const auto rarities = ticks<RarityCount>(rarities_);
+    bool enabled = false;
+    if (groups_.isEmpty())
+        enabled = okButtonEnabled(rarities);
+    else if (itemRule)
+        enabled = okButtonEnabled(ItemFilter{ticks<ItemKindCount>(groups_), rarities});
+    else
+        enabled = okButtonEnabled(CreatureFilter{ticks<ElementCount>(groups_), rarities});
+    ok_->setEnabled(enabled);
     ctx_.storeEntry(eEntry, rarities_[3]->isChecked() ? entry::RarityEChecked : 0);
-    if (!groups_.isEmpty() && !anyChecked(groups_))
-        ok_->setEnabled(false);
-    if (!anyChecked(rarities_))
-        ok_->setEnabled(false);
-    if (!itemRule)
-        return;
-    const bool eOnly = rarities_[3]->isChecked() && !anyChecked(rarities_.mid(0, 3));
-    // The draws are never offered an E-only choice of armour and scrolls alone.
-    const bool armourOrScrollOnly = !groups_[0]->isChecked() && !groups_[2]->isChecked() &&
-                                    (groups_[1]->isChecked() || groups_[3]->isChecked());
-    if (eOnly && armourOrScrollOnly)
-        ok_->setEnabled(false);
 }
 
 void CardPage::runOutputRule(int entry) {
