@@ -1,5 +1,8 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+
 namespace tavu {
 
 namespace {
@@ -14,27 +17,39 @@ const QString& fixedFamily() {
     return family;
 }
 
-// A substitute is only consulted when the named family itself is not installed, so it can
-// be registered unconditionally; asking the font database first would load it at start-up.
-void substitute(const QString& family, const QString& standIn) {
-    QFont::insertSubstitution(family, standIn);
+// The family a font is built with: the named one when installed, else its stand-in. Naming
+// the stand-in directly matters for start-up: a family that is not installed sends every
+// text layout through fontconfig's fallback sort (several milliseconds per script) before
+// the substitute is tried. The list of families is read once, as the first text would anyway.
+QString installedOr(const QString& family, const QString& standIn) {
+    return QFontDatabase::families().contains(family) ? family : standIn;
+}
+
+const QString& proportionalFace() {
+    static const QString face = installedOr(proportionalFamily(), QStringLiteral("IPAPGothic"));
+    return face;
+}
+
+const QString& fixedFace() {
+    static const QString face = installedOr(fixedFamily(), QStringLiteral("IPAGothic"));
+    return face;
 }
 
 } // namespace
 
 void installFontSubstitutes() {
-    substitute(proportionalFamily(), QStringLiteral("IPAPGothic"));
-    substitute(fixedFamily(), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(proportionalFamily(), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(fixedFamily(), QStringLiteral("IPAGothic"));
 }
 
 QFont proportionalFont(int pixelSize) {
-    QFont font(proportionalFamily());
+    QFont font(proportionalFace());
     font.setPixelSize(pixelSize);
     return font;
 }
 
 QFont fixedFont(int pixelSize) {
-    QFont font(fixedFamily());
+    QFont font(fixedFace());
     font.setPixelSize(pixelSize);
     font.setStyleHint(QFont::Monospace);
     return font;
