@@ -1,7 +1,7 @@
 #pragma once
 
 #include "background_task.h"
-#include "support/curl_fetcher.h"
+#include "module_fetcher.h"
 #include "support/download_sequence.h"
 #include "update_options.h"
 
@@ -48,7 +48,7 @@ private:
 
     QProgressBar* DL_pb = nullptr;
     QTimer* Timer1 = nullptr;
-    CurlFetcher fetcher_;
+    ModuleFetcher fetcher_;
     std::unique_ptr<QueuedObserver> observer_;
     std::unique_ptr<DownloadSequence> sequence_;
     bool closedOnce_ = false;

@@ -59,13 +59,12 @@ void DownloadPage::ButtonDLClick() {
     check_ = std::make_unique<BackgroundTask>();
     auto result = std::make_shared<CheckResult>();
     const UpdateConfig config = options_.config(ctx_.systemDir);
-    const FetchLimits limits = options_.limits;
+    auto fetcher = std::make_shared<ModuleFetcher>(options_.limits);
     const std::int32_t installed = ctx_.settings[entry::DataVersion];
     check_->start(
         this,
-        [result, config, limits, installed](const std::atomic<bool>& cancel) {
-            CurlFetcher fetcher(limits);
-            *result = checkForUpdate(config, fetcher, installed, cancel);
+        [result, config, fetcher, installed](const std::atomic<bool>& cancel) {
+            *result = checkForUpdate(config, *fetcher, installed, cancel);
         },
         [this, result] {
             check_.reset();

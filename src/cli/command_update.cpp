@@ -3,7 +3,7 @@
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"
-#include "support/curl_fetcher.h"
+#include "support/curl/curl_fetcher.h"
 #include "support/download_sequence.h"
 #include "support/staged_folder.h"
 #include "support/system_folder_check.h"

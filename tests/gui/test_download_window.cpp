@@ -1,6 +1,7 @@
 // The download tab against a real HTTP server on loopback.
 #include "app/download_form.h"
 #include "app/download_page.h"
+#include "app/module_fetcher.h"
 #include "app/result_box.h"
 #include "gui_test_support.h"
 #include "store/file_io.h"
@@ -68,6 +69,7 @@ private slots:
     void closingBeforeTheFirstTickFetchesNothing();
     void windowGoingAwayStopsCheckAndDownload();
     void startUpFinishesAnInterruptedSwap();
+    void httpModuleLoadsOnFirstFetchOrFailsPlainly();
 
 private:
     DownloadPage* page() const { return w_->find<DownloadPage>(QStringLiteral("TabSheet5")); }
@@ -246,6 +248,25 @@ void DownloadWindowTest::startUpFinishesAnInterruptedSwap() {
     QVERIFY(!other.window().startupAborted());
     QVERIFY(fs::exists(other.systemDir() / "system.tri"));
     QVERIFY(!fs::exists(previous));
+}
+
+// The transport is a module beside the program; without it a fetch fails like a dead server
+// (a reason, no file), and the program goes on.
+void DownloadWindowTest::httpModuleLoadsOnFirstFetchOrFailsPlainly() {
+    const std::atomic<bool> cancel{false};
+    const fs::path target = fs::path(dir_->path().toStdString()) / "fetched.tri";
+    ModuleFetcher beside;
+    QVERIFY(beside.fetch(site_->baseUrl() + "temp.tri", target, cancel).ok());
+    QCOMPARE(readWholeFile(target), readWholeFile(siteFiles_ / "temp.tri"));
+
+    QTemporaryDir empty;
+    ModuleFetcher missing({}, empty.path());
+    const FetchResult result = missing.fetch(site_->baseUrl() + "temp.tri", target, cancel);
+    QCOMPARE(result.status, FetchResult::Failed);
+    QVERIFY2(
+        QString::fromStdString(result.reason).startsWith(QStringLiteral("通信モジュールを読み込めません")),
+        result.reason.c_str());
+    QVERIFY(!fs::exists(target));
 }
 
 QTEST_MAIN(DownloadWindowTest)

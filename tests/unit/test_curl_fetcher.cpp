@@ -1,4 +1,4 @@
-#include "support/curl_fetcher.h"
+#include "support/curl/curl_fetcher.h"
 #include "test_helpers.h"
 #include "update_test_site.h"
 

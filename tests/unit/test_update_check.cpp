@@ -1,4 +1,4 @@
-#include "support/curl_fetcher.h"
+#include "support/curl/curl_fetcher.h"
 #include "support/site_publish.h"
 #include "support/site_version.h"
 #include "support/update_check.h"

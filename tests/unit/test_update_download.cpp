@@ -1,7 +1,7 @@
 #include "store/cipher.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
-#include "support/curl_fetcher.h"
+#include "support/curl/curl_fetcher.h"
 #include "support/download_sequence.h"
 #include "support/download_steps.h"
 #include "support/site_publish.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "http_fetcher.h"
+#include "support/http_fetcher.h"
 
 namespace tavu {
 

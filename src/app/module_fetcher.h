@@ -1,0 +1,28 @@
+#pragma once
+
+#include "support/http_fetcher.h"
+
+#include <QString>
+#include <memory>
+
+namespace tavu {
+
+// An HttpFetcher that loads the HTTP module on its first fetch and hands every fetch to the
+// fetcher made there. Start-up never touches the network libraries; a module that cannot be
+// loaded makes each fetch fail with the reason, as an unreachable server would.
+class ModuleFetcher : public HttpFetcher {
+public:
+    // `moduleDir` is where the module is looked for; empty means beside the executable.
+    explicit ModuleFetcher(FetchLimits limits = {}, QString moduleDir = {});
+    ~ModuleFetcher() override;
+
+    FetchResult fetch(const std::string& url, const std::filesystem::path& target,
+                      const std::atomic<bool>& cancel) override;
+
+private:
+    FetchLimits limits_;
+    QString moduleDir_;
+    std::unique_ptr<HttpFetcher> inner_;
+};
+
+} // namespace tavu
