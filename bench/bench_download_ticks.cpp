@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     NoUrls urls;
     tavu::TMainForm window(root / "system", dialogs, urls);
     window.show();
+    window.completePages();
     const int version = window.context().settings[tavu::entry::DataVersion] + 1;
     tavu::publishSite(tavu::readSystemFolder(TAVU_SYSTEM_DIR), root / "site", version);
     httplib::Server server;

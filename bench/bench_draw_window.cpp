@@ -44,6 +44,7 @@ struct Window {
         std::filesystem::copy(TAVU_SYSTEM_DIR, system, std::filesystem::copy_options::recursive);
         form = std::make_unique<TMainForm>(system, dialogs, urls);
         form->show();
+        form->completePages();
     }
 };
 

@@ -33,20 +33,38 @@ constexpr int ClientWidth = 631;
 constexpr int ClientHeight = 404;
 constexpr int StatusHeight = 19;
 
+// A page not built yet: an empty holder the page is later put into, filling it.
+QWidget* holder(QWidget* parent = nullptr) {
+    auto* widget = new QWidget(parent);
+    (new QVBoxLayout(widget))->setContentsMargins(0, 0, 0, 0);
+    return widget;
+}
+
+// Puts a page built late into its holder. A holder already in view (its tab was just
+// chosen) shows the page at once rather than one frame later.
+template <class Page>
+Page* fillHolder(QWidget* holderWidget, Page* page) {
+    holderWidget->layout()->addWidget(page);
+    if (holderWidget->isVisible())
+        static_cast<QWidget*>(page)->show();
+    return page;
+}
+
 // A tab holding an inner page control with two pages.
-QWidget* pageWithSubPages(QTabWidget* outer, const QString& sheet, const QString& caption,
-                          const QString& inner, std::initializer_list<std::pair<QWidget*, QString>> pages) {
-    auto* holder = new QWidget(outer);
-    holder->setObjectName(sheet);
-    auto* control = new QTabWidget(holder);
+QTabWidget* pageWithSubPages(QTabWidget* outer, const QString& sheet, const QString& caption,
+                             const QString& inner,
+                             std::initializer_list<std::pair<QWidget*, QString>> pages) {
+    auto* tab = new QWidget(outer);
+    tab->setObjectName(sheet);
+    auto* control = new QTabWidget(tab);
     control->setObjectName(inner);
     for (const auto& [page, pageCaption] : pages)
         control->addTab(page, pageCaption);
-    auto* layout = new QVBoxLayout(holder);
+    auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(control);
-    outer->addTab(holder, caption);
-    return holder;
+    outer->addTab(tab, caption);
+    return control;
 }
 
 } // namespace
@@ -71,6 +89,7 @@ void TMainForm::buildWindow() {
     area->setObjectName(QStringLiteral("MainArea"));
     area->setFixedSize(ClientWidth, ClientHeight - StatusHeight);
     setCentralWidget(area);
+    area_ = area;
     buildPages(area);
     buildMenus();
     buildStatusBar();
@@ -78,10 +97,8 @@ void TMainForm::buildWindow() {
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(1);
     connect(timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    widgets_ = indexWidgetsByName(this);
-    applyControlHints(widgets_);
     moveTexts_ = new MouseMoveTexts([this](const QString& text) { hintPanel_->setText(text); }, this);
-    attachMouseMoveTexts(widgets_, area, *moveTexts_);
+    indexControls();
     // A fixed window: single border, no resizing, no maximising.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -97,32 +114,67 @@ QTabWidget* TMainForm::buildPages(QWidget* area) {
     pages->setObjectName(QStringLiteral("PageControl1"));
     pages->setGeometry(3, 3, 625, 377);
     creatureSingle_ = new CreatureSinglePage(ctx_, nullptr);
-    creatureMultiple_ = new CreatureMultiplePage(ctx_, nullptr);
-    pageWithSubPages(
-        pages, QStringLiteral("TabSheet2"), QStringLiteral("クリーチャー"), QStringLiteral("PageControl2"),
-        {{creatureSingle_, QStringLiteral("単体抽出")}, {creatureMultiple_, QStringLiteral("複数抽出")}});
-    itemSingle_ = new ItemSinglePage(ctx_, nullptr);
-    itemMultiple_ = new ItemMultiplePage(ctx_, nullptr);
-    pageWithSubPages(
-        pages, QStringLiteral("TabSheet7"), QStringLiteral("アイテム"), QStringLiteral("PageControl4"),
-        {{itemSingle_, QStringLiteral("単体抽出")}, {itemMultiple_, QStringLiteral("複数抽出")}});
-    spellSingle_ = new SpellSinglePage(ctx_, nullptr);
-    spellMultiple_ = new SpellMultiplePage(ctx_, nullptr);
-    pageWithSubPages(
-        pages, QStringLiteral("TabSheet8"), QStringLiteral("スペル"), QStringLiteral("PageControl3"),
-        {{spellSingle_, QStringLiteral("単体抽出")}, {spellMultiple_, QStringLiteral("複数抽出")}});
-    map_ = new MapPage(ctx_, nullptr);
-    cpu_ = new CpuPage(ctx_, nullptr);
-    pageWithSubPages(
-        pages, QStringLiteral("TabSheet3"), QStringLiteral("対戦条件"), QStringLiteral("PageControl5"),
-        {{map_, QStringLiteral("対戦マップ")}, {cpu_, QStringLiteral("対戦相手の抽出 ( CPU )")}});
-    book_ = new BookPage(ctx_, pages);
-    pages->addTab(book_, QStringLiteral("ブック完全構成"));
-    manual_ = new ManualPage(ctx_, pages);
-    pages->addTab(manual_, QStringLiteral("TAVU の使用方法"));
-    download_ = new DownloadPage(ctx_, pages);
-    pages->addTab(download_, QStringLiteral("ダウンロード"));
+    auto& h = holders_;
+    QTabWidget* inner[] = {
+        pageWithSubPages(pages, QStringLiteral("TabSheet2"), QStringLiteral("クリーチャー"),
+                         QStringLiteral("PageControl2"),
+                         {{creatureSingle_, QStringLiteral("単体抽出")},
+                          {h.creatureMultiple = holder(), QStringLiteral("複数抽出")}}),
+        pageWithSubPages(pages, QStringLiteral("TabSheet7"), QStringLiteral("アイテム"),
+                         QStringLiteral("PageControl4"),
+                         {{h.itemSingle = holder(), QStringLiteral("単体抽出")},
+                          {h.itemMultiple = holder(), QStringLiteral("複数抽出")}}),
+        pageWithSubPages(pages, QStringLiteral("TabSheet8"), QStringLiteral("スペル"),
+                         QStringLiteral("PageControl3"),
+                         {{h.spellSingle = holder(), QStringLiteral("単体抽出")},
+                          {h.spellMultiple = holder(), QStringLiteral("複数抽出")}}),
+        pageWithSubPages(pages, QStringLiteral("TabSheet3"), QStringLiteral("対戦条件"),
+                         QStringLiteral("PageControl5"),
+                         {{h.map = holder(), QStringLiteral("対戦マップ")},
+                          {h.cpu = holder(), QStringLiteral("対戦相手の抽出 ( CPU )")}}),
+    };
+    pages->addTab(h.book = holder(pages), QStringLiteral("ブック完全構成"));
+    pages->addTab(h.manual = holder(pages), QStringLiteral("TAVU の使用方法"));
+    pages->addTab(h.download = holder(pages), QStringLiteral("ダウンロード"));
+    // Choosing any other page needs the waiting ones now, before it shows.
+    connect(pages, &QTabWidget::currentChanged, this, &TMainForm::completePages);
+    for (QTabWidget* control : inner)
+        connect(control, &QTabWidget::currentChanged, this, &TMainForm::completePages);
     return pages;
+}
+
+void TMainForm::buildWaitingPages() {
+    auto& h = holders_;
+    creatureMultiple_ = fillHolder(h.creatureMultiple, new CreatureMultiplePage(ctx_, nullptr));
+    itemSingle_ = fillHolder(h.itemSingle, new ItemSinglePage(ctx_, nullptr));
+    itemMultiple_ = fillHolder(h.itemMultiple, new ItemMultiplePage(ctx_, nullptr));
+    spellSingle_ = fillHolder(h.spellSingle, new SpellSinglePage(ctx_, nullptr));
+    spellMultiple_ = fillHolder(h.spellMultiple, new SpellMultiplePage(ctx_, nullptr));
+    map_ = fillHolder(h.map, new MapPage(ctx_, nullptr));
+    cpu_ = fillHolder(h.cpu, new CpuPage(ctx_, nullptr));
+    book_ = fillHolder(h.book, new BookPage(ctx_, nullptr));
+    manual_ = fillHolder(h.manual, new ManualPage(ctx_, nullptr));
+    download_ = fillHolder(h.download, new DownloadPage(ctx_, nullptr));
+}
+
+void TMainForm::completePages() {
+    if (pagesComplete_)
+        return;
+    pagesComplete_ = true;
+    buildWaitingPages();
+    indexControls();
+    if (reached_ != StartupReached::Nothing)
+        applyWaitingPageSettings();
+    if (reached_ == StartupReached::Finished)
+        finishWaitingPages();
+}
+
+// Hints and mouse-move texts go to every named control there is; running it again after
+// more pages are built only adds theirs.
+void TMainForm::indexControls() {
+    widgets_ = indexWidgetsByName(this);
+    applyControlHints(widgets_);
+    attachMouseMoveTexts(widgets_, area_, *moveTexts_);
 }
 
 void TMainForm::buildStatusBar() {
@@ -158,6 +210,11 @@ bool TMainForm::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         hintPanel_->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
+    }
+    // The first paint is under way: the waiting pages are built as soon as it is done.
+    if (event->type() == QEvent::Paint && !completionPosted_) {
+        completionPosted_ = true;
+        QMetaObject::invokeMethod(this, &TMainForm::completePages, Qt::QueuedConnection);
     }
     return QMainWindow::event(event);
 }

@@ -30,6 +30,10 @@ class TFormAbout;
 
 // The main window owns the pages and what they share; the pages own their controls and
 // handlers. Building it runs the whole start-up (FormCreate) over `systemDir`.
+//
+// Only the page in view at start is built before the window first paints; the others follow
+// right after that paint, or at once when a tab is chosen or completePages() is called. Their
+// stored settings are applied as they are built, in the order start-up applies them.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,6 +47,10 @@ public:
     QString noticeText() const;
     TFormAbout* aboutForm() const { return about_; }
     QTimer* timer1() const { return timer1_; }
+
+    // Builds the pages still waiting and puts their settings in; does nothing the second time.
+    void completePages();
+    bool pagesComplete() const { return pagesComplete_; }
 
 public slots:
     void mnuExitClick();
@@ -59,6 +67,8 @@ protected:
 private:
     void buildWindow();
     QTabWidget* buildPages(QWidget* area);
+    void buildWaitingPages();
+    void indexControls();
     void buildMenus();
     void buildStatusBar();
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
@@ -67,10 +77,12 @@ private:
     void FormCreate();
     void recoverDataFolder();
     void ApplySettings();
+    void applyFirstPageSettings();
+    void applyWaitingPageSettings();
+    void finishWaitingPages();
     void applyOutputPair(const char* output, int outputEntry, const char* clearAfter, int clearEntry);
     void showCreditNotice();
-    void clearDrawPages();
-    void clearMapResults();
+    bool bookCountsFirstOption() const;
     void computeDerivedCounts();
 
     template <class T>
@@ -79,6 +91,26 @@ private:
     StepBackDialogs dialogs_;
     AppContext ctx_;
     bool startupAborted_ = false;
+
+    // How far start-up got: the waiting pages repeat exactly the steps it reached.
+    enum class StartupReached { Nothing, SettingsApplied, Finished };
+    StartupReached reached_ = StartupReached::Nothing;
+    bool pagesComplete_ = false;
+    bool completionPosted_ = false;
+    // Empty holders standing in the tabs until their pages are built.
+    struct WaitingHolders {
+        QWidget* creatureMultiple = nullptr;
+        QWidget* itemSingle = nullptr;
+        QWidget* itemMultiple = nullptr;
+        QWidget* spellSingle = nullptr;
+        QWidget* spellMultiple = nullptr;
+        QWidget* map = nullptr;
+        QWidget* cpu = nullptr;
+        QWidget* book = nullptr;
+        QWidget* manual = nullptr;
+        QWidget* download = nullptr;
+    } holders_;
+    QWidget* area_ = nullptr;
 
     CreatureSinglePage* creatureSingle_ = nullptr;
     CreatureMultiplePage* creatureMultiple_ = nullptr;

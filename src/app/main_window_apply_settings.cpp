@@ -20,7 +20,28 @@ void selectStored(QComboBox* combo, std::int32_t index) {
 // Puts the stored entries into the controls, in a fixed order. Setting a box or a spin edit
 // runs its handler when the value differs, exactly as a user's change would, so the enabled
 // states, greyed spin edits and OK buttons come out by the same rules as during use.
+//
+// The handlers touch only their own page, so a page built after start-up takes its part
+// then (applyWaitingPageSettings) and ends up as it would have here.
 void TMainForm::ApplySettings() {
+    applyFirstPageSettings();
+    const bool onTop = ctx_.settings[entry::StayOnTop] != 0;
+    mnuWindowPos_->setChecked(onTop);
+    setStaysOnTop(this, onTop);
+    showCreditNotice();
+    reached_ = StartupReached::SettingsApplied;
+    if (pagesComplete_)
+        applyWaitingPageSettings();
+}
+
+void TMainForm::applyFirstPageSettings() {
+    const auto& s = ctx_.settings;
+    selectStored(control<QComboBox>("CCB1A"), s[entry::CreatureSingleCopies]);
+    applyOutputPair("CCB2A", entry::CreatureSingleOutput, "CCB3A", entry::CreatureSingleClear);
+    control<QCheckBox>("CRCB4A")->setChecked(s[entry::CreatureSingleRarityE] == entry::RarityEChecked);
+}
+
+void TMainForm::applyWaitingPageSettings() {
     const auto& s = ctx_.settings;
     auto at = [&s](int index) {
         return s[static_cast<std::size_t>(index)];
@@ -61,32 +82,24 @@ void TMainForm::ApplySettings() {
     }
     check("AbsoluteCB4", at(entry::BookCheckFirst + 3) == 1);
 
-    select("CCB1A", at(entry::CreatureSingleCopies));
     number("CSE4B", at(entry::CreatureMultipleCount));
     select("ICB4", at(entry::ItemSingleCopies));
     number("ISE4B", at(entry::ItemMultipleCount));
     select("SpellCB1A", at(entry::SpellSingleCopies));
     number("SSE1B", at(entry::SpellMultipleCount));
 
-    applyOutputPair("CCB2A", entry::CreatureSingleOutput, "CCB3A", entry::CreatureSingleClear);
     applyOutputPair("CCB2B", entry::CreatureMultipleOutput, "CCB3B", entry::CreatureMultipleClear);
     applyOutputPair("ICB1", entry::ItemSingleOutput, "ICB2", entry::ItemSingleClear);
     applyOutputPair("ICB5B", entry::ItemMultipleOutput, "ICB6B", entry::ItemMultipleClear);
     applyOutputPair("SCB1A", entry::SpellSingleOutput, "SCB2A", entry::SpellSingleClear);
     applyOutputPair("SCB2B", entry::SpellMultipleOutput, "SCB3B", entry::SpellMultipleClear);
 
-    const bool onTop = at(entry::StayOnTop) != 0;
-    mnuWindowPos_->setChecked(onTop);
-    setStaysOnTop(this, onTop);
-
     check("CCB1B", at(entry::CreatureRandomCount) == entry::CreatureRandomCount);
     check("ICB4B", at(entry::ItemRandomCount) == entry::ItemRandomCount);
     check("SCB1B", at(entry::SpellRandomCount) == entry::SpellRandomCount);
-    const char* eBoxes[] = {"CRCB4A", "CRCB4B", "ItemReaCBox1E", "ItemReaCBox2E", "SCB1E", "SCB2E"};
-    for (int i = 0; i < 6; ++i)
-        check(eBoxes[i], at(entry::CreatureSingleRarityE + i) == entry::RarityEChecked);
-
-    showCreditNotice();
+    const char* eBoxes[] = {"CRCB4B", "ItemReaCBox1E", "ItemReaCBox2E", "SCB1E", "SCB2E"};
+    for (int i = 0; i < 5; ++i)
+        check(eBoxes[i], at(entry::CreatureSingleRarityE + 1 + i) == entry::RarityEChecked);
 
     const char* elements[] = {"VS_CB1", "VS_CB2", "VS_CB3", "VS_CB4", "VS_CB5"};
     for (int i = 0; i < 5; ++i)

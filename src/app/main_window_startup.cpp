@@ -51,13 +51,15 @@ void TMainForm::FormCreate() {
         ApplySettings();
         ctx_.sizes = TableSizes::fromSettings(ctx_.settings);
         loadAllTables(ctx_.systemDir, ctx_.sizes, ctx_.tables);
-        clearDrawPages();
+        creatureSingle_->ButtonC4Click();
+        ctx_.outputBuffer.clear();
         ctx_.drawWarningText = QString::fromUtf8(text::DrawWarningText);
         ctx_.drawWarningCaption = QString::fromUtf8(text::DrawWarningCaption);
-        book_->options()[0]->setChecked(ctx_.settings[entry::BookCheckFirst] == 1);
-        ctx_.bookCardCount = CountBookCards(ctx_.tables, book_->options()[0]->isChecked());
+        ctx_.bookCardCount = CountBookCards(ctx_.tables, bookCountsFirstOption());
         computeDerivedCounts();
-        clearMapResults();
+        reached_ = StartupReached::Finished;
+        if (pagesComplete_)
+            finishWaitingPages();
     } catch (const std::exception& e) {
         // The window still opens, in the state reached so far.
         ctx_.dialogs.error(QString::fromUtf8(e.what()));
@@ -79,28 +81,32 @@ void TMainForm::showCreditNotice() {
     setWindowTitle(QString::fromUtf8(text::CaptionPrefix) + ctx_.versionText);
 }
 
-void TMainForm::clearDrawPages() {
+// What start-up does to the pages built after it: their results are cleared, the book's
+// first option takes its stored tick (its handler counts the book cards again, to the same
+// number) and the map's displays start empty.
+void TMainForm::finishWaitingPages() {
     creatureMultiple_->ButtonC1Click();
     itemMultiple_->ButtonC2Click();
     spellMultiple_->ButtonC3Click();
-    creatureSingle_->ButtonC4Click();
     itemSingle_->ButtonC5Click();
     spellSingle_->ButtonC6Click();
     book_->ButtonAbsoluteClearClick();
-    ctx_.outputBuffer.clear();
+    book_->options()[0]->setChecked(bookCountsFirstOption());
+    for (QLineEdit* field : map_->displays())
+        field->clear();
+    for (QCheckBox* box : map_->facilities())
+        box->setChecked(false);
+}
+
+// The book page's first option as stored; start-up counts with it before the page exists.
+bool TMainForm::bookCountsFirstOption() const {
+    return ctx_.settings[entry::BookCheckFirst] == 1;
 }
 
 void TMainForm::computeDerivedCounts() {
     ctx_.creatureRarityCount = CountCreatureRarities(ctx_.tables);
     ctx_.itemRarityCount = CountItemRarities(ctx_.tables);
-    ctx_.bookSpellCount = CountBookSpells(ctx_.tables, book_->options()[0]->isChecked());
-}
-
-void TMainForm::clearMapResults() {
-    for (QLineEdit* field : map_->displays())
-        field->clear();
-    for (QCheckBox* box : map_->facilities())
-        box->setChecked(false);
+    ctx_.bookSpellCount = CountBookSpells(ctx_.tables, bookCountsFirstOption());
 }
 
 } // namespace tavu

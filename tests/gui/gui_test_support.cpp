@@ -14,9 +14,11 @@ StartedWindow::StartedWindow(const std::filesystem::path& sourceSystemDir)
     std::filesystem::copy(sourceSystemDir, systemDir_, std::filesystem::copy_options::recursive);
 }
 
-void StartedWindow::start() {
+void StartedWindow::start(Pages pages) {
     window_ = std::make_unique<TMainForm>(systemDir_, dialogs, urls);
     dialogs.window = window_.get();
+    if (pages == Pages::All)
+        window_->completePages();
 }
 
 std::filesystem::path StartedWindow::settingsFile() const {

@@ -18,7 +18,10 @@ public:
     // A copy of an existing data folder (the bundled one) instead of the fixture.
     explicit StartedWindow(const std::filesystem::path& sourceSystemDir);
 
-    void start();
+    // Builds the window and, unless told otherwise, every page at once, as a shown window
+    // does right after its first paint.
+    enum class Pages { All, FirstOnly };
+    void start(Pages pages = Pages::All);
     // Destroys the window but keeps its data folder for a look afterwards.
     void destroyWindow() { window_.reset(); }
     TMainForm& window() { return *window_; }

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
@@ -24,6 +25,9 @@ private slots:
     void boxesNeedTheirExactCheckedValue();
     void stayOnTopEntryKeepsItsValue();
     void tablesAreLoadedFromTheStoredCounts();
+    void laterPagesFollowTheFirstPaint();
+    void choosingATabBuildsTheWaitingPagesAtOnce();
+    void laterPagesKeepWhatStartUpReached();
     void bundledDataStartsCleanly();
     void secondInstanceEndsSilently();
 };
@@ -151,6 +155,61 @@ void StartupTest::tablesAreLoadedFromTheStoredCounts() {
     QCOMPARE(ctx.creatureRarityCount[3], 1);
     QCOMPARE(ctx.bookCardCount, 24);
     QCOMPARE(ctx.bookSpellCount, 3);
+}
+
+// Only the page in view is built for the first paint; the others arrive right after it,
+// with their stored settings applied and the start-up counts already in place.
+void StartupTest::laterPagesFollowTheFirstPaint() {
+    SettingsArray s = fixtureSettings();
+    s[entry::CreatureSingleOutput] = entry::CreatureSingleOutput;
+    s[entry::CreatureMultipleOutput] = entry::CreatureMultipleOutput;
+    s[entry::BookCheckFirst] = 0;
+    StartedWindow w(s);
+    w.start(StartedWindow::Pages::FirstOnly);
+    QVERIFY(!w.window().pagesComplete());
+    QVERIFY(w.find<QCheckBox>(QStringLiteral("CCB2A"))->isChecked());
+    QVERIFY(w.find<QCheckBox>(QStringLiteral("CCB3A"))->isEnabled());
+    QVERIFY(!w.find<QCheckBox>(QStringLiteral("CCB2B")));
+    const AppContext& ctx = w.window().context();
+    const std::int32_t withE = CountBookCards(ctx.tables, false);
+    QVERIFY(withE != CountBookCards(ctx.tables, true));
+    QCOMPARE(ctx.bookCardCount, withE); // counted as stored, before the book page exists
+    w.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window()));
+    QTRY_VERIFY(w.window().pagesComplete());
+    QVERIFY(w.find<QCheckBox>(QStringLiteral("CCB2B"))->isChecked());
+    QVERIFY(w.find<QCheckBox>(QStringLiteral("CCB3B"))->isEnabled());
+    QVERIFY(!w.find<QCheckBox>(QStringLiteral("AbsoluteCB1"))->isChecked());
+    QCOMPARE(ctx.bookCardCount, withE);
+    QVERIFY(w.dialogs.calls.isEmpty());
+}
+
+void StartupTest::choosingATabBuildsTheWaitingPagesAtOnce() {
+    StartedWindow w;
+    w.start(StartedWindow::Pages::FirstOnly);
+    w.window().show();
+    auto* pages = w.find<QTabWidget>(QStringLiteral("PageControl1"));
+    pages->setCurrentIndex(4); // the book, before the first paint had its turn
+    QVERIFY(w.window().pagesComplete());
+    auto* result = w.find<QWidget>(QStringLiteral("AbsoluteRE"));
+    QVERIFY(result && result->isVisible());
+    w.window().completePages(); // the posted call after the paint finds nothing left to do
+    QCOMPARE(w.window().findChildren<QWidget*>(QStringLiteral("AbsoluteRE")).size(), 1);
+}
+
+// A start-up that stopped at the settings leaves the later pages as built, like the first.
+void StartupTest::laterPagesKeepWhatStartUpReached() {
+    SettingsArray s = fixtureSettings();
+    s[entry::CreatureMultipleOutput] = entry::CreatureMultipleOutput;
+    StartedWindow w;
+    writePlainSettings(w.systemDir(), s, 99);
+    w.start(StartedWindow::Pages::FirstOnly);
+    QCOMPARE(w.dialogs.calls.size(), 1);
+    w.window().completePages();
+    QCOMPARE(w.dialogs.calls.size(), 1);
+    QVERIFY(!w.find<QCheckBox>(QStringLiteral("CCB2B"))->isChecked());
+    QVERIFY(w.find<QCheckBox>(QStringLiteral("AbsoluteCB1"))->isChecked());
+    QVERIFY(!w.settingsLocked());
 }
 
 void StartupTest::bundledDataStartsCleanly() {
