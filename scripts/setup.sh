@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev
     libcurl4-openssl-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-    fonts-ipafont-gothic xvfb xauth time
+    libfontconfig-dev fonts-ipafont-gothic xvfb xauth time
 )
 if [ "${TAVU_SETUP_FUZZ:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
