@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "guarded_application.h"
 #include "main_window.h"
+#include "platform_font_warmup.h"
 #include "platform_instance_guard.h"
 #include "platform_url_opener.h"
 #include "qt_dialogs.h"
@@ -19,8 +20,10 @@ int runApplication(int argc, char** argv) {
     // A second copy leaves at once and without a word; the first one is already on screen.
     if (!guard.acquired())
         return 0;
+    FontConfigWarmUp fontConfig;
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
+    fontConfig.wait();
     installFontSubstitutes();
     QApplication::setFont(proportionalFont(12));
     const ToolOptions options = parseToolOptions(argc, argv);
