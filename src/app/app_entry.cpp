@@ -23,17 +23,19 @@ int runApplication(int argc, char** argv) {
     FontConfigWarmUp fontConfig;
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
-    fontConfig.wait();
-    installFontSubstitutes();
-    QApplication::setFont(proportionalFont(12));
     const ToolOptions options = parseToolOptions(argc, argv);
     const std::filesystem::path systemDir =
         options.systemDir.isEmpty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
                                     : std::filesystem::path(options.systemDir.toStdString());
+    // The data folder is read while the font configuration is still loading.
+    StartupFiles files = readStartupFiles(systemDir);
+    fontConfig.wait();
+    installFontSubstitutes();
+    QApplication::setFont(proportionalFont(12));
     QtDialogs dialogs;
     app.setErrorHandler([&dialogs](const QString& message) { dialogs.error(message); });
     DesktopUrlOpener urls;
-    TMainForm window(systemDir, dialogs, urls);
+    TMainForm window(std::move(files), dialogs, urls);
     if (window.startupAborted())
         return 0;
     dialogs.setParentWindow(&window);

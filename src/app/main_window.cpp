@@ -70,12 +70,15 @@ QTabWidget* pageWithSubPages(QTabWidget* outer, const QString& sheet, const QStr
 } // namespace
 
 TMainForm::TMainForm(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls, QWidget* parent)
+    : TMainForm(readStartupFiles(std::move(systemDir)), dialogs, urls, parent) {}
+
+TMainForm::TMainForm(StartupFiles files, Dialogs& dialogs, UrlOpener& urls, QWidget* parent)
     : QMainWindow(parent)
     , dialogs_(dialogs, this)
-    , ctx_(std::move(systemDir), dialogs_, urls) {
+    , ctx_(files.systemDir, dialogs_, urls) {
     installFontSubstitutes();
     buildWindow();
-    FormCreate();
+    FormCreate(files);
     about_ = new TFormAbout(ctx_.versionText, ctx_.creditNotice, this);
 }
 

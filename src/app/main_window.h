@@ -3,6 +3,7 @@
 #include "app_context.h"
 #include "hint_table.h"
 #include "step_back_dialogs.h"
+#include "support/startup_files.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -38,6 +39,9 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     TMainForm(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls, QWidget* parent = nullptr);
+    // Over files already read (readStartupFiles), as the program does to read them while the
+    // rest of its set-up runs.
+    TMainForm(StartupFiles files, Dialogs& dialogs, UrlOpener& urls, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     AppContext& context() { return ctx_; }
@@ -74,8 +78,7 @@ private:
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
                          const QString& hint, void (TMainForm::*handler)());
 
-    void FormCreate();
-    void recoverDataFolder();
+    void FormCreate(StartupFiles& files);
     void ApplySettings();
     void applyFirstPageSettings();
     void applyWaitingPageSettings();

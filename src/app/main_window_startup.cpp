@@ -10,47 +10,39 @@
 #include "spell_single_page.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
-#include "support/staged_folder.h"
-#include "support/system_folder_check.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
-#include <thread>
+#include <stdexcept>
 
 namespace tavu {
 
-namespace {
-
-// The check used to sleep a millisecond after each file it found. That served nothing but
-// added some 20 ms to every start; giving up the time slice keeps the hook without the wait.
-void pauseAfterFoundFile() {
-    std::this_thread::yield();
-}
-
-} // namespace
-
-// The start-up sequence. Its order is fixed: the settings go into the controls before the
-// tables are sized from them, and the handlers that run while applying see only the
-// controls applied before them.
-void TMainForm::FormCreate() {
+// The start-up sequence, over the files read before the controls were built. Its order is
+// fixed: the settings go into the controls before the tables are taken, and the handlers that
+// run while applying see only the controls applied before them.
+void TMainForm::FormCreate(StartupFiles& files) {
+    using Reached = StartupFiles::Reached;
     ctx_.opponentPick = {0, 0, 0};
     ctx_.bookCardCount = 0;
     // Step 2, the hint handler, is this window's StatusTip handling (see event()).
     processRandom().Randomize();
-    recoverDataFolder();
-    if (firstMissingSystemFile(ctx_.systemDir, pauseAfterFoundFile)) {
+    if (files.reached == Reached::MissingFile) {
         timer1_->start();
         startupAborted_ = true;
         ctx_.dialogs.inform(QString::fromUtf8(text::MissingSystemFile));
         return;
     }
+    ctx_.settings = files.settings;
     try {
-        LoadSettings(ctx_.settingsFile(), ctx_.settings);
+        if (files.reached == Reached::Nothing)
+            throw std::runtime_error(files.error);
         ApplySettings();
-        ctx_.sizes = TableSizes::fromSettings(ctx_.settings);
-        loadAllTables(ctx_.systemDir, ctx_.sizes, ctx_.tables);
+        ctx_.sizes = files.sizes;
+        ctx_.tables = std::move(files.tables);
+        if (files.reached == Reached::SettingsRead)
+            throw std::runtime_error(files.error);
         creatureSingle_->ButtonC4Click();
         ctx_.outputBuffer.clear();
         ctx_.drawWarningText = QString::fromUtf8(text::DrawWarningText);
@@ -64,12 +56,6 @@ void TMainForm::FormCreate() {
         // The window still opens, in the state reached so far.
         ctx_.dialogs.error(QString::fromUtf8(e.what()));
     }
-}
-
-// A data update that was cut off between its two folder renames (power loss, a crash) left
-// `system` missing or a kept old set beside it; put the last whole set back before checking.
-void TMainForm::recoverDataFolder() {
-    recoverInterruptedSwap(ctx_.systemDir);
 }
 
 void TMainForm::showCreditNotice() {
