@@ -29,7 +29,7 @@ fi
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$WORK"
 
-# One run: prints "milliseconds kilobytes cpu-milliseconds": the time from launch to the first
+# One run: prints "milliseconds (to 0.1) kilobytes cpu-milliseconds": the time from launch to the first
 # paint (which the program prints as wall-clock nanoseconds), the peak resident memory and
 # the processor time of the whole run. On a busy machine the wall time mostly measures the
 # waiting; the processor time shows what the program itself costs.
@@ -38,7 +38,7 @@ run_once() {
     /usr/bin/time -f "%M %U %S" -o "$WORK/rss" "$@" >"$WORK/out" 2>/dev/null
     painted=$(awk '/^first-paint-ns/ { print $2 }' "$WORK/out")
     [ -n "$painted" ] || { echo "no first paint reported by $1" >&2; exit 2; }
-    awk -v ms="$(( (painted - start) / 1000000 ))" '{ printf "%d %d %d\n", ms, $1, ($2 + $3) * 1000 }' "$WORK/rss"
+    awk -v us="$(( (painted - start) / 1000 ))" '{ printf "%.1f %d %d\n", us / 1000, $1, ($2 + $3) * 1000 }' "$WORK/rss"
 }
 
 : >"$WORK/bare"
@@ -68,8 +68,8 @@ awk -v bm="$bare_ms" -v tm="$tavu_ms" -v bk="$bare_kb" -v tk="$tavu_kb" -v bc="$
     -v runs="$RUNS" -v load="$(cut -d' ' -f1 /proc/loadavg)" 'BEGIN {
     time_ratio = tm / bm; mem_ratio = tk / bk
     printf "runs each            %d  (load average %s)\n", runs, load
-    printf "bare window          %6.0f ms  %7.0f kB peak  %4.0f ms cpu\n", bm, bk, bc
-    printf "tavu                 %6.0f ms  %7.0f kB peak  %4.0f ms cpu\n", tm, tk, tc
+    printf "bare window          %6.1f ms  %7.0f kB peak  %4.0f ms cpu\n", bm, bk, bc
+    printf "tavu                 %6.1f ms  %7.0f kB peak  %4.0f ms cpu\n", tm, tk, tc
     printf "start-up ratio       %6.2f  (target <= 2.00)  %s\n", time_ratio, (time_ratio <= 2.0 ? "ok" : "OVER")
     printf "peak memory ratio    %6.2f  (target <= 1.50)  %s\n", mem_ratio, (mem_ratio <= 1.5 ? "ok" : "OVER")
     exit (time_ratio <= 2.0 && mem_ratio <= 1.5) ? 0 : 1

@@ -50,20 +50,24 @@ Page* fillHolder(QWidget* holderWidget, Page* page) {
     return page;
 }
 
-// A tab holding an inner page control with two pages.
-QTabWidget* pageWithSubPages(QTabWidget* outer, const QString& sheet, const QString& caption,
-                             const QString& inner,
-                             std::initializer_list<std::pair<QWidget*, QString>> pages) {
+// A tab that holds an inner page control with two pages (see fillSubPages).
+QWidget* subPageTab(QTabWidget* outer, const QString& sheet, const QString& caption) {
     auto* tab = new QWidget(outer);
     tab->setObjectName(sheet);
+    (new QVBoxLayout(tab))->setContentsMargins(2, 2, 2, 2);
+    outer->addTab(tab, caption);
+    return tab;
+}
+
+QTabWidget* fillSubPages(QWidget* tab, const QString& inner,
+                         std::initializer_list<std::pair<QWidget*, QString>> pages) {
     auto* control = new QTabWidget(tab);
     control->setObjectName(inner);
     for (const auto& [page, pageCaption] : pages)
         control->addTab(page, pageCaption);
-    auto* layout = new QVBoxLayout(tab);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(control);
-    outer->addTab(tab, caption);
+    tab->layout()->addWidget(control);
+    if (tab->isVisible())
+        control->show();
     return control;
 }
 
@@ -116,45 +120,36 @@ QTabWidget* TMainForm::buildPages(QWidget* area) {
     auto* pages = new QTabWidget(area);
     pages->setObjectName(QStringLiteral("PageControl1"));
     pages->setGeometry(3, 3, 625, 377);
-    creatureSingle_ = new CreatureSinglePage(ctx_, nullptr);
     auto& h = holders_;
-    QTabWidget* inner[] = {
-        pageWithSubPages(pages, QStringLiteral("TabSheet2"), QStringLiteral("クリーチャー"),
-                         QStringLiteral("PageControl2"),
-                         {{creatureSingle_, QStringLiteral("単体抽出")},
-                          {h.creatureMultiple = holder(), QStringLiteral("複数抽出")}}),
-        pageWithSubPages(pages, QStringLiteral("TabSheet7"), QStringLiteral("アイテム"),
-                         QStringLiteral("PageControl4"),
-                         {{h.itemSingle = holder(), QStringLiteral("単体抽出")},
-                          {h.itemMultiple = holder(), QStringLiteral("複数抽出")}}),
-        pageWithSubPages(pages, QStringLiteral("TabSheet8"), QStringLiteral("スペル"),
-                         QStringLiteral("PageControl3"),
-                         {{h.spellSingle = holder(), QStringLiteral("単体抽出")},
-                          {h.spellMultiple = holder(), QStringLiteral("複数抽出")}}),
-        pageWithSubPages(pages, QStringLiteral("TabSheet3"), QStringLiteral("対戦条件"),
-                         QStringLiteral("PageControl5"),
-                         {{h.map = holder(), QStringLiteral("対戦マップ")},
-                          {h.cpu = holder(), QStringLiteral("対戦相手の抽出 ( CPU )")}}),
-    };
+    QWidget* creatures = subPageTab(pages, QStringLiteral("TabSheet2"), QStringLiteral("クリーチャー"));
+    h.items = subPageTab(pages, QStringLiteral("TabSheet7"), QStringLiteral("アイテム"));
+    h.spells = subPageTab(pages, QStringLiteral("TabSheet8"), QStringLiteral("スペル"));
+    h.match = subPageTab(pages, QStringLiteral("TabSheet3"), QStringLiteral("対戦条件"));
     pages->addTab(h.book = holder(pages), QStringLiteral("ブック完全構成"));
     pages->addTab(h.manual = holder(pages), QStringLiteral("TAVU の使用方法"));
     pages->addTab(h.download = holder(pages), QStringLiteral("ダウンロード"));
+    creatureSingle_ = new CreatureSinglePage(ctx_, nullptr);
+    QTabWidget* creatureControl = fillSubPages(creatures, QStringLiteral("PageControl2"),
+                                               {{creatureSingle_, QStringLiteral("単体抽出")},
+                                                {h.creatureMultiple = holder(), QStringLiteral("複数抽出")}});
     // Choosing any other page needs the waiting ones now, before it shows.
     connect(pages, &QTabWidget::currentChanged, this, &TMainForm::completePages);
-    for (QTabWidget* control : inner)
-        connect(control, &QTabWidget::currentChanged, this, &TMainForm::completePages);
+    connect(creatureControl, &QTabWidget::currentChanged, this, &TMainForm::completePages);
     return pages;
 }
 
 void TMainForm::buildWaitingPages() {
     auto& h = holders_;
     creatureMultiple_ = fillHolder(h.creatureMultiple, new CreatureMultiplePage(ctx_, nullptr));
-    itemSingle_ = fillHolder(h.itemSingle, new ItemSinglePage(ctx_, nullptr));
-    itemMultiple_ = fillHolder(h.itemMultiple, new ItemMultiplePage(ctx_, nullptr));
-    spellSingle_ = fillHolder(h.spellSingle, new SpellSinglePage(ctx_, nullptr));
-    spellMultiple_ = fillHolder(h.spellMultiple, new SpellMultiplePage(ctx_, nullptr));
-    map_ = fillHolder(h.map, new MapPage(ctx_, nullptr));
-    cpu_ = fillHolder(h.cpu, new CpuPage(ctx_, nullptr));
+    fillSubPages(h.items, QStringLiteral("PageControl4"),
+                 {{itemSingle_ = new ItemSinglePage(ctx_, nullptr), QStringLiteral("単体抽出")},
+                  {itemMultiple_ = new ItemMultiplePage(ctx_, nullptr), QStringLiteral("複数抽出")}});
+    fillSubPages(h.spells, QStringLiteral("PageControl3"),
+                 {{spellSingle_ = new SpellSinglePage(ctx_, nullptr), QStringLiteral("単体抽出")},
+                  {spellMultiple_ = new SpellMultiplePage(ctx_, nullptr), QStringLiteral("複数抽出")}});
+    fillSubPages(h.match, QStringLiteral("PageControl5"),
+                 {{map_ = new MapPage(ctx_, nullptr), QStringLiteral("対戦マップ")},
+                  {cpu_ = new CpuPage(ctx_, nullptr), QStringLiteral("対戦相手の抽出 ( CPU )")}});
     book_ = fillHolder(h.book, new BookPage(ctx_, nullptr));
     manual_ = fillHolder(h.manual, new ManualPage(ctx_, nullptr));
     download_ = fillHolder(h.download, new DownloadPage(ctx_, nullptr));

@@ -103,12 +103,9 @@ private:
     // Empty holders standing in the tabs until their pages are built.
     struct WaitingHolders {
         QWidget* creatureMultiple = nullptr;
-        QWidget* itemSingle = nullptr;
-        QWidget* itemMultiple = nullptr;
-        QWidget* spellSingle = nullptr;
-        QWidget* spellMultiple = nullptr;
-        QWidget* map = nullptr;
-        QWidget* cpu = nullptr;
+        QWidget* items = nullptr; // the tabs with two pages each get their page control late too
+        QWidget* spells = nullptr;
+        QWidget* match = nullptr;
         QWidget* book = nullptr;
         QWidget* manual = nullptr;
         QWidget* download = nullptr;
