@@ -12,6 +12,7 @@
 #include "store/system_files.h"
 
 #include <QApplication>
+#include <future>
 
 namespace tavu {
 
@@ -27,15 +28,16 @@ int runApplication(int argc, char** argv) {
     const std::filesystem::path systemDir =
         options.systemDir.isEmpty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
                                     : std::filesystem::path(options.systemDir.toStdString());
-    // The data folder is read while the font configuration is still loading.
-    StartupFiles files = readStartupFiles(systemDir);
+    // The data folder is read (its settings unlocked and flushed to disk) on a thread of its
+    // own while the font configuration is still loading.
+    auto files = std::async(std::launch::async, readStartupFiles, systemDir);
     fontConfig.wait();
     installFontSubstitutes();
     QApplication::setFont(proportionalFont(12));
     QtDialogs dialogs;
     app.setErrorHandler([&dialogs](const QString& message) { dialogs.error(message); });
     DesktopUrlOpener urls;
-    TMainForm window(std::move(files), dialogs, urls);
+    TMainForm window(files.get(), dialogs, urls);
     if (window.startupAborted())
         return 0;
     dialogs.setParentWindow(&window);
