@@ -3,7 +3,11 @@
 #include "app_context.h"
 #include "controls.h"
 #include "draw/draw_filter.h"
+#include "draw/draw_result.h"
+#include "draw/output_buffer.h"
 #include "draw_steps.h"
+#include "result_box.h"
+#include "result_file_output.h"
 #include "spin_edit.h"
 #include "store/settings_entries.h"
 
@@ -156,6 +160,29 @@ void CardPage::runRandomCountRule(QCheckBox* box, SpinEdit* spin, int entry) {
 
 void CardPage::storeOwnIndex(QCheckBox* box, int entry) {
     ctx_.storeEntry(entry, box->isChecked() ? entry : 0);
+}
+
+void CardPage::finishSingleDraw(const SingleDrawResult& result, const QList<QLineEdit*>& fields,
+                                const std::function<void()>& clearAfterOutput) {
+    if (showDrawEnd(ctx_, result.end))
+        return;
+    showFields(fields, result.fields);
+    if (!output_->isChecked())
+        return;
+    ctx_.outputBuffer = singleDrawOutput(result.fields.front(), result.fields.back());
+    WriteResultFile(ctx_, clearAfter_, clearAfterOutput);
+}
+
+void CardPage::finishMultipleDraw(const MultipleDrawResult& result, ResultBox* list, SpinEdit* count) {
+    if (result.randomCount)
+        count->setValue(*result.randomCount);
+    if (showDrawEnd(ctx_, result.end))
+        return;
+    showLines(list, result.lines);
+    if (!output_->isChecked())
+        return;
+    ctx_.outputBuffer = multipleDrawOutput(result.lines, result.count);
+    WriteResultFile(ctx_, clearAfter_, [list] { list->clear(); });
 }
 
 QList<QLineEdit*> addResultRows(QGridLayout* grid, QWidget* parent, const QString& prefix,

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -14,6 +15,9 @@ class QPushButton;
 namespace tavu {
 
 struct AppContext;
+struct MultipleDrawResult;
+class ResultBox;
+struct SingleDrawResult;
 class SpinEdit;
 
 // Names of the " 条件設定 " controls of one card page.
@@ -61,6 +65,14 @@ protected:
     void runOutputRule(int entry);
     void runRandomCountRule(QCheckBox* box, SpinEdit* spin, int entry);
     void storeOwnIndex(QCheckBox* box, int entry);
+
+    // The end every draw shares: the message it stopped with, or its result on screen and,
+    // with output ticked, in the result file; `clearAfterOutput` empties what the clear-after
+    // box clears.
+    void finishSingleDraw(const SingleDrawResult& result, const QList<QLineEdit*>& fields,
+                          const std::function<void()>& clearAfterOutput);
+    // A list draw's spin edit keeps a random count even when the draw then stops.
+    void finishMultipleDraw(const MultipleDrawResult& result, ResultBox* list, SpinEdit* count);
 
     AppContext& ctx_;
     QList<QCheckBox*> groups_;

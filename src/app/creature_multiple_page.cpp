@@ -3,11 +3,9 @@
 #include "app_context.h"
 #include "controls.h"
 #include "draw/creature_draws.h"
-#include "draw/output_buffer.h"
 #include "draw_steps.h"
 #include "fonts.h"
 #include "result_box.h"
-#include "result_file_output.h"
 #include "spin_edit.h"
 #include "store/derived_counts.h"
 #include "store/random_source.h"
@@ -73,16 +71,7 @@ void CreatureMultiplePage::BRandom2Click() {
         CreatureFilter filter{ticks<ElementCount>(groups_), ticks<RarityCount>(rarities_)};
         MultipleDrawResult result = drawCreatureMultiple(
             ctx_.tables, filter, MultipleCount{count_->value(), random_->isChecked()}, processRandom());
-        // The spin edit keeps a random count even when the draw then stops with a warning.
-        if (result.randomCount)
-            count_->setValue(*result.randomCount);
-        if (showDrawEnd(ctx_, result.end))
-            return;
-        showLines(list_, result.lines);
-        if (!output_->isChecked())
-            return;
-        ctx_.outputBuffer = multipleDrawOutput(result.lines, result.count);
-        WriteResultFile(ctx_, clearAfter_, [this] { list_->clear(); });
+        finishMultipleDraw(result, list_, count_);
     });
 }
 

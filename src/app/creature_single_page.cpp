@@ -2,9 +2,7 @@
 
 #include "app_context.h"
 #include "draw/creature_draws.h"
-#include "draw/output_buffer.h"
 #include "draw_steps.h"
-#include "result_file_output.h"
 #include "store/derived_counts.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
@@ -76,13 +74,7 @@ void CreatureSinglePage::BRandom1Click() {
         CreatureFilter filter{ticks<ElementCount>(groups_), ticks<RarityCount>(rarities_)};
         SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
         SingleDrawResult result = drawCreatureSingle(ctx_.tables, filter, copies, processRandom());
-        if (showDrawEnd(ctx_, result.end))
-            return;
-        showFields(fields_, result.fields);
-        if (!output_->isChecked())
-            return;
-        ctx_.outputBuffer = singleDrawOutput(result.fields.front(), result.fields.back());
-        WriteResultFile(ctx_, clearAfter_, [this] { ButtonC4Click(); });
+        finishSingleDraw(result, fields_, [this] { ButtonC4Click(); });
     });
 }
 

@@ -2,9 +2,7 @@
 
 #include "app_context.h"
 #include "draw/item_draws.h"
-#include "draw/output_buffer.h"
 #include "draw_steps.h"
-#include "result_file_output.h"
 #include "store/derived_counts.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
@@ -74,14 +72,8 @@ void ItemSinglePage::BRandom3Click() {
         ItemFilter filter{ticks<ItemKindCount>(groups_), ticks<RarityCount>(rarities_)};
         SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
         SingleDrawResult result = drawItemSingle(ctx_.tables, filter, copies, processRandom());
-        if (showDrawEnd(ctx_, result.end))
-            return;
-        showFields(fields_, result.fields);
-        if (!output_->isChecked())
-            return;
-        ctx_.outputBuffer = singleDrawOutput(result.fields.front(), result.fields.back());
         // The rarity stays on screen after the output; only the clear button empties it.
-        WriteResultFile(ctx_, clearAfter_, [this] {
+        finishSingleDraw(result, fields_, [this] {
             for (qsizetype i = 0; i < fields_.size(); ++i)
                 if (i != ItemRarityField)
                     fields_[i]->clear();

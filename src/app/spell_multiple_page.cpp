@@ -2,12 +2,10 @@
 
 #include "app_context.h"
 #include "controls.h"
-#include "draw/output_buffer.h"
 #include "draw/spell_draws.h"
 #include "draw_steps.h"
 #include "fonts.h"
 #include "result_box.h"
-#include "result_file_output.h"
 #include "spin_edit.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
@@ -67,16 +65,7 @@ void SpellMultiplePage::BRandom6Click() {
         RarityTicks filter = ticks<RarityCount>(rarities_);
         MultipleDrawResult result = drawSpellMultiple(
             ctx_.tables, filter, MultipleCount{count_->value(), random_->isChecked()}, processRandom());
-        // The spin edit keeps a random count even when the draw then stops with a warning.
-        if (result.randomCount)
-            count_->setValue(*result.randomCount);
-        if (showDrawEnd(ctx_, result.end))
-            return;
-        showLines(list_, result.lines);
-        if (!output_->isChecked())
-            return;
-        ctx_.outputBuffer = multipleDrawOutput(result.lines, result.count);
-        WriteResultFile(ctx_, clearAfter_, [this] { list_->clear(); });
+        finishMultipleDraw(result, list_, count_);
     });
 }
 

@@ -1,10 +1,8 @@
 #include "spell_single_page.h"
 
 #include "app_context.h"
-#include "draw/output_buffer.h"
 #include "draw/spell_draws.h"
 #include "draw_steps.h"
-#include "result_file_output.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
 
@@ -70,13 +68,7 @@ void SpellSinglePage::BRandom5Click() {
         SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
         SingleDrawResult result =
             drawSpellSingle(ctx_.tables, ticks<RarityCount>(rarities_), copies, processRandom());
-        if (showDrawEnd(ctx_, result.end))
-            return;
-        showFields(fields_, result.fields);
-        if (!output_->isChecked())
-            return;
-        ctx_.outputBuffer = singleDrawOutput(result.fields.front(), result.fields.back());
-        WriteResultFile(ctx_, clearAfter_, [this] { ButtonC6Click(); });
+        finishSingleDraw(result, fields_, [this] { ButtonC6Click(); });
     });
 }
 
