@@ -21,6 +21,12 @@ ran=$(grep -c '^\[       OK \]\|^\[  FAILED  \] [A-Za-z]*\.[A-Za-z]* (' <<<"$out
 failed=$(grep -c '^\[  FAILED  \] [A-Za-z]*\.[A-Za-z]* (' <<<"$out" || true)
 echo "  scenarios $ran, mixed or changed installs $failed"
 
+echo "== ThreadSanitizer over the core's tests (downloads, cancellation, locks, start-up reads)"
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan -j "$jobs" --target tavu_unit_tests >/dev/null
+out=$(TSAN_OPTIONS=halt_on_error=0 build/tsan/bin/tavu_unit_tests 2>&1 || true)
+echo "  tests $(grep -c '^\[       OK \]' <<<"$out" || true), failed $(grep -c '^\[  FAILED  \] [A-Za-z]*\.[A-Za-z]* (' <<<"$out" || true), race reports $(grep -c 'WARNING: ThreadSanitizer' <<<"$out" || true)"
+
 echo "== Fuzzing ($seconds s per harness, libFuzzer with ASan and UBSan)"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs" >/dev/null
