@@ -116,7 +116,7 @@ void TMainForm::buildWindow() {
         move(screen->availableGeometry().center() - rect().center());
 }
 
-QTabWidget* TMainForm::buildPages(QWidget* area) {
+void TMainForm::buildPages(QWidget* area) {
     auto* pages = new QTabWidget(area);
     pages->setObjectName(QStringLiteral("PageControl1"));
     pages->setGeometry(3, 3, 625, 377);
@@ -135,7 +135,6 @@ QTabWidget* TMainForm::buildPages(QWidget* area) {
     // Choosing any other page needs the waiting ones now, before it shows.
     connect(pages, &QTabWidget::currentChanged, this, &TMainForm::completePages);
     connect(creatureControl, &QTabWidget::currentChanged, this, &TMainForm::completePages);
-    return pages;
 }
 
 void TMainForm::buildWaitingPages() {

@@ -70,7 +70,7 @@ protected:
 
 private:
     void buildWindow();
-    QTabWidget* buildPages(QWidget* area);
+    void buildPages(QWidget* area);
     void buildWaitingPages();
     void indexControls();
     void buildMenus();
