@@ -17,8 +17,16 @@ std::string quoted(const std::string& arg) {
 } // namespace
 
 CliRun runCli(const std::vector<std::string>& args) {
+    return runProgram(TAVU_CLI, args);
+}
+
+CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::vector<std::string>& environment) {
     TempDir dir;
-    std::string command = quoted(TAVU_CLI);
+    std::string command = "env";
+    for (const auto& variable : environment)
+        command += " " + quoted(variable);
+    command += " " + quoted(program);
     for (const auto& a : args)
         command += " " + quoted(a);
     command += " >" + quoted((dir / "out").string()) + " 2>" + quoted((dir / "err").string());
