@@ -1,15 +1,16 @@
 #include "app_entry.h"
 
 #include "app_strings.h"
+#include "data_folder_start.h"
 #include "fonts.h"
 #include "guarded_application.h"
 #include "main_window.h"
 #include "platform_font_warmup.h"
 #include "platform_instance_guard.h"
 #include "platform_url_opener.h"
+#include "preferences.h"
 #include "qt_dialogs.h"
 #include "startup_tools.h"
-#include "store/system_files.h"
 
 #include <QApplication>
 #include <future>
@@ -24,28 +25,38 @@ int runApplication(int argc, char** argv) {
     FontConfigWarmUp fontConfig;
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVU_APP_ID));
     const ToolOptions options = parseToolOptions(argc, argv);
-    const std::filesystem::path systemDir =
-        options.systemDir.isEmpty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
-                                    : std::filesystem::path(options.systemDir.toStdString());
-    // The data folder is read (its settings unlocked and flushed to disk) on a thread of its
-    // own while the font configuration is still loading.
-    auto files = std::async(std::launch::async, readStartupFiles, systemDir);
+    const DataFolderChoice folder =
+        chooseDataFolder(options.systemDir.toStdString(),
+                         QCoreApplication::applicationFilePath().toStdString(), UserFolders::fromProcess());
+    // The data folder is made or brought up to date if need be, then read (its settings
+    // unlocked and flushed to disk), on a thread of its own while the font configuration loads.
+    auto startup = std::async(std::launch::async, prepareAndReadDataFolder, folder);
     fontConfig.wait();
     installFontSubstitutes();
     QApplication::setFont(proportionalFont(12));
     QtDialogs dialogs;
     app.setErrorHandler([&dialogs](const QString& message) { dialogs.error(message); });
+    PreparedStartup prepared = startup.get();
+    if (dataFolderUnavailable(prepared)) {
+        dialogs.error(QString::fromStdString(prepared.preparation.problem));
+        return 1;
+    }
     DesktopUrlOpener urls;
-    TMainForm window(files.get(), dialogs, urls);
+    TMainForm window(std::move(prepared.files), dialogs, urls);
     if (window.startupAborted())
         return 0;
     dialogs.setParentWindow(&window);
     window.show();
     if (!options.screenshotDir.isEmpty())
         return saveScreenshots(window, options.screenshotDir) ? 0 : 1;
-    if (options.quitAfterPaint)
+    if (options.quitAfterPaint) {
         quitAfterFirstPaint(app);
+    } else {
+        Preferences preferences(Preferences::userFile());
+        tellDataFolderChanges(prepared.preparation, folder.systemDir, dialogs, preferences);
+    }
     return QApplication::exec();
 }
 

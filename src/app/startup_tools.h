@@ -9,7 +9,7 @@ namespace tavu {
 
 // Options for tooling only; the program itself reads no arguments.
 struct ToolOptions {
-    QString systemDir;           // --system DIR: a data folder other than the one beside the program
+    QString systemDir;           // --system DIR: this data folder instead of the one the program picks
     QString screenshotDir;       // --screenshot DIR: save a picture of every page, then quit
     bool quitAfterPaint = false; // --quit-after-paint: end right after the first paint (start-up timing)
 };

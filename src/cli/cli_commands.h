@@ -1,5 +1,7 @@
 #pragma once
 
+#include "folders/data_folder_choice.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -15,7 +17,8 @@ enum ExitCode : int { ExitOk = 0, ExitDataFolder = 1, ExitUsage = 2, ExitWarning
 
 // Options shared by every command, filled by CLI11 before a command's callback runs.
 struct CliOptions {
-    std::filesystem::path systemDir;   // --system; default: the folder beside the executable
+    std::filesystem::path systemDir;   // --system; else the folder chosen as the window chooses it
+    DataFolderChoice folder;           // which folder systemDir is, and why
     std::optional<std::uint32_t> seed; // --seed
     bool sjis = false;                 // --sjis: Shift-JIS bytes with CR LF
     bool footer = false;               // --footer: append Comment.tri
@@ -23,6 +26,8 @@ struct CliOptions {
     int exitCode = ExitOk;             // set by the command that ran
 };
 
+// Also chooses the data folder once the command line is read, and makes or brings up to date
+// the user's data folder (every command but `where`, which only tells).
 void addCommonOptions(CLI::App& app, CliOptions& options);
 // Every command registers itself here (one line per command file).
 void addCommands(CLI::App& app, CliOptions& options);
@@ -36,5 +41,6 @@ void addMapCommand(CLI::App& app, CliOptions& options);
 void addCpuCommand(CLI::App& app, CliOptions& options);
 void addPublishCommand(CLI::App& app, CliOptions& options);
 void addUpdateCommand(CLI::App& app, CliOptions& options);
+void addWhereCommand(CLI::App& app, CliOptions& options);
 
 } // namespace tavu::cli
