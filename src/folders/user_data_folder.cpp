@@ -82,15 +82,13 @@ DataFolderPreparation prepareDataFolder(const DataFolderChoice& choice) {
 }
 
 std::vector<std::string> DataFolderPreparation::noticeLines(const fs::path& systemDir) const {
-    const std::string versions = std::to_string(fromVersion) + " → " + std::to_string(toVersion);
+    const std::string versions =
+        "データのバージョン: " + std::to_string(fromVersion) + " → " + std::to_string(toVersion);
     if (upgraded)
-        return {
-            "新しいデータがインストールされていたため、データフォルダを更新しました (データのバージョン " +
-                versions + ")。",
-            "抽出条件などの設定は新しいデータのものになりました。", "", systemDir.string()};
+        return {"インストールされた新しいデータで、データフォルダを更新しました。", versions,
+                "抽出条件などの設定は新しいデータのものになりました。", "", systemDir.string()};
     if (upgradeFailed())
-        return {"インストールされた新しいデータでデータフォルダを更新できませんでした (データのバージョン " +
-                    versions + ")。",
+        return {"インストールされた新しいデータでデータフォルダを更新できませんでした。", versions,
                 "これまでのデータで続けます。", "", "理由: " + problem};
     if (!problem.empty())
         return {problem};
