@@ -9,7 +9,6 @@
 #include "platform_url_opener.h"
 #include "qt_dialogs.h"
 #include "startup_tools.h"
-#include "store/system_files.h"
 
 #include <QApplication>
 #include <future>
@@ -25,9 +24,7 @@ int runApplication(int argc, char** argv) {
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
     const ToolOptions options = parseToolOptions(argc, argv);
-    const std::filesystem::path systemDir =
-        options.systemDir.isEmpty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
-                                    : std::filesystem::path(options.systemDir.toStdString());
+    const std::filesystem::path systemDir = dataFolder(options);
     // The data folder is read (its settings unlocked and flushed to disk) on a thread of its
     // own while the font configuration is still loading.
     auto files = std::async(std::launch::async, readStartupFiles, systemDir);

@@ -1,7 +1,10 @@
 #include "startup_tools.h"
 
+#include "store/data_folder.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTabWidget>
@@ -67,13 +70,18 @@ ToolOptions parseToolOptions(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--system") == 0 && hasValue)
-            options.systemDir = QString::fromLocal8Bit(argv[++i]);
+            options.systemDir = argv[++i]; // the bytes as given: a file name need not be text
         else if (std::strcmp(argv[i], "--screenshot") == 0 && hasValue)
             options.screenshotDir = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--quit-after-paint") == 0)
             options.quitAfterPaint = true;
     }
     return options;
+}
+
+std::filesystem::path dataFolder(const ToolOptions& options) {
+    return chooseDataFolder(options.systemDir,
+                            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
 }
 
 void quitAfterFirstPaint(QApplication& app) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 
 class QApplication;
 class QMainWindow;
@@ -9,12 +10,16 @@ namespace tavu {
 
 // Options for tooling only; the program itself reads no arguments.
 struct ToolOptions {
-    QString systemDir;           // --system DIR: a data folder other than the one beside the program
-    QString screenshotDir;       // --screenshot DIR: save a picture of every page, then quit
-    bool quitAfterPaint = false; // --quit-after-paint: end right after the first paint (start-up timing)
+    std::filesystem::path systemDir; // --system DIR: a data folder other than the one beside the program
+    QString screenshotDir;           // --screenshot DIR: save a picture of every page, then quit
+    bool quitAfterPaint = false;     // --quit-after-paint: end right after the first paint (start-up timing)
 };
 
 ToolOptions parseToolOptions(int argc, char** argv);
+
+// The data folder the window works on, absolute and normalised: --system, or the `system`
+// folder beside the program. Needs the application object.
+std::filesystem::path dataFolder(const ToolOptions& options);
 
 // Ends the event loop once any widget has painted for the first time.
 void quitAfterFirstPaint(QApplication& app);

@@ -1,4 +1,5 @@
 // Start-up: the data-folder check, the settings read and the state the window opens in.
+#include "app/startup_tools.h"
 #include "gui_test_support.h"
 #include "store/settings_entries.h"
 
@@ -30,6 +31,7 @@ private slots:
     void laterPagesKeepWhatStartUpReached();
     void bundledDataStartsCleanly();
     void secondInstanceEndsSilently();
+    void dataFolderIsAbsoluteHoweverItIsNamed();
 };
 
 void StartupTest::missingFileEndsAfterOneMessage_data() {
@@ -254,6 +256,29 @@ void StartupTest::secondInstanceEndsSilently() {
     QCOMPARE(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished();
+}
+
+// The window derives its update's working folders from the data folder's parent and name,
+// so `tavu --system .` must name the folder itself, not a "." inside it.
+void StartupTest::dataFolderIsAbsoluteHoweverItIsNamed() {
+    QTemporaryDir dir;
+    const std::filesystem::path system = std::filesystem::path(dir.path().toStdString()) / "system";
+    std::filesystem::create_directories(system);
+    const std::filesystem::path real = std::filesystem::canonical(system);
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QString::fromStdString(system.string())));
+    for (const char* given : {".", "./", "../system/"}) {
+        char program[] = "tavu";
+        char option[] = "--system";
+        std::string value = given;
+        char* argv[] = {program, option, value.data(), nullptr};
+        QCOMPARE(dataFolder(parseToolOptions(3, argv)), real);
+    }
+    QVERIFY(QDir::setCurrent(before));
+    char program[] = "tavu";
+    char* alone[] = {program, nullptr};
+    QCOMPARE(dataFolder(parseToolOptions(1, alone)),
+             std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "system");
 }
 
 QTEST_MAIN(StartupTest)
