@@ -16,6 +16,9 @@ std::filesystem::path executablePath() {
 } // namespace
 
 void addCommonOptions(CLI::App& app, CliOptions& options) {
+    // Every command created after this inherits it: a global option may come before or after
+    // the command's name.
+    app.fallthrough();
     app.add_option("--system", options.systemDir, "データフォルダ (既定: 実行ファイルの隣の system)");
     app.add_option("--seed", options.seed, "乱数の種 (0〜4294967295)。省略時は時刻から")
         ->check(CLI::Range(std::uint64_t{0}, std::uint64_t{4294967295u}));
