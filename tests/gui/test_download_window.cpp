@@ -92,7 +92,9 @@ void DownloadWindowTest::init() {
     w_->start();
     installed_ = w_->window().context().settings[entry::DataVersion];
     const fs::path root = fs::path(dir_->path().toStdString()) / "site";
-    siteFiles_ = publishSite(readSystemFolder(TAVU_SYSTEM_DIR), root, installed_ + 1);
+    DataFiles files = readSystemFolder(TAVU_SYSTEM_DIR);
+    setDataVersion(files, installed_ + 1);
+    siteFiles_ = publishSite(files, root);
     writeFileAtomically(siteFiles_ / "Explanation_1.tri", sjis::fromUtf8OrThrow("新しいページ\r\n"));
     site_ = std::make_unique<Site>(root);
     UpdateOptions options;

@@ -37,7 +37,7 @@ class UpdateCheckTest : public ::testing::Test {
 protected:
     UpdateCheckTest() {
         test::makeSystemFolder(source, 7, "new");
-        publishSite(readSystemFolder(source), dir / "site", std::nullopt);
+        publishSite(readSystemFolder(source), dir / "site");
         std::filesystem::create_directories(systemDir);
         config.baseUrl = site.baseUrl();
         config.systemDir = systemDir;

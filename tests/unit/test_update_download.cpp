@@ -59,8 +59,8 @@ class DownloadTest : public ::testing::Test {
 public:
     DownloadTest() {
         test::makeSystemFolder(systemDir, 5, "old");
-        test::makeSystemFolder(dir / "source", 5, "new");
-        publishSite(readSystemFolder(dir / "source"), dir / "site", 6);
+        test::makeSystemFolder(dir / "source", 6, "new");
+        publishSite(readSystemFolder(dir / "source"), dir / "site");
         before = test::snapshotFolder(systemDir);
         config.baseUrl = site.baseUrl();
         config.systemDir = systemDir;
