@@ -22,10 +22,6 @@ void AppContext::storeEntry(int index, std::int32_t value) {
     saveSettings();
 }
 
-void AppContext::showDrawWarning() {
-    dialogs.warn(drawWarningText, drawWarningCaption);
-}
-
 SaveDialogRequest AppContext::resultFileRequest() const {
     return {QStringLiteral("TAVU ファイルの保存"),
             QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"), QStringLiteral("txt"),

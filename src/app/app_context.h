@@ -49,8 +49,6 @@ struct AppContext {
     void saveSettings();
     void storeEntry(int index, std::int32_t value);
 
-    // The one warning box of the draws ("抽出条件を正しく設定して下さい").
-    void showDrawWarning();
     // The result-file save dialog as every draw shows it, offering the last name chosen.
     SaveDialogRequest resultFileRequest() const;
 };

@@ -38,13 +38,6 @@ void showLines(ResultBox* list, const std::vector<std::string>& lines) {
     list->setPlainText(text.join(QLatin1Char('\n')));
 }
 
-std::vector<std::string> sjisLines(const ResultBox* list) {
-    std::vector<std::string> lines;
-    for (const QString& line : list->lines())
-        lines.push_back(toSjis(line));
-    return lines;
-}
-
 void showDrawWarning(AppContext& ctx) {
     ctx.dialogs.warn(ctx.drawWarningText, ctx.drawWarningCaption);
 }
@@ -57,7 +50,7 @@ bool showDrawEnd(AppContext& ctx, DrawEnd end) {
         showDrawWarning(ctx);
         break;
     case DrawEnd::NoMatchingCard:
-        ctx.dialogs.inform(QString::fromUtf8(NoMatchingCardText.data(), NoMatchingCardText.size()));
+        ctx.dialogs.inform(QString::fromUtf8(NoMatchingCardText));
         break;
     }
     return true;

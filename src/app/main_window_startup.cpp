@@ -2,6 +2,7 @@
 #include "book_page.h"
 #include "creature_multiple_page.h"
 #include "creature_single_page.h"
+#include "draw/draw_result.h"
 #include "item_multiple_page.h"
 #include "item_single_page.h"
 #include "main_window.h"
@@ -45,8 +46,8 @@ void TMainForm::FormCreate(StartupFiles& files) {
             throw std::runtime_error(files.error);
         creatureSingle_->ButtonC4Click();
         ctx_.outputBuffer.clear();
-        ctx_.drawWarningText = QString::fromUtf8(text::DrawWarningText);
-        ctx_.drawWarningCaption = QString::fromUtf8(text::DrawWarningCaption);
+        ctx_.drawWarningText = QString::fromUtf8(DrawWarningText);
+        ctx_.drawWarningCaption = QString::fromUtf8(DrawWarningCaption);
         ctx_.bookCardCount = CountBookCards(ctx_.tables, bookCountsFirstOption());
         computeDerivedCounts();
         reached_ = StartupReached::Finished;

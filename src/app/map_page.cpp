@@ -3,6 +3,7 @@
 #include "app_context.h"
 #include "app_strings.h"
 #include "controls.h"
+#include "draw/draw_result.h"
 #include "spin_edit.h"
 #include "store/settings_entries.h"
 
@@ -223,7 +224,7 @@ void MapPage::SESet5Change() {
 
 void MapPage::ButtonMapSaveClick() {
     if (!ctx_.dialogs.question(QString::fromUtf8(text::SaveQuestion) + QStringLiteral("   "),
-                               QString::fromUtf8(text::DrawWarningCaption), Dialogs::Buttons::OkCancel))
+                               QString::fromUtf8(DrawWarningCaption), Dialogs::Buttons::OkCancel))
         return;
     auto& s = ctx_.settings;
     for (int n = 1; n <= 7; ++n) {

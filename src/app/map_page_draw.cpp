@@ -1,5 +1,5 @@
 #include "app_context.h"
-#include "app_strings.h"
+#include "draw/draw_result.h"
 #include "map_page.h"
 #include "match/battle_map.h"
 #include "spin_edit.h"
@@ -53,7 +53,7 @@ void MapPage::ButtonMapSetUpClick() {
     const auto result = map::drawBattleMap(ctx_.tables.maps, request, before, processRandom());
     show(result.display, before);
     if (!result.message.empty())
-        ctx_.dialogs.warn(QString::fromUtf8(result.message), QString::fromUtf8(text::DrawWarningCaption));
+        ctx_.dialogs.warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
 }
 
 } // namespace tavu

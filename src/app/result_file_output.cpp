@@ -16,7 +16,7 @@ void WriteResultFile(AppContext& context, const QCheckBox* clearAfter,
     if (!name.isEmpty()) {
         context.lastSaveName = name;
         try {
-            writeResultFile(std::filesystem::path(name.toStdU16String()),
+            saveResultBytes(std::filesystem::path(name.toStdU16String()),
                             resultFileBytes(context.outputBuffer));
         } catch (const DataError& e) {
             context.dialogs.error(QString::fromUtf8(e.what()));
