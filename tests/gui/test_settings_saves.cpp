@@ -5,8 +5,10 @@
 #include "store/data_error.h"
 #include "store/file_io.h"
 #include "store/settings_entries.h"
+#include "support/data_folder_use.h"
 
 #include <QCheckBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -63,6 +65,7 @@ private slots:
     void unwritableFileFailsOncePerRun();
     void lockedSettingsInAnUnwritableFolderLoadWithoutWriting();
     void replacedSettingsAreNotWrittenOver();
+    void commandLineUpdateRefusesWhileTheWindowRuns();
 
 private:
     QCheckBox* box(StartedWindow& w, const char* name) { return w.find<QCheckBox>(QString::fromUtf8(name)); }
@@ -205,6 +208,37 @@ void SettingsSavesTest::replacedSettingsAreNotWrittenOver() {
     QCOMPARE(countOf(w.dialogs, QStringLiteral("warn")), 2);
     QVERIFY(!w.dialogs.texts().contains(SaveDone));
     QCOMPARE(w.settingsBytes(), before);
+}
+
+// The real program holds its folder; tavu-cli update refuses until it ends.
+void SettingsSavesTest::commandLineUpdateRefusesWhileTheWindowRuns() {
+    StartedWindow w;
+    QTemporaryDir runtime; // the program's single-instance lock, apart from any other copy
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess window;
+    window.setProcessEnvironment(env);
+    window.start(QStringLiteral(TAVU_EXECUTABLE),
+                 {QStringLiteral("--system"), QString::fromStdString(w.systemDir().string())});
+    QVERIFY(window.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(dataFolderInUse(w.systemDir()), 10000);
+
+    // Named another way (a path through ".."), it is still the same folder.
+    const fs::path other = w.systemDir() / ".." / "system";
+    QProcess update;
+    update.setProcessEnvironment(env);
+    update.start(QStringLiteral(TAVU_CLI),
+                 {QStringLiteral("--system"), QString::fromStdString(other.string()),
+                  QStringLiteral("update"), QStringLiteral("--yes"), QStringLiteral("--no-wait"),
+                  QStringLiteral("--url"), QStringLiteral("http://127.0.0.1:9/")});
+    QVERIFY(update.waitForFinished(10000));
+    QCOMPARE(update.exitCode(), 5);
+    QVERIFY(QString::fromUtf8(update.readAllStandardError()).contains(QStringLiteral("使用中")));
+
+    window.kill();
+    QVERIFY(window.waitForFinished());
+    QVERIFY(!dataFolderInUse(w.systemDir()));
 }
 
 QTEST_MAIN(SettingsSavesTest)
