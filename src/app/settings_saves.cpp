@@ -49,8 +49,8 @@ bool SettingsSaves::refused(Asked asked, Dialogs& dialogs) {
 }
 
 // Another writer (a data update from the command line, a copied folder) leaves a file that
-// differs from what this run last read or wrote; writing over it would pair the new tables with
-// the old record counts and data version.
+// differs from what this run last read or wrote; writing over it would put this run's record
+// counts and data version over tables they do not describe.
 bool SettingsSaves::fileIsAsLeft(const std::filesystem::path& file, Asked asked, Dialogs& dialogs) {
     SettingsArray current{};
     try {
