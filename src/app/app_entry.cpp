@@ -9,6 +9,7 @@
 #include "platform_url_opener.h"
 #include "qt_dialogs.h"
 #include "startup_tools.h"
+#include "support/data_folder_use.h"
 
 #include <QApplication>
 #include <future>
@@ -25,6 +26,8 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
     const ToolOptions options = parseToolOptions(argc, argv);
     const std::filesystem::path systemDir = dataFolder(options);
+    // An update from the command line leaves the folder alone while this window uses it.
+    DataFolderUse folderUse(systemDir);
     // The data folder is read (its settings unlocked and flushed to disk) on a thread of its
     // own while the font configuration is still loading.
     auto files = std::async(std::launch::async, readStartupFiles, systemDir);

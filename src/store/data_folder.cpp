@@ -6,8 +6,6 @@ namespace tavu {
 
 namespace fs = std::filesystem;
 
-namespace {
-
 fs::path normalisedFolder(const fs::path& dir) {
     std::error_code ec;
     fs::path absolute = fs::absolute(dir, ec);
@@ -21,8 +19,6 @@ fs::path normalisedFolder(const fs::path& dir) {
         resolved = resolved.parent_path();
     return resolved;
 }
-
-} // namespace
 
 fs::path chooseDataFolder(const fs::path& given, const fs::path& executable) {
     return normalisedFolder(given.empty() ? systemDirBeside(executable) : given);

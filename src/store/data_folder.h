@@ -12,4 +12,7 @@ namespace tavu {
 std::filesystem::path chooseDataFolder(const std::filesystem::path& given,
                                        const std::filesystem::path& executable);
 
+// `dir` absolute and normalised as above, for whatever is named after a data folder.
+std::filesystem::path normalisedFolder(const std::filesystem::path& dir);
+
 } // namespace tavu

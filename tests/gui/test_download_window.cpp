@@ -10,6 +10,7 @@
 #include "support/site_publish.h"
 #include "support/staged_folder.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -144,6 +145,11 @@ void DownloadWindowTest::newerVersionIsInstalledAndThenUpToDate() {
                                          QStringLiteral("（そのままプログラムを使いつづけると、エラーが"
                                                         "発生する場合がございます）")}));
     QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
+    // The window's own download is no foreign replacement: saves go on, over the new set.
+    w_->find<QCheckBox>(QStringLiteral("CCB2A"))->toggle();
+    QCOMPARE(w_->storedSettings(), w_->window().context().settings);
+    QCOMPARE(w_->storedSettings()[entry::DataVersion], installed_ + 1);
+    QCOMPARE(w_->dialogs.calls.size(), 1);
     pressAndWait();
     QCOMPARE(w_->dialogs.calls.size(), 2);
     QCOMPARE(w_->dialogs.calls[1].text, QStringLiteral("ご使用のシステムは最新に保たれております"));

@@ -4,6 +4,7 @@
 #include "store/settings_entries.h"
 #include "store/system_files.h"
 #include "support/data_build.h"
+#include "support/data_folder_use.h"
 #include "support/site_publish.h"
 #include "test_helpers.h"
 #include "update_test_site.h"
@@ -184,6 +185,33 @@ TEST_F(UpdateCliTest, PublishBuildsFromTheSourcesOnlyWhenAsked) {
         EXPECT_EQ(run.exitCode, 2) << run.err;
         EXPECT_FALSE(fs::exists(dir / "other"));
     }
+}
+
+// A running window holds its folder; replacing it under the window would let the window save
+// its old record counts over the new set.
+TEST_F(UpdateCliTest, UpdateRefusesWhileAWindowHoldsTheSameFolder) {
+    publishSite(readSystemFolder(source), dir / "site");
+    test::LoopbackSite site(siteFiles());
+    auto before = test::snapshotFolder(systemDir);
+    fs::create_directory_symlink(systemDir, dir / "link");
+    {
+        DataFolderUse window(systemDir);
+        ASSERT_TRUE(window.held());
+        for (const fs::path& named : {systemDir, dir / "link", systemDir / ".." / "system"}) {
+            auto refused =
+                runCli({"--system", named.string(), "update", "--no-wait", "--yes", "--url", site.baseUrl()});
+            EXPECT_EQ(refused.exitCode, 5) << refused.out;
+            EXPECT_NE(refused.err.find("ウィンドウ"), std::string::npos);
+            EXPECT_NE(refused.err.find("使用中"), std::string::npos);
+        }
+        EXPECT_EQ(test::snapshotFolder(systemDir), before);
+    }
+    // Once the window is gone, only a window on another folder is left: no concern of this update.
+    DataFolderUse elsewhere(source);
+    auto update =
+        runCli({"--system", systemDir.string(), "update", "--no-wait", "--yes", "--url", site.baseUrl()});
+    EXPECT_EQ(update.exitCode, 0) << update.out << update.err;
+    EXPECT_EQ(installedVersion(), 9);
 }
 
 } // namespace tavu
