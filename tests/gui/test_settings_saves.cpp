@@ -233,7 +233,7 @@ void SettingsSavesTest::commandLineUpdateRefusesWhileTheWindowRuns() {
                   QStringLiteral("update"), QStringLiteral("--yes"), QStringLiteral("--no-wait"),
                   QStringLiteral("--url"), QStringLiteral("http://127.0.0.1:9/")});
     QVERIFY(update.waitForFinished(10000));
-    QCOMPARE(update.exitCode(), 5);
+    QCOMPARE(update.exitCode(), 7);
     QVERIFY(QString::fromUtf8(update.readAllStandardError()).contains(QStringLiteral("使用中")));
 
     window.kill();
