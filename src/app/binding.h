@@ -34,7 +34,9 @@ enum class Step : std::uint8_t {
     AfterTables,
 };
 
-// One control of a page: everything the window knows about it besides how it looks.
+// One control of a page: everything the window knows about it besides how it looks. To add
+// a control, build it under its objectName and give it a row in its page's table (on a card
+// page, a name in its description): the row alone restores it, stores it and hints it.
 struct Binding {
     QString control{}; // objectName
     int entry = -1;    // settings entry, or -1
