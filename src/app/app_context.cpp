@@ -14,14 +14,15 @@ AppContext::AppContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpe
     , dialogs_(dialogs)
     , urls_(urls) {}
 
-void AppContext::storeEntries(const EntryValues& values) {
+bool AppContext::storeEntries(const EntryValues& values, SettingsSaves::Asked asked) {
     for (const auto& [index, value] : values)
         settings_[static_cast<std::size_t>(index)] = value;
-    try {
-        SaveSettings(systemDir_ / SettingsFileName, settings_);
-    } catch (const std::exception& e) {
-        dialogs_.error(QString::fromUtf8(e.what()));
-    }
+    return saves_.save(systemDir_ / SettingsFileName, settings_, asked, dialogs_);
+}
+
+void AppContext::replaceSettings(const SettingsArray& settings) {
+    settings_ = settings;
+    saves_.loaded(settings); // later saves write over the new file
 }
 
 void AppContext::showDrawWarning() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page_context.h"
+#include "settings_saves.h"
 #include "store/derived_counts.h"
 
 #include <QString>
@@ -18,8 +19,8 @@ public:
     const std::filesystem::path& systemDir() const override { return systemDir_; }
     const Tables& tables() const override { return tables_; }
     const SettingsArray& settings() const override { return settings_; }
-    void storeEntries(const EntryValues& values) override;
-    void replaceSettings(const SettingsArray& settings) override { settings_ = settings; }
+    bool storeEntries(const EntryValues& values, SettingsSaves::Asked asked) override;
+    void replaceSettings(const SettingsArray& settings) override;
     void showDrawWarning() override;
     void writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
                          const std::function<void()>& clearResult) override;
@@ -28,6 +29,8 @@ public:
 
     // Start-up's steps, in the order it takes them.
     void takeSettings(const SettingsArray& settings) { settings_ = settings; }
+    // Whether this run may write the settings file at all (see SettingsSaves).
+    SettingsSaves& saves() { return saves_; }
     void takeTables(Tables tables) { tables_ = std::move(tables); }
     void armDrawWarning(const QString& text, const QString& caption);
     void countRarities();
@@ -44,6 +47,7 @@ private:
     Dialogs& dialogs_;
     UrlOpener& urls_;
     SettingsArray settings_{};
+    SettingsSaves saves_;
     Tables tables_;
     CreatureRarityCount creatureRarityCount_{};
     ItemRarityCount itemRarityCount_{};

@@ -18,6 +18,11 @@ inline constexpr const char* Randomized = "ランダムが再生成されまし�
 inline constexpr const char* OutputMoveText = "不正防止の為、抽出された結果をファイルに出力します。";
 inline constexpr const char* ClearAfterMoveText =
     "次の使用者に自分のブック内容を見られない様、予めリスト内をクリアする機能です。";
+// Why a run writes no settings, followed by the cause.
+inline constexpr const char* SettingsNotLoaded =
+    "設定ファイルを読み込めなかったため、この実行中は設定を保存しません。\r\n";
+inline constexpr const char* SettingsNotWritable =
+    "このフォルダには設定を保存できないため、この実行中は設定を保存しません。\r\n";
 
 // The developer's pages and the help document.
 inline constexpr const char* ConceptQuestion =

@@ -28,14 +28,14 @@ void BoundPage::bind(MouseMoveTexts& texts) {
 }
 
 void BoundPage::store(const QWidget* control) {
-    ctx_.storeEntries(bindings_.entries(control));
+    ctx_.storeEntries(bindings_.entries(control), SettingsSaves::Asked::ByChange);
 }
 
 void BoundPage::storeAllIfConfirmed(const QString& question, const QString& caption) {
     if (!ctx_.dialogs().question(question, caption, Dialogs::Buttons::OkCancel))
         return;
-    ctx_.storeEntries(bindings_.entries());
-    ctx_.dialogs().inform(QString::fromUtf8(text::SaveDone));
+    if (ctx_.storeEntries(bindings_.entries(), SettingsSaves::Asked::ByUser))
+        ctx_.dialogs().inform(QString::fromUtf8(text::SaveDone));
 }
 
 } // namespace tavu

@@ -28,6 +28,9 @@ void CardPage::randomClicked() {
     count_->setEnabled(!random);
     QPalette palette = count_->palette();
     palette.setColor(QPalette::Base, random ? QColor(0xC0, 0xC0, 0xC0) : QColor(0xFF, 0xFF, 0xFF));
+    // The grey field says the count is not the player's to set; the drawn count it then shows
+    // must still be read, so it keeps the enabled text colour.
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
     count_->setPalette(palette);
     store(random_);
 }

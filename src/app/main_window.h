@@ -71,6 +71,7 @@ private:
                          const QString& hint, void (TMainForm::*handler)());
 
     void FormCreate(StartupFiles& files);
+    void keepOrRefuseSaves(const StartupFiles& files);
     void ApplySettings();
     void restorePages(const QList<BoundPage*>& pages);
     void finishPages(const QList<BoundPage*>& pages);

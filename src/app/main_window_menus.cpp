@@ -69,7 +69,7 @@ void TMainForm::mnuWindowPosClick() {
     const bool onTop = !mnuWindowPos_->isChecked();
     mnuWindowPos_->setChecked(onTop);
     setStaysOnTop(this, onTop);
-    ctx_.storeEntries({{entry::StayOnTop, onTop ? 1 : 0}});
+    ctx_.storeEntries({{entry::StayOnTop, onTop ? 1 : 0}}, SettingsSaves::Asked::ByChange);
 }
 
 void TMainForm::mnuTAVUHelpClick() {

@@ -25,6 +25,7 @@ void TMainForm::FormCreate(StartupFiles& files) {
         return;
     }
     ctx_.takeSettings(files.settings);
+    keepOrRefuseSaves(files);
     try {
         if (files.reached == Reached::Nothing)
             throw std::runtime_error(files.error);
@@ -78,6 +79,19 @@ void TMainForm::finishPages(const QList<BoundPage*>& pages) {
         page->clearForStart();
     for (BoundPage* page : pages)
         page->bindings().restore(ctx_.settings(), Step::AfterTables);
+}
+
+// Settings that did not load are not written back: the entries not read (the data version and
+// the record counts among them) would be saved as they stand and break every later start.
+void TMainForm::keepOrRefuseSaves(const StartupFiles& files) {
+    if (files.reached == StartupFiles::Reached::Nothing)
+        ctx_.saves().refuse(QString::fromUtf8(text::SettingsNotLoaded) + QString::fromUtf8(files.error));
+    else if (!files.settingsNotWritable.empty())
+        ctx_.saves().refuse(QString::fromUtf8(text::SettingsNotWritable) +
+                            QString::fromStdString(files.systemDir.string()) + QStringLiteral("\r\n") +
+                            QString::fromUtf8(files.settingsNotWritable));
+    else
+        ctx_.saves().loaded(files.settings);
 }
 
 void TMainForm::showCreditNotice() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "binding.h"
+#include "settings_saves.h"
 #include "store/settings.h"
 #include "store/tables.h"
 
@@ -27,10 +28,11 @@ public:
     virtual const SettingsArray& settings() const = 0;
 
     // The one way a page changes the stored settings: the entries take the values and the
-    // whole array is saved. A failure is shown in the error box; the array keeps the values
-    // so that the next save tries again with them.
-    virtual void storeEntries(const EntryValues& values) = 0;
-    // A download brought a new settings file: the array takes it as written.
+    // whole array is saved when this run may (see SettingsSaves); true when it was written.
+    // The array keeps the values either way, so that the next save writes them.
+    virtual bool storeEntries(const EntryValues& values, SettingsSaves::Asked asked) = 0;
+    // A download brought a new settings file: the array takes it as written, and later saves
+    // write over it.
     virtual void replaceSettings(const SettingsArray& settings) = 0;
 
     // The one warning box of the draws ("抽出条件を正しく設定して下さい").

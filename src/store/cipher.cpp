@@ -156,7 +156,8 @@ bool LockDataFile(const fs::path& path, std::string_view key, bool keepOriginal)
     return putInPlace(working, path, keepOriginal, ".org");
 }
 
-int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal) {
+int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal,
+                   std::string* whyNotWritten) {
     if (key.empty())
         return UnlockFailed;
     std::string locked;
@@ -173,9 +174,11 @@ int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal
     fs::path working = workingPath(path);
     try {
         writeFileDurably(working, unlocked->plain);
-    } catch (const DataError&) {
+    } catch (const DataError& e) {
         std::error_code ec;
         fs::remove(working, ec);
+        if (whyNotWritten)
+            *whyNotWritten = e.what();
         return UnlockFailed;
     }
     if (unlocked->packedDateTime != 0) {
@@ -184,7 +187,13 @@ int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal
             fs::last_write_time(working, *time, ec);
         }
     }
-    return putInPlace(working, path, keepOriginal, ".crp") ? Unlocked : UnlockFailed;
+    if (putInPlace(working, path, keepOriginal, ".crp"))
+        return Unlocked;
+    std::error_code ec;
+    fs::remove(working, ec);
+    if (whyNotWritten)
+        *whyNotWritten = DataError(path, 0, "ファイルを置き換えられません").what();
+    return UnlockFailed;
 }
 
 } // namespace tavu

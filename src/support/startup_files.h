@@ -23,6 +23,7 @@ struct StartupFiles {
     Reached reached = Reached::Nothing;
     std::string error; // why it stopped short, for the error box
     SettingsArray settings{};
+    std::string settingsNotWritable; // why system.tri could not be written back, when it could not
     TableSizes sizes;
     Tables tables;
 };
