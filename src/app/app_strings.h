@@ -12,6 +12,10 @@ inline constexpr const char* MissingSystemFile = "システムファイルが足
 inline constexpr const char* SaveQuestion = "現在の設定を保存しますか？";
 inline constexpr const char* SaveDone = "保存は正常に行われました";
 inline constexpr const char* Randomized = "ランダムが再生成されました";
+// What the pointer moving over any "ファイルに出力" box, or any box that clears after it, shows.
+inline constexpr const char* OutputMoveText = "不正防止の為、抽出された結果をファイルに出力します。";
+inline constexpr const char* ClearAfterMoveText =
+    "次の使用者に自分のブック内容を見られない様、予めリスト内をクリアする機能です。";
 // Why a run writes no settings, followed by the cause.
 inline constexpr const char* SettingsNotLoaded =
     "設定ファイルを読み込めなかったため、この実行中は設定を保存しません。\r\n";

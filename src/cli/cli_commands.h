@@ -18,7 +18,7 @@ enum ExitCode : int {
     ExitUsage = 2,
     ExitWarning = 3,
     ExitNetwork = 4,
-    ExitFolderInUse = 5
+    ExitFolderInUse = 7
 };
 
 // Options shared by every command, filled by CLI11 before a command's callback runs.

@@ -136,7 +136,7 @@ void addUpdateCommand(CLI::App& app, CliOptions& options) {
         app.add_subcommand("update", "データ更新サイトに新しい system フォルダがあればダウンロードする "
                                      "(終了コード 0: 最新または更新済み, 1: データフォルダの不備, "
                                      "3: 中止, 4: 通信やダウンロードの失敗, "
-                                     "5: ウィンドウが同じデータフォルダを使用中。失敗時は何も変更しない)");
+                                     "7: ウィンドウが同じデータフォルダを使用中。失敗時は何も変更しない)");
     cmd->add_option("--url", args->url, "サイトの URL (既定: " + defaultUpdateUrl() + ")");
     cmd->add_flag("--yes,-y", args->yes, "確認せずにダウンロードを始める");
     cmd->add_flag("--no-wait", args->noWait, "ダウンロード中の待ち時間を省く");

@@ -90,7 +90,7 @@ void DownloadWindowTest::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     w_ = std::make_unique<StartedWindow>(fs::path(TAVU_SYSTEM_DIR));
     w_->start();
-    installed_ = w_->window().context().settings[entry::DataVersion];
+    installed_ = w_->window().context().settings()[entry::DataVersion];
     const fs::path root = fs::path(dir_->path().toStdString()) / "site";
     DataFiles files = readSystemFolder(TAVU_SYSTEM_DIR);
     setDataVersion(files, installed_ + 1);
@@ -123,7 +123,7 @@ void DownloadWindowTest::pressAndWait() {
 
 void DownloadWindowTest::expectUntouched() {
     QVERIFY(snapshot(w_->systemDir()) == before_);
-    QCOMPARE(w_->window().context().settings[entry::DataVersion], installed_);
+    QCOMPARE(w_->window().context().settings()[entry::DataVersion], installed_);
     QVERIFY(!fs::exists(stagingDirFor(w_->systemDir())));
     QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
 }
@@ -137,7 +137,7 @@ void DownloadWindowTest::newerVersionIsInstalledAndThenUpToDate() {
     QCOMPARE(w_->dialogs.calls[0].caption, QStringLiteral("TAVU for DS"));
     QCOMPARE(readWholeFile(w_->systemDir() / "Explanation_1.tri"),
              readWholeFile(siteFiles_ / "Explanation_1.tri"));
-    QCOMPARE(w_->window().context().settings[entry::DataVersion], installed_ + 1);
+    QCOMPARE(w_->window().context().settings()[entry::DataVersion], installed_ + 1);
     auto* memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"));
     QCOMPARE(memo->lines(), QStringList({QStringLiteral("システムファイルのダウンロードが成功しました。"),
                                          QStringLiteral("全ての設定が一度初期化されます。"), QString(),
@@ -147,7 +147,7 @@ void DownloadWindowTest::newerVersionIsInstalledAndThenUpToDate() {
     QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
     // The window's own download is no foreign replacement: saves go on, over the new set.
     w_->find<QCheckBox>(QStringLiteral("CCB2A"))->toggle();
-    QCOMPARE(w_->storedSettings(), w_->window().context().settings);
+    QCOMPARE(w_->storedSettings(), w_->window().context().settings());
     QCOMPARE(w_->storedSettings()[entry::DataVersion], installed_ + 1);
     QCOMPARE(w_->dialogs.calls.size(), 1);
     pressAndWait();

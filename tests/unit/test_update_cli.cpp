@@ -200,7 +200,7 @@ TEST_F(UpdateCliTest, UpdateRefusesWhileAWindowHoldsTheSameFolder) {
         for (const fs::path& named : {systemDir, dir / "link", systemDir / ".." / "system"}) {
             auto refused =
                 runCli({"--system", named.string(), "update", "--no-wait", "--yes", "--url", site.baseUrl()});
-            EXPECT_EQ(refused.exitCode, 5) << refused.out;
+            EXPECT_EQ(refused.exitCode, 7) << refused.out;
             EXPECT_NE(refused.err.find("ウィンドウ"), std::string::npos);
             EXPECT_NE(refused.err.find("使用中"), std::string::npos);
         }

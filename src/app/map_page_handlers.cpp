@@ -1,13 +1,16 @@
-#include "app_context.h"
+#include "app_strings.h"
+#include "dialogs.h"
 #include "draw/draw_result.h"
 #include "map_page.h"
 #include "match/battle_map.h"
+#include "page_context.h"
 #include "spin_edit.h"
 #include "store/sjis_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace tavu {
 
@@ -50,10 +53,61 @@ void MapPage::ButtonMapSetUpClick() {
     for (int i = 0; i < map::SpinCount; ++i)
         request.spins[static_cast<std::size_t>(i)] = ranges_[i]->value();
     const map::MapDisplay before = shownDisplay();
-    const auto result = map::drawBattleMap(ctx_.tables.maps, request, before, processRandom());
+    const auto result = map::drawBattleMap(ctx_.tables().maps, request, before, processRandom());
     show(result.display, before);
     if (!result.message.empty())
-        ctx_.dialogs.warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
+        ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
+}
+
+void MapPage::runOkRule() {
+    ok_->setEnabled(true);
+    // Period and time limit alone make no match: OK needs one of the first five items.
+    bool any = false;
+    for (int i = 0; i < 5; ++i)
+        any = any || rules_[i]->isChecked();
+    if (!any)
+        ok_->setEnabled(false);
+}
+
+void MapPage::SetU1Click() {
+    runOkRule();
+    if (rules_[0]->isChecked())
+        combos_[0]->setCurrentIndex(0);
+}
+
+void MapPage::SetU4Click() {
+    runOkRule();
+}
+
+void MapPage::keepMinimumBelow(int pair, int step) {
+    SpinEdit* minimum = ranges_[pair * 2];
+    const int maximum = ranges_[pair * 2 + 1]->value();
+    if (minimum->value() >= maximum + step)
+        minimum->setValue(maximum - step);
+}
+
+void MapPage::SESet1Change() {
+    keepMinimumBelow(0, 1000);
+}
+
+void MapPage::SESet3Change() {
+    keepMinimumBelow(1, 5);
+}
+
+void MapPage::SESet5Change() {
+    keepMinimumBelow(2, 5);
+}
+
+void MapPage::ButtonMapSaveClick() {
+    storeAllIfConfirmed(QString::fromUtf8(text::SaveQuestion) + QStringLiteral("   "),
+                        QString::fromUtf8(DrawWarningCaption));
+}
+
+void MapPage::clearForStart() {
+    for (QLineEdit* field : displays_)
+        field->clear();
+    for (QCheckBox* box : facilities_)
+        box->setChecked(false);
 }
 
 } // namespace tavu
