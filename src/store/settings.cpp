@@ -3,6 +3,7 @@
 #include "cipher.h"
 #include "data_error.h"
 #include "file_io.h"
+#include "system_files.h"
 
 #include <charconv>
 
@@ -66,11 +67,11 @@ std::string formatSettings(const SettingsArray& settings) {
 
 void LoadSettings(const fs::path& settingsFile, SettingsArray& settings) {
     UnlockDataFile(settingsFile, SettingsKey, false); // a plain file is left as it is
-    parseSettings(readWholeFile(settingsFile), settingsFile, settings);
+    parseSettings(readWholeFile(settingsFile, systemFileSizeLimit(SettingsFileName)), settingsFile, settings);
 }
 
 SettingsArray readSettingsReadOnly(const fs::path& settingsFile) {
-    std::string bytes = readWholeFile(settingsFile);
+    std::string bytes = readWholeFile(settingsFile, systemFileSizeLimit(SettingsFileName));
     if (auto unlocked = unlockBytes(bytes, SettingsKey))
         bytes = std::move(unlocked->plain);
     SettingsArray settings{};
