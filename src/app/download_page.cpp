@@ -78,7 +78,7 @@ void DownloadPage::checkEnded(const CheckResult& result) {
                                  QString::fromUtf8(update_text::NewerQuestion2);
         if (ctx_.dialogs.question(question, QString::fromUtf8(update_text::QuestionCaption),
                                   Dialogs::Buttons::YesNo))
-            return startDownload();
+            return startDownload(result.siteVersion);
         ctx_.dialogs.inform(QString::fromUtf8(update_text::Declined));
     } else {
         ctx_.dialogs.inform(joinLines(result.messageLines()));
@@ -86,10 +86,10 @@ void DownloadPage::checkEnded(const CheckResult& result) {
     download_->setEnabled(true);
 }
 
-void DownloadPage::startDownload() {
+void DownloadPage::startDownload(std::int32_t announcedVersion) {
     memo_->setInitialText({});
     memo_->clear();
-    form_ = std::make_unique<TFormDL>(options_, ctx_.systemDir);
+    form_ = std::make_unique<TFormDL>(options_, ctx_.systemDir, announcedVersion);
     connect(form_.get(), &TFormDL::memoLine, memo_, &ResultBox::appendPlainText);
     QWidget* mainWindow = window();
     connect(form_.get(), &TFormDL::closed, mainWindow, [mainWindow] { mainWindow->setEnabled(true); });

@@ -35,7 +35,7 @@ public slots:
 
 private:
     void checkEnded(const CheckResult& result);
-    void startDownload();
+    void startDownload(std::int32_t announcedVersion);
     void downloadEnded();
 
     AppContext& ctx_;

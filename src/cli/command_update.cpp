@@ -5,9 +5,9 @@
 #include "store/system_files.h"
 #include "support/curl/curl_fetcher.h"
 #include "support/download_sequence.h"
-#include "support/staged_folder.h"
 #include "support/system_folder_check.h"
 #include "support/update_check.h"
+#include "support/update_leftovers.h"
 #include "support/update_texts.h"
 
 #include <CLI/CLI.hpp>
@@ -57,7 +57,7 @@ bool askToDownload() {
 
 std::optional<std::int32_t> installedVersion(const std::filesystem::path& systemDir) {
     if (auto missing = firstMissingSystemFile(systemDir)) {
-        std::cerr << "system フォルダに " << *missing << " がありません: " << systemDir.string() << "\n";
+        std::cerr << describeMissingSystemFile(systemDir, *missing) << "\n";
         return std::nullopt;
     }
     try {
@@ -68,9 +68,9 @@ std::optional<std::int32_t> installedVersion(const std::filesystem::path& system
     }
 }
 
-int runDownload(const UpdateConfig& config, HttpFetcher& fetcher) {
+int runDownload(const UpdateConfig& config, std::int32_t announcedVersion, HttpFetcher& fetcher) {
     TerminalProgress progress;
-    DownloadSequence sequence(config, fetcher, progress);
+    DownloadSequence sequence(config, announcedVersion, fetcher, progress);
     while (sequence.step())
         if (interrupted.load())
             sequence.cancel();
@@ -85,7 +85,9 @@ int runDownload(const UpdateConfig& config, HttpFetcher& fetcher) {
 }
 
 int runUpdate(const CliOptions& options, const UpdateArgs& args) {
-    recoverInterruptedSwap(options.systemDir); // a crash mid-swap may have left system under another name
+    // A crash mid-swap may have left system under another name, or a staging folder behind.
+    if (std::string notice = clearUpdateLeftovers(options.systemDir); !notice.empty())
+        std::cerr << notice << "\n";
     std::optional<std::int32_t> installed = installedVersion(options.systemDir);
     if (!installed)
         return ExitDataFolder;
@@ -102,7 +104,6 @@ int runUpdate(const CliOptions& options, const UpdateArgs& args) {
         return ExitOk;
     case CheckResult::FetchFailed:
         printLines(std::cerr, check.messageLines());
-        std::cerr << "(" << check.reason << ")\n";
         return ExitNetwork;
     case CheckResult::VersionUnreadable:
         printLines(std::cerr, check.messageLines());
@@ -117,7 +118,7 @@ int runUpdate(const CliOptions& options, const UpdateArgs& args) {
         std::cout << update_text::Declined << "\n";
         return ExitWarning;
     }
-    return runDownload(config, fetcher);
+    return runDownload(config, check.siteVersion, fetcher);
 }
 
 } // namespace

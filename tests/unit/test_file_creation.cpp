@@ -6,7 +6,9 @@
 #include "store/data_error.h"
 #include "store/file_io.h"
 #include "store/settings.h"
+#include "support/curl/curl_fetcher.h"
 #include "test_helpers.h"
+#include "update_test_site.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -94,6 +96,24 @@ TEST(FileCreation, ReadsRefuseFoldersFifosAndOversizedFilesWithAReason) {
         std::string::npos);
     EXPECT_EQ(readWholeFile(dir / "big", 1001).size(), 1001u);
     EXPECT_NE(reasonOf([&] { readWholeFile(dir / "absent"); }).find("見つかりません"), std::string::npos);
+}
+
+TEST(FileCreation, AFetchNeverWritesThroughALinkAtItsTarget) {
+    TempDir dir;
+    fs::create_directories(dir / "served");
+    writeBytes(dir / "served" / "Comment.tri", "from the site");
+    test::LoopbackSite site(dir / "served");
+    fs::path victim = dir / "victim.txt";
+    writeBytes(victim, "precious");
+    fs::create_symlink(victim, dir / "Comment.tri");
+
+    CurlFetcher fetcher;
+    std::atomic<bool> cancel{false};
+    FetchResult result = fetcher.fetch(site.baseUrl() + "Comment.tri", dir / "Comment.tri", cancel);
+    EXPECT_EQ(result.status, FetchResult::Failed);
+    EXPECT_NE(result.reason.find("既にあります"), std::string::npos) << result.reason;
+    EXPECT_EQ(readBytes(victim), "precious");
+    EXPECT_TRUE(fs::is_symlink(dir / "Comment.tri")); // not ours to remove
 }
 
 } // namespace tavu
