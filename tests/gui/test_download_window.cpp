@@ -251,6 +251,10 @@ void DownloadWindowTest::startUpFinishesAnInterruptedSwap() {
     QVERIFY(!other.window().startupAborted());
     QVERIFY(fs::exists(other.systemDir() / "system.tri"));
     QVERIFY(!fs::exists(previous));
+    // The user is told, with the folders, rather than left to wonder where the data went.
+    QCOMPARE(other.dialogs.texts().size(), 1);
+    QVERIFY(other.dialogs.texts().front().contains(QStringLiteral("元のデータを戻しました")));
+    QVERIFY(other.dialogs.texts().front().contains(QString::fromStdString(previous.string())));
 }
 
 // The transport is a module beside the program; without it a fetch fails like a dead server
