@@ -1,6 +1,5 @@
 #include "app_context.h"
 
-#include "store/data_error.h"
 #include "store/system_files.h"
 
 namespace tavu {
@@ -9,17 +8,13 @@ std::filesystem::path AppContext::settingsFile() const {
     return systemDir / SettingsFileName;
 }
 
-void AppContext::saveSettings() {
-    try {
-        SaveSettings(settingsFile(), settings);
-    } catch (const std::exception& e) {
-        dialogs.error(QString::fromUtf8(e.what()));
-    }
+bool AppContext::saveSettings(SettingsSaves::Asked asked) {
+    return saves.save(settingsFile(), settings, asked, dialogs);
 }
 
 void AppContext::storeEntry(int index, std::int32_t value) {
     settings[static_cast<std::size_t>(index)] = value;
-    saveSettings();
+    saveSettings(SettingsSaves::Asked::ByChange);
 }
 
 void AppContext::showDrawWarning() {

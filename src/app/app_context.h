@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "platform_url_opener.h"
+#include "settings_saves.h"
 #include "store/derived_counts.h"
 #include "store/settings.h"
 #include "store/tables.h"
@@ -27,6 +28,7 @@ struct AppContext {
     UrlOpener& urls;
 
     SettingsArray settings{};
+    SettingsSaves saves;
     TableSizes sizes;
     Tables tables;
     CreatureRarityCount creatureRarityCount{};
@@ -44,9 +46,10 @@ struct AppContext {
 
     std::filesystem::path settingsFile() const;
 
-    // Rewrites and locks system.tri. A failure is shown in the error box; the array keeps
-    // the new values so that the next save tries again with them.
-    void saveSettings();
+    // Rewrites and locks system.tri when this run may (see SettingsSaves); true when written.
+    // The array keeps the new values either way, so that the next save writes them.
+    bool saveSettings(SettingsSaves::Asked asked = SettingsSaves::Asked::ByUser);
+    // A remembered control changed: its entry is stored and saved.
     void storeEntry(int index, std::int32_t value);
 
     // The one warning box of the draws ("抽出条件を正しく設定して下さい").

@@ -10,6 +10,7 @@
 #include "qt_dialogs.h"
 #include "startup_tools.h"
 #include "store/system_files.h"
+#include "support/data_folder_use.h"
 
 #include <QApplication>
 #include <future>
@@ -28,6 +29,8 @@ int runApplication(int argc, char** argv) {
     const std::filesystem::path systemDir =
         options.systemDir.empty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
                                   : options.systemDir;
+    // An update from the command line leaves the folder alone while this window uses it.
+    DataFolderUse folderUse(systemDir);
     // The data folder is read (its settings unlocked and flushed to disk) on a thread of its
     // own while the font configuration is still loading.
     auto files = std::async(std::launch::async, readStartupFiles, systemDir);

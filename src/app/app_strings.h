@@ -14,6 +14,11 @@ inline constexpr const char* DrawWarningCaption = "TAVU for DS Warning !";
 inline constexpr const char* SaveQuestion = "現在の設定を保存しますか？";
 inline constexpr const char* SaveDone = "保存は正常に行われました";
 inline constexpr const char* Randomized = "ランダムが再生成されました";
+// Why a run writes no settings, followed by the cause.
+inline constexpr const char* SettingsNotLoaded =
+    "設定ファイルを読み込めなかったため、この実行中は設定を保存しません。\r\n";
+inline constexpr const char* SettingsNotWritable =
+    "このフォルダには設定を保存できないため、この実行中は設定を保存しません。\r\n";
 
 // The developer's pages and the help document.
 inline constexpr const char* ConceptQuestion =

@@ -212,8 +212,8 @@ void BookPage::ButtonAbsoluteSaveClick() {
         auto* box = window()->findChild<QCheckBox*>(QStringLiteral("AbsoluteCB") + QString::number(n));
         ctx_.settings[static_cast<std::size_t>(entry::BookCheckFirst + n - 1)] = box->isChecked() ? 1 : 0;
     }
-    ctx_.saveSettings();
-    ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
+    if (ctx_.saveSettings())
+        ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
 }
 
 } // namespace tavu

@@ -6,7 +6,6 @@
 #include "result_box.h"
 #include "result_file_output.h"
 #include "spin_edit.h"
-#include "store/sjis_text.h"
 
 #include <QCheckBox>
 
@@ -23,8 +22,7 @@ void BookPage::BRandomAbsoluteClick() {
         ctx_.dialogs.warn(QString::fromUtf8(result.message), QString::fromUtf8(text::DrawWarningCaption));
         return;
     }
-    for (const auto& line : result.lines)
-        result_->appendPlainText(QString::fromUtf8(sjis::toUtf8(line)));
+    showLines(result_, result.lines);
     if (!options_[1]->isChecked())
         return;
     ctx_.outputBuffer = book::bookFileBody(result.lines);

@@ -154,6 +154,9 @@ void CardPage::runRandomCountRule(QCheckBox* box, SpinEdit* spin, int entry) {
     spin->setEnabled(!random);
     QPalette palette = spin->palette();
     palette.setColor(QPalette::Base, random ? QColor(0xC0, 0xC0, 0xC0) : QColor(0xFF, 0xFF, 0xFF));
+    // The grey field says the count is not the player's to set; the drawn count it then shows
+    // must still be read, so it keeps the enabled text colour.
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
     spin->setPalette(palette);
     storeOwnIndex(box, entry);
 }

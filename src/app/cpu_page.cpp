@@ -166,8 +166,8 @@ void CpuPage::ButtonCPUSaveClick() {
     s[entry::CpuOutput] = output_->isChecked() ? 1 : 0;
     s[entry::CpuClear] = clearAfter_->isChecked() ? 1 : 0;
     s[entry::CpuAllies] = allies_->currentIndex();
-    ctx_.saveSettings();
-    ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
+    if (ctx_.saveSettings())
+        ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
 }
 
 } // namespace tavu

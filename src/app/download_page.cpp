@@ -101,8 +101,10 @@ void DownloadPage::startDownload(std::int32_t announcedVersion) {
 void DownloadPage::downloadEnded() {
     const DownloadResult& result = form_->result();
     // The tables in memory stay as loaded; Memo_DL asks for the restart that brings them in.
-    if (result.outcome == DownloadResult::Succeeded)
+    if (result.outcome == DownloadResult::Succeeded) {
         ctx_.settings = result.settings;
+        ctx_.saves.loaded(result.settings); // later saves write over the new file
+    }
     form_.release()->deleteLater();
     download_->setEnabled(true);
 }

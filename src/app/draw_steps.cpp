@@ -35,7 +35,7 @@ void showLines(ResultBox* list, const std::vector<std::string>& lines) {
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const auto& line : lines)
         text << fromSjis(line);
-    list->setPlainText(text.join(QLatin1Char('\n')));
+    list->showResult(text.join(QLatin1Char('\n')));
 }
 
 std::vector<std::string> sjisLines(const ResultBox* list) {

@@ -79,6 +79,7 @@ private:
                          const QString& hint, void (TMainForm::*handler)());
 
     void FormCreate(StartupFiles& files);
+    void keepOrRefuseSaves(const StartupFiles& files);
     void ApplySettings();
     void applyFirstPageSettings();
     void applyWaitingPageSettings();

@@ -39,6 +39,7 @@ void TMainForm::FormCreate(StartupFiles& files) {
         return;
     }
     ctx_.settings = files.settings;
+    keepOrRefuseSaves(files);
     try {
         if (files.reached == Reached::Nothing)
             throw std::runtime_error(files.error);
@@ -60,6 +61,19 @@ void TMainForm::FormCreate(StartupFiles& files) {
         // The window still opens, in the state reached so far.
         ctx_.dialogs.error(QString::fromUtf8(e.what()));
     }
+}
+
+// Settings that did not load are not written back: the entries not read (the data version and
+// the record counts among them) would be saved as they stand and break every later start.
+void TMainForm::keepOrRefuseSaves(const StartupFiles& files) {
+    if (files.reached == StartupFiles::Reached::Nothing)
+        ctx_.saves.refuse(QString::fromUtf8(text::SettingsNotLoaded) + QString::fromUtf8(files.error));
+    else if (!files.settingsNotWritable.empty())
+        ctx_.saves.refuse(QString::fromUtf8(text::SettingsNotWritable) +
+                          QString::fromStdString(files.systemDir.string()) + QStringLiteral("\r\n") +
+                          QString::fromUtf8(files.settingsNotWritable));
+    else
+        ctx_.saves.loaded(files.settings);
 }
 
 void TMainForm::showCreditNotice() {

@@ -236,8 +236,8 @@ void MapPage::ButtonMapSaveClick() {
     s[entry::LandElement] = combos_[1]->currentIndex();
     s[entry::LandLevel] = combos_[2]->currentIndex();
     s[entry::SuddenDeath] = combos_[3]->currentIndex();
-    ctx_.saveSettings();
-    ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
+    if (ctx_.saveSettings())
+        ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
 }
 
 } // namespace tavu

@@ -11,7 +11,15 @@ class App;
 namespace tavu::cli {
 
 // ExitNetwork: the site could not be reached or a download failed; nothing was changed.
-enum ExitCode : int { ExitOk = 0, ExitDataFolder = 1, ExitUsage = 2, ExitWarning = 3, ExitNetwork = 4 };
+// ExitFolderInUse: a running window holds the data folder that `update` would replace.
+enum ExitCode : int {
+    ExitOk = 0,
+    ExitDataFolder = 1,
+    ExitUsage = 2,
+    ExitWarning = 3,
+    ExitNetwork = 4,
+    ExitFolderInUse = 5
+};
 
 // Options shared by every command, filled by CLI11 before a command's callback runs.
 struct CliOptions {

@@ -4,6 +4,7 @@
 #include "store/settings_entries.h"
 #include "store/system_files.h"
 #include "support/curl/curl_fetcher.h"
+#include "support/data_folder_use.h"
 #include "support/download_sequence.h"
 #include "support/system_folder_check.h"
 #include "support/update_check.h"
@@ -85,6 +86,13 @@ int runDownload(const UpdateConfig& config, std::int32_t announcedVersion, HttpF
 }
 
 int runUpdate(const CliOptions& options, const UpdateArgs& args) {
+    // The window would go on with the old tables and write their settings over the new set.
+    if (dataFolderInUse(options.systemDir)) {
+        std::cerr << "TAVU のウィンドウがこのデータフォルダを使用中のため、更新できません: "
+                  << options.systemDir.string() << "\n"
+                  << "ウィンドウを閉じてから、もう一度実行して下さい。\n";
+        return ExitFolderInUse;
+    }
     // A crash mid-swap may have left system under another name, or a staging folder behind.
     if (std::string notice = clearUpdateLeftovers(options.systemDir); !notice.empty())
         std::cerr << notice << "\n";
@@ -128,7 +136,8 @@ void addUpdateCommand(CLI::App& app, CliOptions& options) {
     auto* cmd =
         app.add_subcommand("update", "データ更新サイトに新しい system フォルダがあればダウンロードする "
                                      "(終了コード 0: 最新または更新済み, 1: データフォルダの不備, "
-                                     "3: 中止, 4: 通信やダウンロードの失敗。失敗時は何も変更しない)");
+                                     "3: 中止, 4: 通信やダウンロードの失敗, "
+                                     "5: ウィンドウが同じデータフォルダを使用中。失敗時は何も変更しない)");
     cmd->add_option("--url", args->url, "サイトの URL (既定: " + defaultUpdateUrl() + ")");
     cmd->add_flag("--yes,-y", args->yes, "確認せずにダウンロードを始める");
     cmd->add_flag("--no-wait", args->noWait, "ダウンロード中の待ち時間を省く");

@@ -58,19 +58,21 @@ std::optional<fs::file_time_type> unpackDateTime(std::uint32_t packed) {
 
 // Writes the new content in place of the source: a working file under a unique name beside it
 // is renamed over it, so the source name always holds a complete file. With keepOriginal the
-// source's bytes are first kept under `keptExtension` the same way.
-bool putInPlace(const fs::path& source, std::string_view original, std::string_view content,
-                std::optional<fs::file_time_type> writeTime, bool keepOriginal, const char* keptExtension) {
+// source's bytes are first kept under `keptExtension` the same way. Returns why it could
+// not be done, empty when it was.
+std::string putInPlace(const fs::path& source, std::string_view original, std::string_view content,
+                       std::optional<fs::file_time_type> writeTime, bool keepOriginal,
+                       const char* keptExtension) {
     try {
         if (keepOriginal) {
             fs::path kept = source;
             writeFileAtomically(kept.replace_extension(keptExtension), original);
         }
         writeFileAtomically(source, content, writeTime);
-    } catch (const DataError&) {
-        return false;
+    } catch (const DataError& e) {
+        return e.what();
     }
-    return true;
+    return {};
 }
 
 std::uint32_t readLittleEndian32(std::string_view bytes) {
@@ -137,10 +139,11 @@ bool LockDataFile(const fs::path& path, std::string_view key, bool keepOriginal)
     } catch (const std::exception&) {
         return false;
     }
-    return putInPlace(path, plain, lockBytes(plain, key, packed), std::nullopt, keepOriginal, ".org");
+    return putInPlace(path, plain, lockBytes(plain, key, packed), std::nullopt, keepOriginal, ".org").empty();
 }
 
-int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal) {
+int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal,
+                   std::string* whyNotWritten) {
     if (key.empty())
         return UnlockFailed;
     std::string locked;
@@ -157,8 +160,12 @@ int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal
     std::optional<fs::file_time_type> writeTime;
     if (unlocked->packedDateTime != 0)
         writeTime = unpackDateTime(unlocked->packedDateTime);
-    return putInPlace(path, locked, unlocked->plain, writeTime, keepOriginal, ".crp") ? Unlocked
-                                                                                      : UnlockFailed;
+    std::string why = putInPlace(path, locked, unlocked->plain, writeTime, keepOriginal, ".crp");
+    if (why.empty())
+        return Unlocked;
+    if (whyNotWritten)
+        *whyNotWritten = std::move(why);
+    return UnlockFailed;
 }
 
 } // namespace tavu

@@ -22,8 +22,11 @@ enum UnlockResult : int { Unlocked = 0, NotLockedWithKey = 1, UnlockFailed = 2 }
 bool LockDataFile(const std::filesystem::path& path, std::string_view key, bool keepOriginal);
 
 // Unlocks the file in place; returns an UnlockResult. keepOriginal keeps the source as
-// `<stem>.crp`. The stored date-time, when not 0, becomes the file's last-write time.
-int UnlockDataFile(const std::filesystem::path& path, std::string_view key, bool keepOriginal);
+// `<stem>.crp`. The stored date-time, when not 0, becomes the file's last-write time. When the
+// file was locked with the key but could not be written back, `whyNotWritten` (if given)
+// receives the reason and the file is left as it was.
+int UnlockDataFile(const std::filesystem::path& path, std::string_view key, bool keepOriginal,
+                   std::string* whyNotWritten = nullptr);
 
 // Packed local date-time of the header (date high, time low, as FAT file systems keep it);
 // 0 for times before 1980.

@@ -65,9 +65,17 @@ std::string formatSettings(const SettingsArray& settings) {
     return text;
 }
 
-void LoadSettings(const fs::path& settingsFile, SettingsArray& settings) {
-    UnlockDataFile(settingsFile, SettingsKey, false); // a plain file is left as it is
+SettingsLoad LoadSettings(const fs::path& settingsFile, SettingsArray& settings) {
+    SettingsLoad load;
+    // A plain file is left as it is. The locked bytes of a failed write-back are never parsed
+    // as they stand: they are deciphered in memory as the read-only load does.
+    if (UnlockDataFile(settingsFile, SettingsKey, false, &load.notWritable) == UnlockFailed &&
+        !load.notWritable.empty()) {
+        settings = readSettingsReadOnly(settingsFile);
+        return load;
+    }
     parseSettings(readWholeFile(settingsFile, systemFileSizeLimit(SettingsFileName)), settingsFile, settings);
+    return load;
 }
 
 SettingsArray readSettingsReadOnly(const fs::path& settingsFile) {

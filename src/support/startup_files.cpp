@@ -32,7 +32,8 @@ StartupFiles readStartupFiles(std::filesystem::path systemDir) {
         return files;
     }
     try {
-        LoadSettings(files.systemDir / SettingsFileName, files.settings);
+        files.settingsNotWritable =
+            LoadSettings(files.systemDir / SettingsFileName, files.settings).notWritable;
         files.reached = StartupFiles::Reached::SettingsRead;
         files.sizes = TableSizes::fromSettings(files.settings);
         loadAllTables(files.systemDir, files.sizes, files.tables);

@@ -24,6 +24,7 @@ struct StartupFiles {
     std::string error;  // why it stopped short, for the error box (with the path of the file)
     std::string notice; // what start-up mended on the way (an interrupted update put right)
     SettingsArray settings{};
+    std::string settingsNotWritable; // why system.tri could not be written back, when it could not
     TableSizes sizes;
     Tables tables;
 };

@@ -11,6 +11,7 @@
 #include "support/staged_folder.h"
 #include "support/update_texts.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -142,6 +143,11 @@ void DownloadWindowTest::newerVersionIsInstalledAndThenUpToDate() {
                           QString(), QString::fromUtf8(update_text::Success4),
                           QString::fromUtf8(update_text::Success5)}));
     QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
+    // The window's own download is no foreign replacement: saves go on, over the new set.
+    w_->find<QCheckBox>(QStringLiteral("CCB2A"))->toggle();
+    QCOMPARE(w_->storedSettings(), w_->window().context().settings);
+    QCOMPARE(w_->storedSettings()[entry::DataVersion], installed_ + 1);
+    QCOMPARE(w_->dialogs.calls.size(), 1);
     pressAndWait();
     QCOMPARE(w_->dialogs.calls.size(), 2);
     QCOMPARE(w_->dialogs.calls[1].text, QString::fromUtf8(update_text::UpToDate));

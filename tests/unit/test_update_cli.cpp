@@ -1,5 +1,6 @@
 #include "store/settings.h"
 #include "store/settings_entries.h"
+#include "support/data_folder_use.h"
 #include "support/site_publish.h"
 #include "test_helpers.h"
 #include "update_test_site.h"
@@ -94,6 +95,32 @@ TEST_F(UpdateCliTest, DecliningOrFailingChangesNothingAndSaysSoInTheExitCode) {
     EXPECT_EQ(test::snapshotFolder(systemDir), before);
 
     EXPECT_EQ(runCli("--system " + quoted(dir / "nowhere") + " update --url " + gone).exitCode, 1);
+}
+
+// A running window holds its folder; replacing it under the window would let the window save
+// its old record counts over the new set.
+TEST_F(UpdateCliTest, UpdateRefusesWhileAWindowHoldsTheSameFolder) {
+    publishSite(readSystemFolder(dir / "source"), dir / "site", 9);
+    test::LoopbackSite site(siteFilesDir(dir / "site"));
+    auto before = test::snapshotFolder(systemDir);
+    fs::create_directory_symlink(systemDir, dir / "link");
+    {
+        DataFolderUse window(systemDir);
+        ASSERT_TRUE(window.held());
+        for (const fs::path& named : {systemDir, dir / "link", systemDir / ".." / "system"}) {
+            CliRun refused =
+                runCli("--system " + quoted(named) + " update --no-wait --yes --url " + site.baseUrl());
+            EXPECT_EQ(refused.exitCode, 5) << refused.out;
+            EXPECT_NE(refused.out.find("ウィンドウ"), std::string::npos);
+            EXPECT_NE(refused.out.find("使用中"), std::string::npos);
+        }
+        EXPECT_EQ(test::snapshotFolder(systemDir), before);
+    }
+    // Once the window is gone, only a window on another folder is left: no concern of this update.
+    DataFolderUse elsewhere(dir / "source");
+    CliRun update = runCli(updateArgs(site.baseUrl()) + " --yes");
+    EXPECT_EQ(update.exitCode, 0) << update.out;
+    EXPECT_EQ(readSettingsReadOnly(systemDir / "system.tri")[entry::DataVersion], 9);
 }
 
 TEST_F(UpdateCliTest, PublishRefusesAnIncompleteSource) {
