@@ -27,8 +27,8 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
     const ToolOptions options = parseToolOptions(argc, argv);
     const std::filesystem::path systemDir =
-        options.systemDir.isEmpty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
-                                    : std::filesystem::path(options.systemDir.toStdString());
+        options.systemDir.empty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
+                                  : options.systemDir;
     // An update from the command line leaves the folder alone while this window uses it.
     DataFolderUse folderUse(systemDir);
     // The data folder is read (its settings unlocked and flushed to disk) on a thread of its

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 
 class QApplication;
 class QMainWindow;
@@ -9,7 +10,9 @@ namespace tavu {
 
 // Options for tooling only; the program itself reads no arguments.
 struct ToolOptions {
-    QString systemDir;           // --system DIR: a data folder other than the one beside the program
+    // --system DIR: a data folder other than the one beside the program, its bytes as given
+    // (a path need not be valid UTF-8, and a round trip through QString would change it).
+    std::filesystem::path systemDir;
     QString screenshotDir;       // --screenshot DIR: save a picture of every page, then quit
     bool quitAfterPaint = false; // --quit-after-paint: end right after the first paint (start-up timing)
 };

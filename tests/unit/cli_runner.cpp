@@ -18,7 +18,8 @@ std::string quoted(const std::string& arg) {
 
 CliRun runCli(const std::vector<std::string>& args) {
     TempDir dir;
-    std::string command = quoted(TAVU_CLI);
+    // A command that hangs (on a FIFO, say) is killed and shows as a failure, not a stuck test.
+    std::string command = "timeout -k 5 60 " + quoted(TAVU_CLI);
     for (const auto& a : args)
         command += " " + quoted(a);
     command += " >" + quoted((dir / "out").string()) + " 2>" + quoted((dir / "err").string());
