@@ -85,8 +85,8 @@ void DownloadPage::checkEnded(const CheckResult& result) {
         const QString question = QString::fromUtf8(update_text::NewerQuestion1) + QStringLiteral("\r\n") +
                                  QString::fromUtf8(update_text::NewerQuestion2);
         if (ctx_.dialogs().question(question, QString::fromUtf8(update_text::QuestionCaption),
-                                    Dialogs::Buttons::YesNo))
-            return startDownload();
+                                  Dialogs::Buttons::YesNo))
+            return startDownload(result.siteVersion);
         ctx_.dialogs().inform(QString::fromUtf8(update_text::Declined));
     } else {
         ctx_.dialogs().inform(joinLines(result.messageLines()));
@@ -94,10 +94,10 @@ void DownloadPage::checkEnded(const CheckResult& result) {
     download_->setEnabled(true);
 }
 
-void DownloadPage::startDownload() {
+void DownloadPage::startDownload(std::int32_t announcedVersion) {
     memo_->setInitialText({});
     memo_->clear();
-    form_ = std::make_unique<TFormDL>(options_, ctx_.systemDir());
+    form_ = std::make_unique<TFormDL>(options_, ctx_.systemDir(), announcedVersion);
     connect(form_.get(), &TFormDL::memoLine, memo_, &ResultBox::appendPlainText);
     QWidget* mainWindow = window();
     connect(form_.get(), &TFormDL::closed, mainWindow, [mainWindow] { mainWindow->setEnabled(true); });

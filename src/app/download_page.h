@@ -34,7 +34,7 @@ public slots:
 
 private:
     void checkEnded(const CheckResult& result);
-    void startDownload();
+    void startDownload(std::int32_t announcedVersion);
     void downloadEnded();
 
     ResultBox* memo_ = nullptr;

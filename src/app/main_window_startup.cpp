@@ -19,10 +19,14 @@ void TMainForm::FormCreate(StartupFiles& files) {
     using Reached = StartupFiles::Reached;
     // Step 2, the hint handler, is this window's StatusTip handling (see event()).
     processRandom().Randomize();
+    if (!files.notice.empty())
+        ctx_.dialogs().inform(QString::fromStdString(files.notice));
     if (files.reached == Reached::MissingFile) {
         timer1_->start();
         startupAborted_ = true;
-        ctx_.dialogs().inform(QString::fromUtf8(text::MissingSystemFile));
+        // Which file, and what is wrong with it, on the line after the message.
+        ctx_.dialogs().inform(QString::fromUtf8(text::MissingSystemFile) + QStringLiteral("\r\n") +
+                            QString::fromStdString(files.error));
         return;
     }
     ctx_.takeSettings(files.settings);

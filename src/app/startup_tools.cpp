@@ -70,7 +70,7 @@ ToolOptions parseToolOptions(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--system") == 0 && hasValue)
-            options.systemDir = argv[++i]; // the bytes as given: a file name need not be text
+            options.systemDir = std::filesystem::path(argv[++i]);
         else if (std::strcmp(argv[i], "--screenshot") == 0 && hasValue)
             options.screenshotDir = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--quit-after-paint") == 0)

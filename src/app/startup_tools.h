@@ -10,9 +10,11 @@ namespace tavu {
 
 // Options for tooling only; the program itself reads no arguments.
 struct ToolOptions {
-    std::filesystem::path systemDir; // --system DIR: a data folder other than the one beside the program
-    QString screenshotDir;           // --screenshot DIR: save a picture of every page, then quit
-    bool quitAfterPaint = false;     // --quit-after-paint: end right after the first paint (start-up timing)
+    // --system DIR: a data folder other than the one beside the program, its bytes as given
+    // (a path need not be valid UTF-8, and a round trip through QString would change it).
+    std::filesystem::path systemDir;
+    QString screenshotDir;       // --screenshot DIR: save a picture of every page, then quit
+    bool quitAfterPaint = false; // --quit-after-paint: end right after the first paint (start-up timing)
 };
 
 ToolOptions parseToolOptions(int argc, char** argv);

@@ -6,9 +6,9 @@
 #include "support/curl/curl_fetcher.h"
 #include "support/data_folder_use.h"
 #include "support/download_sequence.h"
-#include "support/staged_folder.h"
 #include "support/system_folder_check.h"
 #include "support/update_check.h"
+#include "support/update_leftovers.h"
 #include "support/update_texts.h"
 
 #include <CLI/CLI.hpp>
@@ -58,7 +58,7 @@ bool askToDownload() {
 
 std::optional<std::int32_t> installedVersion(const std::filesystem::path& systemDir) {
     if (auto missing = firstMissingSystemFile(systemDir)) {
-        std::cerr << "system フォルダに " << *missing << " がありません: " << systemDir.string() << "\n";
+        std::cerr << describeMissingSystemFile(systemDir, *missing) << "\n";
         return std::nullopt;
     }
     try {
@@ -69,9 +69,9 @@ std::optional<std::int32_t> installedVersion(const std::filesystem::path& system
     }
 }
 
-int runDownload(const UpdateConfig& config, HttpFetcher& fetcher) {
+int runDownload(const UpdateConfig& config, std::int32_t announcedVersion, HttpFetcher& fetcher) {
     TerminalProgress progress;
-    DownloadSequence sequence(config, fetcher, progress);
+    DownloadSequence sequence(config, announcedVersion, fetcher, progress);
     while (sequence.step())
         if (interrupted.load())
             sequence.cancel();
@@ -93,7 +93,9 @@ int runUpdate(const CliOptions& options, const UpdateArgs& args) {
                   << "ウィンドウを閉じてから、もう一度実行して下さい。\n";
         return ExitFolderInUse;
     }
-    recoverInterruptedSwap(options.systemDir); // a crash mid-swap may have left system under another name
+    // A crash mid-swap may have left system under another name, or a staging folder behind.
+    if (std::string notice = clearUpdateLeftovers(options.systemDir); !notice.empty())
+        std::cerr << notice << "\n";
     std::optional<std::int32_t> installed = installedVersion(options.systemDir);
     if (!installed)
         return ExitDataFolder;
@@ -110,7 +112,6 @@ int runUpdate(const CliOptions& options, const UpdateArgs& args) {
         return ExitOk;
     case CheckResult::FetchFailed:
         printLines(std::cerr, check.messageLines());
-        std::cerr << "(" << check.reason << ")\n";
         return ExitNetwork;
     case CheckResult::VersionUnreadable:
         printLines(std::cerr, check.messageLines());
@@ -125,7 +126,7 @@ int runUpdate(const CliOptions& options, const UpdateArgs& args) {
         std::cout << update_text::Declined << "\n";
         return ExitWarning;
     }
-    return runDownload(config, fetcher);
+    return runDownload(config, check.siteVersion, fetcher);
 }
 
 } // namespace

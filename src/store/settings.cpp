@@ -3,6 +3,7 @@
 #include "cipher.h"
 #include "data_error.h"
 #include "file_io.h"
+#include "system_files.h"
 
 #include <charconv>
 
@@ -73,12 +74,12 @@ SettingsLoad LoadSettings(const fs::path& settingsFile, SettingsArray& settings)
         settings = readSettingsReadOnly(settingsFile);
         return load;
     }
-    parseSettings(readWholeFile(settingsFile), settingsFile, settings);
+    parseSettings(readWholeFile(settingsFile, systemFileSizeLimit(SettingsFileName)), settingsFile, settings);
     return load;
 }
 
 SettingsArray readSettingsReadOnly(const fs::path& settingsFile) {
-    std::string bytes = readWholeFile(settingsFile);
+    std::string bytes = readWholeFile(settingsFile, systemFileSizeLimit(SettingsFileName));
     if (auto unlocked = unlockBytes(bytes, SettingsKey))
         bytes = std::move(unlocked->plain);
     SettingsArray settings{};

@@ -42,7 +42,7 @@ fs::path siteFilesDir(const fs::path& siteRoot) {
 DataFiles readSystemFolder(const fs::path& systemDir) {
     DataFiles files;
     for (const auto& name : requiredSystemFiles())
-        files[name] = readWholeFile(systemDir / name);
+        files[name] = readSystemFile(systemDir, name); // bounded, as every reader of the folder
     return files;
 }
 

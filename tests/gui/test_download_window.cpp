@@ -162,8 +162,11 @@ void DownloadWindowTest::declinedAndUnreachableChangeNothing() {
     expectUntouched();
     site_.reset();
     pressAndWait();
-    QCOMPARE(w_->dialogs.calls.last().text,
-             QStringLiteral("ダウンロードに失敗しました\r\nインターネット接続をご確認下さい"));
+    const QStringList lines = w_->dialogs.calls.last().text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.mid(0, 2), (QStringList{QStringLiteral("ダウンロードに失敗しました"),
+                                           QStringLiteral("インターネット接続をご確認下さい")}));
+    QVERIFY2(lines.value(2).contains(QStringLiteral("接続できません")),
+             qPrintable(lines.value(2))); // and why
     expectUntouched();
 }
 
@@ -259,6 +262,10 @@ void DownloadWindowTest::startUpFinishesAnInterruptedSwap() {
     QVERIFY(!other.window().startupAborted());
     QVERIFY(fs::exists(other.systemDir() / "system.tri"));
     QVERIFY(!fs::exists(previous));
+    // The user is told, with the folders, rather than left to wonder where the data went.
+    QCOMPARE(other.dialogs.texts().size(), 1);
+    QVERIFY(other.dialogs.texts().front().contains(QStringLiteral("元のデータを戻しました")));
+    QVERIFY(other.dialogs.texts().front().contains(QString::fromStdString(previous.string())));
 }
 
 // The transport is a module beside the program; without it a fetch fails like a dead server
@@ -272,12 +279,13 @@ void DownloadWindowTest::httpModuleLoadsOnFirstFetchOrFailsPlainly() {
 
     QTemporaryDir empty;
     ModuleFetcher missing({}, empty.path());
-    const FetchResult result = missing.fetch(site_->baseUrl() + "temp.tri", target, cancel);
+    const fs::path otherTarget = target.parent_path() / "not-fetched.tri";
+    const FetchResult result = missing.fetch(site_->baseUrl() + "temp.tri", otherTarget, cancel);
     QCOMPARE(result.status, FetchResult::Failed);
     QVERIFY2(
         QString::fromStdString(result.reason).startsWith(QStringLiteral("通信モジュールを読み込めません")),
         result.reason.c_str());
-    QVERIFY(!fs::exists(target));
+    QVERIFY(!fs::exists(otherTarget));
 }
 
 QTEST_MAIN(DownloadWindowTest)

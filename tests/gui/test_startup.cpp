@@ -32,6 +32,7 @@ private slots:
     void bundledDataStartsCleanly();
     void secondInstanceEndsSilently();
     void dataFolderIsAbsoluteHoweverItIsNamed();
+    void dataFolderPathKeepsItsBytes();
 };
 
 void StartupTest::missingFileEndsAfterOneMessage_data() {
@@ -49,7 +50,11 @@ void StartupTest::missingFileEndsAfterOneMessage() {
     std::filesystem::remove(w.systemDir() / file.toStdString());
     w.start();
 
-    QCOMPARE(w.dialogs.texts(), QStringList{QStringLiteral("システムファイルが足りません")});
+    QCOMPARE(w.dialogs.texts().size(), 1);
+    const QStringList lines = w.dialogs.texts().front().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.front(), QStringLiteral("システムファイルが足りません"));
+    QVERIFY2(lines.back().contains(QString::fromStdString((w.systemDir() / file.toStdString()).string())),
+             qPrintable(lines.back()));                   // the user learns which file to put back
     QCOMPARE(w.dialogs.calls.front().caption, QString()); // the application title
     QVERIFY(w.window().startupAborted());
     QVERIFY(w.window().timer1()->isActive());
@@ -279,6 +284,16 @@ void StartupTest::dataFolderIsAbsoluteHoweverItIsNamed() {
     char* alone[] = {program, nullptr};
     QCOMPARE(dataFolder(parseToolOptions(1, alone)),
              std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "system");
+}
+
+// A folder whose name is not UTF-8 (made under another locale, say) must be opened as named,
+// not as a look-alike with replacement characters that does not exist.
+void StartupTest::dataFolderPathKeepsItsBytes() {
+    std::string program = "tavu";
+    std::string option = "--system";
+    std::string path = "/data/\xff\xfe\x82\xa0/system";
+    char* argv[] = {program.data(), option.data(), path.data(), nullptr};
+    QCOMPARE(parseToolOptions(3, argv).systemDir.native(), path);
 }
 
 QTEST_MAIN(StartupTest)

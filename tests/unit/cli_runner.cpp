@@ -33,7 +33,8 @@ CliRun runShell(const std::string& commandLine, const std::filesystem::path& cwd
 CliRun runCli(const std::vector<std::string>& args, const CliCall& call) {
     TempDir dir;
     writeBytes(dir / "in", call.input);
-    std::string command = shellQuoted(call.program.string());
+    // A command that hangs (on a FIFO, say) is killed and shows as a failure, not a stuck test.
+    std::string command = "timeout -k 5 60 " + shellQuoted(call.program.string());
     for (const auto& a : args)
         command += " " + shellQuoted(a);
     return runShell(command + " <" + shellQuoted((dir / "in").string()), call.cwd);

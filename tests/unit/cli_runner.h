@@ -19,7 +19,8 @@ struct CliCall {
     std::string input;                        // what stdin holds (it is at its end otherwise)
 };
 
-// Runs the built tavu-cli with these arguments as its own process.
+// Runs the built tavu-cli with these arguments as its own process. exitCode is 128 + N when
+// it ended by signal N, 124 or 137 when it ran past a minute.
 CliRun runCli(const std::vector<std::string>& args, const CliCall& call = {});
 
 // Runs a shell command line (sh -c) with stdout and stderr collected apart.
