@@ -50,7 +50,9 @@ int main(int argc, char** argv) {
     window.show();
     window.completePages();
     const int version = window.context().settings()[tavu::entry::DataVersion] + 1;
-    tavu::publishSite(tavu::readSystemFolder(TAVU_SYSTEM_DIR), root / "site", version);
+    tavu::DataFiles files = tavu::readSystemFolder(TAVU_SYSTEM_DIR);
+    tavu::setDataVersion(files, version);
+    tavu::publishSite(files, root / "site");
     httplib::Server server;
     server.set_mount_point("/", (root / "site").string());
     const int port = server.bind_to_any_port("127.0.0.1");

@@ -127,7 +127,7 @@ public:
         makeSet(work_ / "old", 1, "old");
         fs::create_directories(system().parent_path());
         for (const char* site : {"normal", "huge", "limit"})
-            tavu::publishSite(tavu::readSystemFolder(work_ / "source"), work_ / site, 2);
+            tavu::publishSite(tavu::readSystemFolder(work_ / "source"), work_ / site);
         writeFile(tavu::siteFilesDir(work_ / "huge") / "RM_06.tri", std::string(16u << 20, '\n'));
         writeFile(tavu::siteFilesDir(work_ / "limit") / "RM_06.tri", std::string(256u << 10, '\n'));
         for (const char* site : {"normal", "huge", "limit"})

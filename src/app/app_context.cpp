@@ -39,7 +39,7 @@ void AppContext::writeResultFile(std::vector<std::string> lines, const QCheckBox
     if (!name.isEmpty()) {
         lastSaveName_ = name;
         try {
-            tavu::writeResultFile(std::filesystem::path(name.toStdU16String()), resultFileBytes(lines));
+            saveResultBytes(std::filesystem::path(name.toStdU16String()), resultFileBytes(lines));
         } catch (const DataError& e) {
             dialogs_.error(QString::fromUtf8(e.what()));
             return;

@@ -9,7 +9,6 @@
 #include "platform_url_opener.h"
 #include "qt_dialogs.h"
 #include "startup_tools.h"
-#include "store/system_files.h"
 #include "support/data_folder_use.h"
 
 #include <QApplication>
@@ -26,9 +25,7 @@ int runApplication(int argc, char** argv) {
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
     const ToolOptions options = parseToolOptions(argc, argv);
-    const std::filesystem::path systemDir =
-        options.systemDir.empty() ? systemDirBeside(QCoreApplication::applicationFilePath().toStdString())
-                                  : options.systemDir;
+    const std::filesystem::path systemDir = dataFolder(options);
     // An update from the command line leaves the folder alone while this window uses it.
     DataFolderUse folderUse(systemDir);
     // The data folder is read (its settings unlocked and flushed to disk) on a thread of its

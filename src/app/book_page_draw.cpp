@@ -1,7 +1,7 @@
-#include "app_strings.h"
 #include "book_page.h"
 #include "dialogs.h"
 #include "draw/complete_book.h"
+#include "draw/draw_result.h"
 #include "draw_steps.h"
 #include "page_context.h"
 #include "result_box.h"
@@ -19,7 +19,7 @@ void BookPage::BRandomAbsoluteClick() {
         {counts_[0]->value(), counts_[1]->value(), counts_[2]->value()}, excludeE, options_[3]->isChecked()};
     const auto result = book::drawCompleteBook(ctx_.tables(), request, processRandom());
     if (!result.message.empty()) {
-        ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(text::DrawWarningCaption));
+        ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
         return;
     }
     showLines(result_, result.lines);

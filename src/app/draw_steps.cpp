@@ -31,13 +31,6 @@ void showLines(ResultBox* list, const std::vector<std::string>& lines) {
     list->showResult(text.join(QLatin1Char('\n')));
 }
 
-std::vector<std::string> sjisLines(const ResultBox* list) {
-    std::vector<std::string> lines;
-    for (const QString& line : list->lines())
-        lines.push_back(toSjis(line));
-    return lines;
-}
-
 bool showDrawEnd(PageContext& ctx, DrawEnd end) {
     switch (end) {
     case DrawEnd::Result:
@@ -46,7 +39,7 @@ bool showDrawEnd(PageContext& ctx, DrawEnd end) {
         ctx.showDrawWarning();
         break;
     case DrawEnd::NoMatchingCard:
-        ctx.dialogs().inform(QString::fromUtf8(NoMatchingCardText.data(), NoMatchingCardText.size()));
+        ctx.dialogs().inform(QString::fromUtf8(NoMatchingCardText));
         break;
     }
     return true;

@@ -25,7 +25,6 @@ std::string toSjis(const QString& text);
 
 void showFields(const QList<QLineEdit*>& fields, const std::vector<std::string>& values);
 void showLines(ResultBox* list, const std::vector<std::string>& lines);
-std::vector<std::string> sjisLines(const ResultBox* list);
 
 // Shows the message a draw ended with instead of a result: DrawWarning, or the spell
 // page's plain "該当カードなし" box. False for a result.

@@ -1,5 +1,6 @@
 #include "app_strings.h"
 #include "bound_page.h"
+#include "draw/draw_result.h"
 #include "main_window.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
@@ -38,8 +39,7 @@ void TMainForm::FormCreate(StartupFiles& files) {
         if (files.reached == Reached::SettingsRead)
             throw std::runtime_error(files.error);
         finishPages(firstPages_);
-        ctx_.armDrawWarning(QString::fromUtf8(text::DrawWarningText),
-                            QString::fromUtf8(text::DrawWarningCaption));
+        ctx_.armDrawWarning(QString::fromUtf8(DrawWarningText), QString::fromUtf8(DrawWarningCaption));
         // The book's first option as stored: start-up counts with it before the page exists.
         const bool excludeECards = ctx_.settings()[entry::BookCheckFirst] == 1;
         ctx_.countBookCards(excludeECards);

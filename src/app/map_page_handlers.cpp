@@ -1,5 +1,6 @@
 #include "app_strings.h"
 #include "dialogs.h"
+#include "draw/draw_result.h"
 #include "map_page.h"
 #include "match/battle_map.h"
 #include "page_context.h"
@@ -55,7 +56,7 @@ void MapPage::ButtonMapSetUpClick() {
     const auto result = map::drawBattleMap(ctx_.tables().maps, request, before, processRandom());
     show(result.display, before);
     if (!result.message.empty())
-        ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(text::DrawWarningCaption));
+        ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
 }
 
 void MapPage::runOkRule() {
@@ -99,7 +100,7 @@ void MapPage::SESet5Change() {
 
 void MapPage::ButtonMapSaveClick() {
     storeAllIfConfirmed(QString::fromUtf8(text::SaveQuestion) + QStringLiteral("   "),
-                        QString::fromUtf8(text::DrawWarningCaption));
+                        QString::fromUtf8(DrawWarningCaption));
 }
 
 void MapPage::clearForStart() {

@@ -1,7 +1,10 @@
 #include "startup_tools.h"
 
+#include "store/data_folder.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTabWidget>
@@ -74,6 +77,11 @@ ToolOptions parseToolOptions(int argc, char** argv) {
             options.quitAfterPaint = true;
     }
     return options;
+}
+
+std::filesystem::path dataFolder(const ToolOptions& options) {
+    return chooseDataFolder(options.systemDir,
+                            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
 }
 
 void quitAfterFirstPaint(QApplication& app) {

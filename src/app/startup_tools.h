@@ -19,6 +19,10 @@ struct ToolOptions {
 
 ToolOptions parseToolOptions(int argc, char** argv);
 
+// The data folder the window works on, absolute and normalised: --system, or the `system`
+// folder beside the program. Needs the application object.
+std::filesystem::path dataFolder(const ToolOptions& options);
+
 // Ends the event loop once any widget has painted for the first time.
 void quitAfterFirstPaint(QApplication& app);
 

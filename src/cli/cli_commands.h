@@ -23,7 +23,7 @@ enum ExitCode : int {
 
 // Options shared by every command, filled by CLI11 before a command's callback runs.
 struct CliOptions {
-    std::filesystem::path systemDir;   // --system; default: the folder beside the executable
+    std::filesystem::path systemDir;   // --system, then absolute (default: beside the executable)
     std::optional<std::uint32_t> seed; // --seed
     bool sjis = false;                 // --sjis: Shift-JIS bytes with CR LF
     bool footer = false;               // --footer: append Comment.tri

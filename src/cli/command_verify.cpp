@@ -34,8 +34,6 @@ int verify(const std::filesystem::path& systemDir, bool shiftJis) {
 void addVerifyCommand(CLI::App& app, CliOptions& options) {
     auto* command =
         app.add_subcommand("verify", "データフォルダを確認し、問題をファイル名と行番号付きで表示する");
-    // `verify --system DIR` reads as naturally as `--system DIR verify`.
-    command->fallthrough();
     command->callback([&options] { options.exitCode = verify(options.systemDir, options.sjis); });
 }
 

@@ -35,7 +35,7 @@ std::string resultFileBytes(const OutputBuffer& lines) {
     return bytes;
 }
 
-void writeResultFile(const std::filesystem::path& path, std::string_view bytes) {
+void saveResultBytes(const std::filesystem::path& path, std::string_view bytes) {
     writeFileAtomically(path, bytes);
 }
 

@@ -1,5 +1,7 @@
 #include "data_folder_use.h"
 
+#include "store/data_folder.h"
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
@@ -14,12 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path lockFileFor(const fs::path& systemDir) {
-    std::error_code ec;
-    fs::path dir = fs::weakly_canonical(systemDir, ec);
-    if (ec)
-        dir = fs::absolute(systemDir, ec).lexically_normal();
-    if (!dir.has_filename())
-        dir = dir.parent_path();
+    const fs::path dir = normalisedFolder(systemDir);
     return dir.parent_path() / (dir.filename().string() + ".window.lock");
 }
 

@@ -9,7 +9,6 @@
 #include "store/sjis_text.h"
 #include "support/site_publish.h"
 #include "support/staged_folder.h"
-#include "support/update_texts.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -93,7 +92,9 @@ void DownloadWindowTest::init() {
     w_->start();
     installed_ = w_->window().context().settings()[entry::DataVersion];
     const fs::path root = fs::path(dir_->path().toStdString()) / "site";
-    siteFiles_ = publishSite(readSystemFolder(TAVU_SYSTEM_DIR), root, installed_ + 1);
+    DataFiles files = readSystemFolder(TAVU_SYSTEM_DIR);
+    setDataVersion(files, installed_ + 1);
+    siteFiles_ = publishSite(files, root);
     writeFileAtomically(siteFiles_ / "Explanation_1.tri", sjis::fromUtf8OrThrow("新しいページ\r\n"));
     site_ = std::make_unique<Site>(root);
     UpdateOptions options;
@@ -138,10 +139,11 @@ void DownloadWindowTest::newerVersionIsInstalledAndThenUpToDate() {
              readWholeFile(siteFiles_ / "Explanation_1.tri"));
     QCOMPARE(w_->window().context().settings()[entry::DataVersion], installed_ + 1);
     auto* memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"));
-    QCOMPARE(memo->lines(),
-             QStringList({QString::fromUtf8(update_text::Success1), QString::fromUtf8(update_text::Success2),
-                          QString(), QString::fromUtf8(update_text::Success4),
-                          QString::fromUtf8(update_text::Success5)}));
+    QCOMPARE(memo->lines(), QStringList({QStringLiteral("システムファイルのダウンロードが成功しました。"),
+                                         QStringLiteral("全ての設定が一度初期化されます。"), QString(),
+                                         QStringLiteral("TAVU を再起動して下さい。"),
+                                         QStringLiteral("（そのままプログラムを使いつづけると、エラーが"
+                                                        "発生する場合がございます）")}));
     QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
     // The window's own download is no foreign replacement: saves go on, over the new set.
     w_->find<QCheckBox>(QStringLiteral("CCB2A"))->toggle();
@@ -150,13 +152,13 @@ void DownloadWindowTest::newerVersionIsInstalledAndThenUpToDate() {
     QCOMPARE(w_->dialogs.calls.size(), 1);
     pressAndWait();
     QCOMPARE(w_->dialogs.calls.size(), 2);
-    QCOMPARE(w_->dialogs.calls[1].text, QString::fromUtf8(update_text::UpToDate));
+    QCOMPARE(w_->dialogs.calls[1].text, QStringLiteral("ご使用のシステムは最新に保たれております"));
 }
 
 void DownloadWindowTest::declinedAndUnreachableChangeNothing() {
     w_->dialogs.answers = {false};
     pressAndWait();
-    QCOMPARE(w_->dialogs.calls.last().text, QString::fromUtf8(update_text::Declined));
+    QCOMPARE(w_->dialogs.calls.last().text, QStringLiteral("ダウンロードを中止しました"));
     expectUntouched();
     site_.reset();
     pressAndWait();
@@ -173,9 +175,10 @@ void DownloadWindowTest::missingFileMidwayLeavesDataUntouched() {
     pressAndWait();
     expectUntouched();
     const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
-    QVERIFY(memo.contains(QString::fromUtf8(update_text::Failed)));
+    QVERIFY(memo.contains(QStringLiteral("システムファイルのダウンロードに失敗しました。")));
     QVERIFY(memo.contains(QStringLiteral("RM_05.tri")));
-    QVERIFY(memo.contains(QString::fromUtf8(update_text::NothingChanged)));
+    QVERIFY(
+        memo.contains(QStringLiteral("システムファイルは変更されていません。これまでのまま使用できます。")));
 }
 
 // Pauses of that length last until cancelled; the others are skipped.
@@ -198,10 +201,12 @@ void DownloadWindowTest::closingTheProgressWindowCancels() {
     TFormDL* form = page()->progressForm();
     QVERIFY(form->isVisible());
     QCOMPARE(form->windowTitle(), QStringLiteral("TAVU for DS     ダウンロードしています"));
-    QCOMPARE(form->size(), QSize(385, 74));
+    QVERIFY(form->rect().contains(form->progressBar()->geometry()));
     QVERIFY(form->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(form->progressBar()->maximum(), 21);
-    QCOMPARE(form->palette().color(QPalette::Window), QColor(104, 104, 108));
+    // It stands apart from the main window it greys out.
+    QVERIFY(contrastRatio(form->palette().color(QPalette::Window),
+                          w_->window().palette().color(QPalette::Disabled, QPalette::Window)) >= 3);
     QVERIFY(!form->parentWidget()); // a disabled main window would disable its children too
     QVERIFY(!w_->window().isEnabled());
     form->close();
@@ -209,7 +214,7 @@ void DownloadWindowTest::closingTheProgressWindowCancels() {
     QTRY_VERIFY_WITH_TIMEOUT(button()->isEnabled() && !page()->progressForm(), 10000);
     expectUntouched();
     const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
-    QVERIFY(memo.contains(QString::fromUtf8(update_text::Cancelled)));
+    QVERIFY(memo.contains(QStringLiteral("システムファイルのダウンロードを中止しました。")));
 }
 
 void DownloadWindowTest::closingBeforeTheFirstTickFetchesNothing() {
@@ -221,7 +226,7 @@ void DownloadWindowTest::closingBeforeTheFirstTickFetchesNothing() {
     QVERIFY(w_->window().isEnabled());
     expectUntouched();
     const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
-    QVERIFY(memo.contains(QString::fromUtf8(update_text::Cancelled)));
+    QVERIFY(memo.contains(QStringLiteral("システムファイルのダウンロードを中止しました。")));
 }
 
 void DownloadWindowTest::windowGoingAwayStopsCheckAndDownload() {

@@ -31,6 +31,7 @@ private slots:
     void laterPagesKeepWhatStartUpReached();
     void bundledDataStartsCleanly();
     void secondInstanceEndsSilently();
+    void dataFolderIsAbsoluteHoweverItIsNamed();
     void dataFolderPathKeepsItsBytes();
 };
 
@@ -260,6 +261,29 @@ void StartupTest::secondInstanceEndsSilently() {
     QCOMPARE(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished();
+}
+
+// The window derives its update's working folders from the data folder's parent and name,
+// so `tavu --system .` must name the folder itself, not a "." inside it.
+void StartupTest::dataFolderIsAbsoluteHoweverItIsNamed() {
+    QTemporaryDir dir;
+    const std::filesystem::path system = std::filesystem::path(dir.path().toStdString()) / "system";
+    std::filesystem::create_directories(system);
+    const std::filesystem::path real = std::filesystem::canonical(system);
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QString::fromStdString(system.string())));
+    for (const char* given : {".", "./", "../system/"}) {
+        char program[] = "tavu";
+        char option[] = "--system";
+        std::string value = given;
+        char* argv[] = {program, option, value.data(), nullptr};
+        QCOMPARE(dataFolder(parseToolOptions(3, argv)), real);
+    }
+    QVERIFY(QDir::setCurrent(before));
+    char program[] = "tavu";
+    char* alone[] = {program, nullptr};
+    QCOMPARE(dataFolder(parseToolOptions(1, alone)),
+             std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "system");
 }
 
 // A folder whose name is not UTF-8 (made under another locale, say) must be opened as named,

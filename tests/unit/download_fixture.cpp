@@ -2,7 +2,6 @@
 
 #include "support/site_publish.h"
 #include "support/staged_folder.h"
-#include "support/update_texts.h"
 
 namespace tavu::test {
 
@@ -30,8 +29,8 @@ FetchLimits testLimits() {
 DownloadFixture::DownloadFixture()
     : site(siteFilesDir(dir / "site")) {
     makeSystemFolder(systemDir, 5, "old");
-    makeSystemFolder(dir / "source", 5, "new");
-    publishSite(readSystemFolder(dir / "source"), dir / "site", 6);
+    makeSystemFolder(dir / "source", 6, "new");
+    publishSite(readSystemFolder(dir / "source"), dir / "site");
     before = snapshotFolder(systemDir);
     config.baseUrl = site.baseUrl();
     config.systemDir = systemDir;
@@ -54,7 +53,7 @@ DownloadResult DownloadFixture::download() {
 void DownloadFixture::expectNothingChanged() {
     EXPECT_EQ(snapshotFolder(systemDir), before);
     expectNothingBeside();
-    EXPECT_EQ(recorder.memo.back(), update_text::NothingChanged);
+    EXPECT_EQ(recorder.memo.back(), "システムファイルは変更されていません。これまでのまま使用できます。");
 }
 
 void DownloadFixture::expectNothingBeside() {

@@ -71,7 +71,7 @@ TEST(FileCreation, ALinkWhereTheFileBelongsIsReplacedNotWrittenThrough) {
         fs::create_symlink(victim, dir / name);
 
     SaveSettings(dir / "system.tri", SettingsArray{});
-    writeResultFile(dir / "result.txt", "result\r\n");
+    saveResultBytes(dir / "result.txt", "result\r\n");
     writeBytes(dir / "kept.tri", "plain");
     ASSERT_TRUE(LockDataFile(dir / "kept.tri", SettingsKey, true));
 

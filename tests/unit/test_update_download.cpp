@@ -9,7 +9,6 @@
 #include "support/staged_folder.h"
 #include "support/update_check.h"
 #include "support/update_lock.h"
-#include "support/update_texts.h"
 #include "test_helpers.h"
 
 #include <functional>
@@ -38,8 +37,13 @@ TEST_F(DownloadTest, NewerSetReplacesTheWholeFolderWithTheStepsAndPauses) {
     std::iota(expected.begin(), expected.end(), 0);
     EXPECT_EQ(recorder.positions, expected); // Explanation_8 adds no step, so each value comes once
     EXPECT_EQ(recorder.pauses, (std::vector<int>{1200, 1000, 2000, 2000}));
-    EXPECT_EQ(recorder.memo, (std::vector<std::string>{update_text::Success1, update_text::Success2, "",
-                                                       update_text::Success4, update_text::Success5}));
+    EXPECT_EQ(recorder.memo, (std::vector<std::string>{
+                                 "システムファイルのダウンロードが成功しました。",
+                                 "全ての設定が一度初期化されます。",
+                                 "",
+                                 "TAVU を再起動して下さい。",
+                                 "（そのままプログラムを使いつづけると、エラーが発生する場合がございます）",
+                             }));
 
     for (const auto& file : downloadFiles())
         EXPECT_EQ(test::readBytes(systemDir / file.name), test::readBytes(served(file.name))) << file.name;
@@ -76,7 +80,7 @@ TEST_F(DownloadTest, CancelMidwayKeepsTheOldSet) {
     DownloadResult result = download();
     EXPECT_EQ(result.outcome, DownloadResult::Cancelled);
     EXPECT_EQ(recorder.positions.back(), 3);
-    EXPECT_EQ(recorder.memo.front(), update_text::Cancelled);
+    EXPECT_EQ(recorder.memo.front(), "システムファイルのダウンロードを中止しました。");
     expectNothingChanged();
 }
 
@@ -127,7 +131,7 @@ TEST_P(DownloadFailure, LeavesTheOldSetByteForByteAndSaysWhatFailed) {
     EXPECT_EQ(result.outcome, DownloadResult::Failed);
     EXPECT_EQ(result.failedFile, GetParam().failedFile);
     EXPECT_NE(result.reason.find(GetParam().reasonPart), std::string::npos) << result.reason;
-    EXPECT_EQ(recorder.memo.front(), update_text::Failed);
+    EXPECT_EQ(recorder.memo.front(), "システムファイルのダウンロードに失敗しました。");
     EXPECT_EQ(recorder.memo[1], std::string("失敗したファイル: ") + GetParam().failedFile);
     expectNothingChanged();
 }

@@ -1,0 +1,27 @@
+#include "data_folder.h"
+
+#include "system_files.h"
+
+namespace tavu {
+
+namespace fs = std::filesystem;
+
+fs::path normalisedFolder(const fs::path& dir) {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(dir, ec);
+    if (ec)
+        absolute = dir;
+    fs::path resolved = fs::weakly_canonical(absolute, ec);
+    if (ec)
+        resolved = absolute.lexically_normal();
+    // "a/b/" names the folder b; its parent is a, not a/b.
+    while (!resolved.has_filename() && resolved.has_relative_path())
+        resolved = resolved.parent_path();
+    return resolved;
+}
+
+fs::path chooseDataFolder(const fs::path& given, const fs::path& executable) {
+    return normalisedFolder(given.empty() ? systemDirBeside(executable) : given);
+}
+
+} // namespace tavu

@@ -1,0 +1,67 @@
+#include "store/data_folder.h"
+#include "support/staged_folder.h"
+#include "test_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace tavu {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The working folder for the life of the object.
+class InFolder {
+public:
+    explicit InFolder(const fs::path& dir)
+        : previous_(fs::current_path()) {
+        fs::current_path(dir);
+    }
+    ~InFolder() { fs::current_path(previous_); }
+
+private:
+    fs::path previous_;
+};
+
+} // namespace
+
+// However the folder is named, the answer names it absolutely, and the working folders of an
+// update derived from it lie beside it, never inside it.
+TEST(DataFolder, EveryNamingOfAFolderGivesOneAbsolutePath) {
+    test::TempDir dir;
+    const fs::path system = dir / "app" / "system";
+    fs::create_directories(system);
+    const fs::path real = fs::canonical(system);
+    InFolder inside(system);
+    for (const char* given :
+         {".", "./", "../system", "../system/", "./../../app/system/.", "../../app//system"}) {
+        const fs::path folder = chooseDataFolder(given, "/opt/tavu/tavu-cli");
+        EXPECT_EQ(folder, real) << given;
+        EXPECT_EQ(stagingDirFor(folder), real.parent_path() / "system.staging") << given;
+        EXPECT_EQ(previousDirFor(folder), real.parent_path() / "system.previous") << given;
+    }
+}
+
+TEST(DataFolder, FolderBesideTheProgramUnlessOneIsGiven) {
+    EXPECT_EQ(chooseDataFolder("", "/opt/tavu/bin/tavu"), fs::path("/opt/tavu/bin/system"));
+    EXPECT_EQ(chooseDataFolder("", "/opt/tavu/bin/../bin/tavu"), fs::path("/opt/tavu/bin/system"));
+    EXPECT_EQ(chooseDataFolder("/srv/data/", "/opt/tavu/bin/tavu"), fs::path("/srv/data"));
+}
+
+// A folder that does not exist yet (the update names its staging folder before making it)
+// is normalised as far as the names go.
+TEST(DataFolder, MissingFolderIsNormalisedByName) {
+    test::TempDir dir;
+    const fs::path base = fs::canonical(dir.path());
+    EXPECT_EQ(chooseDataFolder(base / "new" / ".." / "new" / "system" / "", "x"), base / "new" / "system");
+}
+
+// Through a link the update replaces the folder the link points at, and the link stays.
+TEST(DataFolder, LinkIsFollowedToTheRealFolder) {
+    test::TempDir dir;
+    fs::create_directories(dir / "data" / "system");
+    fs::create_directory_symlink(dir / "data" / "system", dir / "linked");
+    EXPECT_EQ(chooseDataFolder(dir / "linked", "x"), fs::canonical(dir / "data" / "system"));
+}
+
+} // namespace tavu
