@@ -4,6 +4,7 @@
 // a 5 ms timer on the GUI thread, with the real pauses of the sequence. Target: under 50 ms.
 #include "app/download_page.h"
 #include "app/main_window.h"
+#include "app/platform_url_opener.h"
 #include "store/settings_entries.h"
 #include "support/site_publish.h"
 
@@ -48,8 +49,10 @@ int main(int argc, char** argv) {
     tavu::TMainForm window(root / "system", dialogs, urls);
     window.show();
     window.completePages();
-    const int version = window.context().settings[tavu::entry::DataVersion] + 1;
-    tavu::publishSite(tavu::readSystemFolder(TAVU_SYSTEM_DIR), root / "site", version);
+    const int version = window.context().settings()[tavu::entry::DataVersion] + 1;
+    tavu::DataFiles files = tavu::readSystemFolder(TAVU_SYSTEM_DIR);
+    tavu::setDataVersion(files, version);
+    tavu::publishSite(files, root / "site");
     httplib::Server server;
     server.set_mount_point("/", (root / "site").string());
     const int port = server.bind_to_any_port("127.0.0.1");
@@ -80,7 +83,7 @@ int main(int argc, char** argv) {
     app.exec();
     server.stop();
     serving.join();
-    const bool installed = window.context().settings[tavu::entry::DataVersion] == version;
+    const bool installed = window.context().settings()[tavu::entry::DataVersion] == version;
     std::printf("download %s in %lld ms; %lld ticks; longest gap between ticks %lld ms (target < 50 ms)\n",
                 installed ? "installed" : "FAILED", static_cast<long long>(clock.elapsed()),
                 static_cast<long long>(ticks), static_cast<long long>(longest));

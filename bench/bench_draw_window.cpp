@@ -1,7 +1,6 @@
 // The window's side of a draw: OK pressed on the multiple-draw pages until the result list
 // holds the 50 lines. Target: under 16 ms (one frame). Runs offscreen over a copy of the
 // bundled data folder.
-#include "app/creature_multiple_page.h"
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "app/platform_url_opener.h"

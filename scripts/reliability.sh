@@ -8,18 +8,21 @@ jobs=$(nproc)
 
 TAVU_SETUP_FUZZ=1 scripts/setup.sh >/dev/null
 cmake --preset dev >/dev/null
-cmake --build --preset dev -j "$jobs" --target tavu_unit_tests >/dev/null
+cmake --build --preset dev -j "$jobs" --target tavu_unit_tests tavu_hostile_update >/dev/null
 tests=build/dev/bin/tavu_unit_tests
 
 echo "== Crash injection (SIGKILL at every write slice, flush and rename)"
 $tests --gtest_filter='CrashInjection.*:ResultFile.CrashAtAnyPoint*:UserDataFolder.Killed*' | grep '^\[reliability\]' | sed 's/^\[reliability\] /  /'
 
 echo "== Update fault scenarios (loopback HTTP site; the system folder compared byte for byte)"
-update_filter='DownloadTest.*:UpdateCheckTest.*:CurlFetcherTest.*:UpdateCliTest.*:StagedFolder.*'
+update_filter='DownloadTest.*:UpdateCheckTest.*:CurlFetcherTest.*:UpdateCliTest.*:StagedFolder.*:HostileSite.*:UpdateLeftovers.*:FileCreation.*'
 out=$($tests --gtest_filter="$update_filter" 2>&1 || true)
 ran=$(grep -c '^\[       OK \]\|^\[  FAILED  \] [A-Za-z]*\.[A-Za-z]* (' <<<"$out" || true)
 failed=$(grep -c '^\[  FAILED  \] [A-Za-z]*\.[A-Za-z]* (' <<<"$out" || true)
 echo "  scenarios $ran, mixed or changed installs $failed"
+
+echo "== Hostile data and real kills (tavu-cli as its own process)"
+build/dev/bin/tavu_hostile_update 220 | sed 's/^/  /'
 
 echo "== ThreadSanitizer over the core's tests (downloads, cancellation, locks, start-up reads)"
 cmake --preset tsan >/dev/null

@@ -40,7 +40,9 @@ TFormAbout::TFormAbout(const QString& versionText, const QString& notice, QWidge
     bevel_->setGeometry(0, 0, Width, Height);
     L1 = placeLabel(QStringLiteral("L1"), QStringLiteral("TAVU for DS"), {20, 12, 176, 30}, 24);
     L3 = placeLabel(QStringLiteral("L3"), notice, {14, 68, 184, 16}, 12);
-    L4 = placeLabel(QStringLiteral("L4"), QStringLiteral("Produced by TAVU Project"), {108, 84, 90, 16}, 12);
+    // Wider than the room right of the version line: set flush right, clear of the border.
+    L4 = placeLabel(QStringLiteral("L4"), QStringLiteral("Produced by TAVU Project"), {14, 84, 180, 16}, 12);
+    L4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     L2 = placeLabel(QStringLiteral("L2"), versionText, {108, 41, 90, 18}, 13);
     setLabelColours(Qt::white, QColor(50, 50, 52));
     frontImage_ = new QWidget(this);

@@ -1,35 +1,70 @@
 #include "app_context.h"
 
+#include "dialogs.h"
+#include "draw/result_file.h"
 #include "store/data_error.h"
 #include "store/system_files.h"
 
+#include <QCheckBox>
+
 namespace tavu {
 
-std::filesystem::path AppContext::settingsFile() const {
-    return systemDir / SettingsFileName;
+AppContext::AppContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls)
+    : systemDir_(std::move(systemDir))
+    , dialogs_(dialogs)
+    , urls_(urls) {}
+
+bool AppContext::storeEntries(const EntryValues& values, SettingsSaves::Asked asked) {
+    for (const auto& [index, value] : values)
+        settings_[static_cast<std::size_t>(index)] = value;
+    return saves_.save(systemDir_ / SettingsFileName, settings_, asked, dialogs_);
 }
 
-void AppContext::saveSettings() {
-    try {
-        SaveSettings(settingsFile(), settings);
-    } catch (const std::exception& e) {
-        dialogs.error(QString::fromUtf8(e.what()));
-    }
-}
-
-void AppContext::storeEntry(int index, std::int32_t value) {
-    settings[static_cast<std::size_t>(index)] = value;
-    saveSettings();
+void AppContext::replaceSettings(const SettingsArray& settings) {
+    settings_ = settings;
+    saves_.loaded(settings); // later saves write over the new file
 }
 
 void AppContext::showDrawWarning() {
-    dialogs.warn(drawWarningText, drawWarningCaption);
+    dialogs_.warn(drawWarningText_, drawWarningCaption_);
 }
 
-SaveDialogRequest AppContext::resultFileRequest() const {
-    return {QStringLiteral("TAVU ファイルの保存"),
-            QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"), QStringLiteral("txt"),
-            lastSaveName};
+void AppContext::writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
+                                 const std::function<void()>& clearResult) {
+    AppendCommentFooter(lines, systemDir_);
+    const QString name =
+        dialogs_.saveFileName({QStringLiteral("TAVU ファイルの保存"),
+                               QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"),
+                               QStringLiteral("txt"), lastSaveName_});
+    if (!name.isEmpty()) {
+        lastSaveName_ = name;
+        try {
+            saveResultBytes(std::filesystem::path(name.toStdU16String()), resultFileBytes(lines));
+        } catch (const DataError& e) {
+            dialogs_.error(QString::fromUtf8(e.what()));
+            return;
+        }
+    }
+    if (clearAfter->isEnabled() && clearAfter->isChecked())
+        clearResult();
+}
+
+void AppContext::armDrawWarning(const QString& text, const QString& caption) {
+    drawWarningText_ = text;
+    drawWarningCaption_ = caption;
+}
+
+void AppContext::countRarities() {
+    creatureRarityCount_ = CountCreatureRarities(tables_);
+    itemRarityCount_ = CountItemRarities(tables_);
+}
+
+void AppContext::countBookCards(bool excludeECards) {
+    bookCardCount_ = CountBookCards(tables_, excludeECards);
+}
+
+void AppContext::countBookSpells(bool excludeECards) {
+    bookSpellCount_ = CountBookSpells(tables_, excludeECards);
 }
 
 } // namespace tavu

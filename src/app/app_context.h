@@ -1,58 +1,61 @@
 #pragma once
 
-#include "dialogs.h"
-#include "platform_url_opener.h"
+#include "page_context.h"
+#include "settings_saves.h"
 #include "store/derived_counts.h"
-#include "store/settings.h"
-#include "store/tables.h"
 
 #include <QString>
-#include <array>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 namespace tavu {
 
-// What the main window shares with its pages for the life of the process: the settings,
-// the tables and their counts, the result lines waiting for a file, and the dialogs.
-struct AppContext {
-    AppContext(std::filesystem::path folder, Dialogs& dialogBoxes, UrlOpener& opener)
-        : systemDir(std::move(folder))
-        , dialogs(dialogBoxes)
-        , urls(opener) {}
+// What the main window shares with its pages for the life of the process. Pages see it
+// through PageContext; start-up fills it through the rest.
+class AppContext final : public PageContext {
+public:
+    AppContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls);
 
-    std::filesystem::path systemDir;
-    Dialogs& dialogs;
-    UrlOpener& urls;
+    Dialogs& dialogs() override { return dialogs_; }
+    UrlOpener& urls() override { return urls_; }
+    const std::filesystem::path& systemDir() const override { return systemDir_; }
+    const Tables& tables() const override { return tables_; }
+    const SettingsArray& settings() const override { return settings_; }
+    bool storeEntries(const EntryValues& values, SettingsSaves::Asked asked) override;
+    void replaceSettings(const SettingsArray& settings) override;
+    void showDrawWarning() override;
+    void writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
+                         const std::function<void()>& clearResult) override;
+    void countBookCards(bool excludeECards) override;
+    void countBookSpells(bool excludeECards) override;
 
-    SettingsArray settings{};
-    TableSizes sizes;
-    Tables tables;
-    CreatureRarityCount creatureRarityCount{};
-    ItemRarityCount itemRarityCount{};
-    std::int32_t bookSpellCount = 0;
-    std::int32_t bookCardCount = 0;
-    std::array<std::int32_t, 3> opponentPick{};
-    std::vector<std::string> outputBuffer; // Shift-JIS lines, written as held
-    QString lastSaveName;                  // offered again by the next save dialog of the run
+    // Start-up's steps, in the order it takes them.
+    void takeSettings(const SettingsArray& settings) { settings_ = settings; }
+    // Whether this run may write the settings file at all (see SettingsSaves).
+    SettingsSaves& saves() { return saves_; }
+    void takeTables(Tables tables) { tables_ = std::move(tables); }
+    void armDrawWarning(const QString& text, const QString& caption);
+    void countRarities();
 
-    QString drawWarningText;
-    QString drawWarningCaption;
-    QString creditNotice;
-    QString versionText;
+    const CreatureRarityCount& creatureRarityCount() const { return creatureRarityCount_; }
+    const ItemRarityCount& itemRarityCount() const { return itemRarityCount_; }
+    std::int32_t bookSpellCount() const { return bookSpellCount_; }
+    std::int32_t bookCardCount() const { return bookCardCount_; }
+    const QString& drawWarningText() const { return drawWarningText_; }
+    const QString& drawWarningCaption() const { return drawWarningCaption_; }
 
-    std::filesystem::path settingsFile() const;
-
-    // Rewrites and locks system.tri. A failure is shown in the error box; the array keeps
-    // the new values so that the next save tries again with them.
-    void saveSettings();
-    void storeEntry(int index, std::int32_t value);
-
-    // The one warning box of the draws ("抽出条件を正しく設定して下さい").
-    void showDrawWarning();
-    // The result-file save dialog as every draw shows it, offering the last name chosen.
-    SaveDialogRequest resultFileRequest() const;
+private:
+    std::filesystem::path systemDir_;
+    Dialogs& dialogs_;
+    UrlOpener& urls_;
+    SettingsArray settings_{};
+    SettingsSaves saves_;
+    Tables tables_;
+    CreatureRarityCount creatureRarityCount_{};
+    ItemRarityCount itemRarityCount_{};
+    std::int32_t bookSpellCount_ = 0;
+    std::int32_t bookCardCount_ = 0;
+    QString lastSaveName_; // offered again by the next save dialog of the run
+    QString drawWarningText_;
+    QString drawWarningCaption_;
 };
 
 } // namespace tavu

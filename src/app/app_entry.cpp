@@ -27,9 +27,7 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVU_APP_ID));
     const ToolOptions options = parseToolOptions(argc, argv);
-    const DataFolderChoice folder =
-        chooseDataFolder(options.systemDir.toStdString(),
-                         QCoreApplication::applicationFilePath().toStdString(), UserFolders::fromProcess());
+    const DataFolderChoice folder = dataFolder(options);
     // The data folder is made or brought up to date if need be, then read (its settings
     // unlocked and flushed to disk), on a thread of its own while the font configuration loads.
     auto startup = std::async(std::launch::async, prepareAndReadDataFolder, folder);

@@ -9,11 +9,18 @@ inline constexpr const char* CaptionPrefix = "TAVU for DS   ";
 inline constexpr const char* CreditPrefix = "(C) ";
 inline constexpr const char* InstanceName = "TAVUDS_version1.00";
 inline constexpr const char* MissingSystemFile = "システムファイルが足りません";
-inline constexpr const char* DrawWarningText = "抽出条件を正しく設定して下さい";
-inline constexpr const char* DrawWarningCaption = "TAVU for DS Warning !";
 inline constexpr const char* SaveQuestion = "現在の設定を保存しますか？";
 inline constexpr const char* SaveDone = "保存は正常に行われました";
 inline constexpr const char* Randomized = "ランダムが再生成されました";
+// What the pointer moving over any "ファイルに出力" box, or any box that clears after it, shows.
+inline constexpr const char* OutputMoveText = "不正防止の為、抽出された結果をファイルに出力します。";
+inline constexpr const char* ClearAfterMoveText =
+    "次の使用者に自分のブック内容を見られない様、予めリスト内をクリアする機能です。";
+// Why a run writes no settings, followed by the cause.
+inline constexpr const char* SettingsNotLoaded =
+    "設定ファイルを読み込めなかったため、この実行中は設定を保存しません。\r\n";
+inline constexpr const char* SettingsNotWritable =
+    "このフォルダには設定を保存できないため、この実行中は設定を保存しません。\r\n";
 
 // The developer's pages and the help document.
 inline constexpr const char* ConceptQuestion =

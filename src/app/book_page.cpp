@@ -1,9 +1,10 @@
 #include "book_page.h"
 
-#include "app_context.h"
 #include "app_strings.h"
 #include "controls.h"
+#include "dialogs.h"
 #include "fonts.h"
+#include "page_context.h"
 #include "result_box.h"
 #include "spin_edit.h"
 #include "store/settings_entries.h"
@@ -31,12 +32,65 @@ const QString& notReadyB() {
     return text;
 }
 
+Binding count(int n, const QString& hint) {
+    return {QStringLiteral("AbsoluteSE%1").arg(n), entry::BookCountFirst + n - 1, Holds::Value, Step::Book,
+            hint};
+}
+
+Binding option(int n, Step step, const char* hint, const char* moveText = "") {
+    return {QStringLiteral("AbsoluteCB%1").arg(n),
+            entry::BookCheckFirst + n - 1,
+            Holds::TickAsOne,
+            step,
+            hint,
+            moveText};
+}
+
+// The counts and options restore in entry order, the first option once the tables are in; the
+// button "設定を保存" stores them all.
+std::vector<Binding> bindingTable() {
+    const QString creatures = QStringLiteral(
+        "クリーチャーは 0～50 枚の間で設定出来ます　（数値が 50 を超えないように注意して下さい）");
+    const QString items =
+        QStringLiteral("アイテムは 0～49 枚の間で設定出来ます　（数値が 49 を超えないように注意して下さい）");
+    const QString spells =
+        QStringLiteral("スペルは 0～50 枚の間で設定出来ます　（数値が 50 を超えないように注意して下さい）");
+    const QString total = QStringLiteral("カード総計が 50 枚を超えないように注意して下さい");
+    return {
+        {.control = "TabSheet12", .clearsHint = true},
+        {.control = "GroupBox15", .clearsHint = true},
+        {.control = "GroupBox16", .clearsHint = true},
+        count(1, creatures),
+        count(2, items),
+        count(3, spells),
+        option(1, Step::AfterTables, "Ｅカードを使用したくない場合はここにチェックを入れて下さい"),
+        option(2, Step::Book, "", text::OutputMoveText),
+        option(3, Step::Book, "", text::ClearAfterMoveText),
+        option(4, Step::Book,
+               "ブック 50 枚を完全にランダムで作成したい場合には、ここにチェックを入れて下さい"),
+        {.control = "AbsoluteLabel1", .hint = creatures},
+        {.control = "AbsoluteLabel2", .hint = items},
+        {.control = "AbsoluteLabel3", .hint = spells},
+        {.control = "Label17", .hint = creatures},
+        {.control = "Label24", .hint = items},
+        {.control = "Label26", .hint = spells},
+        {.control = "LabelA", .hint = total, .moveText = total},
+        {.control = "LabelB", .moveText = total},
+        {.control = "Label27", .moveText = total},
+        {.control = "AbsoluteRE",
+         .hint =
+             "抽出されたカードは、“クリーチャー（属性 > 名前）　>　アイテム　>　スペル” の順に表示されます"},
+        {.control = "ButtonAbsoluteClear", .hint = "表示されてある項目を完全にクリアします"},
+        {.control = "BRandomAbsolute", .hint = "ブック総数 50 枚を、完全にランダムで抽出します"},
+        {.control = "AbsoluteBCaution", .hint = "完全ランダムを選択する際に、一読下さい"},
+        {.control = "ButtonAbsoluteSave", .hint = "現在の設定を保存することが出来ます"},
+    };
+}
+
 } // namespace
 
-BookPage::BookPage(AppContext& context, QWidget* parent)
-    : QWidget(parent)
-    , ctx_(context) {
-    setObjectName(QStringLiteral("TabSheet12"));
+BookPage::BookPage(PageContext& context)
+    : BoundPage(context, QStringLiteral("TabSheet12"), bindingTable()) {
     auto* left = new QVBoxLayout;
     left->setSpacing(6);
     left->addWidget(buildCounts());
@@ -168,7 +222,7 @@ void BookPage::runCountRule(SpinEdit* changed) {
 }
 
 void BookPage::AbsoluteCB1Click() {
-    ctx_.bookCardCount = CountBookCards(ctx_.tables, options_[0]->isChecked());
+    ctx_.countBookCards(options_[0]->isChecked());
 }
 
 void BookPage::AbsoluteCB2Click() {
@@ -203,17 +257,7 @@ void BookPage::AbsoluteBCautionClick() {
 }
 
 void BookPage::ButtonAbsoluteSaveClick() {
-    if (!ctx_.dialogs.question(QString::fromUtf8(text::SaveQuestion), QStringLiteral("TAVU"),
-                               Dialogs::Buttons::OkCancel))
-        return;
-    for (int i = 0; i < 3; ++i)
-        ctx_.settings[static_cast<std::size_t>(entry::BookCountFirst + i)] = counts_[i]->value();
-    for (int n = 1; n <= 4; ++n) {
-        auto* box = window()->findChild<QCheckBox*>(QStringLiteral("AbsoluteCB") + QString::number(n));
-        ctx_.settings[static_cast<std::size_t>(entry::BookCheckFirst + n - 1)] = box->isChecked() ? 1 : 0;
-    }
-    ctx_.saveSettings();
-    ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
+    storeAllIfConfirmed(QString::fromUtf8(text::SaveQuestion), QStringLiteral("TAVU"));
 }
 
 } // namespace tavu

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "bound_page.h"
+
 #include <QList>
-#include <QWidget>
 
 class QCheckBox;
 class QLabel;
@@ -9,20 +10,17 @@ class QPushButton;
 
 namespace tavu {
 
-struct AppContext;
 class ResultBox;
 class SpinEdit;
 
 // "ブック完全構成": a whole 50-card book, by family counts or completely at random.
 // Its settings are written only by "設定を保存".
-class BookPage : public QWidget {
+class BookPage : public BoundPage {
     Q_OBJECT
 public:
-    BookPage(AppContext& context, QWidget* parent);
+    explicit BookPage(PageContext& context);
 
-    QList<SpinEdit*> counts() const { return counts_; }
-    QList<QCheckBox*> options() const { return options_; } // AbsoluteCB1 .. AbsoluteCB4
-    ResultBox* resultBox() const { return result_; }
+    void clearForStart() override { ButtonAbsoluteClearClick(); }
 
 public slots:
     void AbsoluteSE1Change();
@@ -44,7 +42,6 @@ private:
     void runCountRule(SpinEdit* changed);
     int total() const;
 
-    AppContext& ctx_;
     QList<SpinEdit*> counts_;
     QList<QCheckBox*> options_;
     QLabel* labelA_ = nullptr;

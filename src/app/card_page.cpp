@@ -1,15 +1,10 @@
 #include "card_page.h"
 
-#include "app_context.h"
+#include "app_strings.h"
 #include "controls.h"
-#include "draw/draw_filter.h"
-#include "draw/draw_result.h"
-#include "draw/output_buffer.h"
-#include "draw_steps.h"
+#include "fonts.h"
 #include "result_box.h"
-#include "result_file_output.h"
 #include "spin_edit.h"
-#include "store/settings_entries.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,53 +34,113 @@ QHBoxLayout* labelledRow(QWidget* parent, QVBoxLayout* column, const QString& la
     return row;
 }
 
+QHBoxLayout* bareRow(QWidget* row) {
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
 } // namespace
 
-CardPage::CardPage(AppContext& context, const QString& name, QWidget* parent)
-    : QWidget(parent)
-    , ctx_(context) {
-    setObjectName(name);
+std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
+    const CardFamily& f = *d.family;
+    const auto& e = d.entries;
+    const CountRange& range = f.listCount;
+    std::vector<Binding> rows = {{.control = d.sheet, .clearsHint = true},
+                                 {.control = d.box, .clearsHint = true}};
+    for (qsizetype i = 0; i < d.groups.size(); ++i)
+        rows.push_back({.control = d.groups[i], .hint = d.groupHints.value(i), .moveText = f.groupMoveText});
+    const QString rarityMove =
+        QStringLiteral("ここのチェックを外すことにより、抽出したくないレア度を選択することが出来ます");
+    for (qsizetype i = 0; i < 3; ++i)
+        rows.push_back({.control = d.rarities[i], .moveText = rarityMove});
+    rows.push_back({d.rarities[3], e.rarityE, Holds::TickAs300, Step::RarityE, {}, rarityMove});
+    if (d.isList()) {
+        rows.push_back(
+            {d.count, e.count, Holds::Value, Step::Counts,
+             QStringLiteral("抽出枚数は、%1 ～ %2枚の範囲で設定出来ます").arg(range.min).arg(range.max)});
+        rows.push_back(
+            {d.random, e.random, Holds::TickAsOwnIndex, Step::RandomCounts,
+             QStringLiteral("%1 ～ %2枚の範囲でランダムに抽出されます").arg(range.min).arg(range.max)});
+        rows.push_back({.control = d.results, .hint = f.listHint, .moveText = f.listMoveText});
+    } else {
+        rows.push_back(
+            {d.count, e.count, Holds::Position, Step::Counts, QStringLiteral("抽出枚数を指定します")});
+        const QStringList hints =
+            f.fieldHints + QStringList{QStringLiteral("ブック内に指定カードを組み込む枚数を表示")};
+        for (qsizetype i = 0; i < hints.size(); ++i)
+            rows.push_back({.control = d.results + QString::number(i + 1), .hint = hints[i], .popUp = true});
+    }
+    rows.push_back({d.output, e.output, Holds::TickAsOwnIndex, Step::OutputPairs, {}, text::OutputMoveText});
+    rows.push_back(
+        {d.clearAfter, e.clearAfter, Holds::TickAsOwnIndex, Step::OutputPairs, {}, text::ClearAfterMoveText});
+    rows.push_back({.control = d.ok,
+                    .hint = d.isList() ? QStringLiteral("設定条件に基づいて、カードの複数抽出を行います")
+                                       : QStringLiteral("設定条件に基づいて、カードの単体抽出を行います")});
+    rows.push_back({.control = d.clear,
+                    .hint = d.isList() ? QStringLiteral("リストに表示されてある項目を完全にクリアします")
+                                       : QStringLiteral("表示されてある項目を完全にクリアします")});
+    return rows;
 }
 
-QWidget* CardPage::copiesRow(QComboBox*& combo, const QString& name) {
+CardPage::CardPage(PageContext& context, const CardPageDescription& description)
+    : BoundPage(context, description.sheet, bindings(description))
+    , d_(description)
+    , family_(*description.family) {
+    // The count controls come first, as the keyboard meets them.
+    QGroupBox* conditions = buildConditions(d_.isList() ? countRow() : copiesRow());
+    QWidget* results = nullptr;
+    if (d_.isList()) {
+        results = list_ = makeResultBox(this, d_.results);
+        list_->setBoxFont(family_.fixedPitchList ? fixedFont(13) : proportionalFont(12));
+    } else {
+        results = buildFields();
+    }
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(10);
+    layout->addWidget(conditions);
+    layout->addWidget(results, 1);
+    connectHandlers();
+}
+
+QWidget* CardPage::copiesRow() {
     auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    combo = makeComboBox(row, name, copiesItems());
-    combo->setFixedWidth(120);
-    layout->addWidget(combo);
+    auto* layout = bareRow(row);
+    copies_ = makeComboBox(row, d_.count, copiesItems());
+    copies_->setFixedWidth(120);
+    layout->addWidget(copies_);
     layout->addStretch();
     return row;
 }
 
-QWidget* CardPage::countRow(SpinEdit*& spin, const QString& spinName, int maximum, int value,
-                            QCheckBox*& randomBox, const QString& randomName) {
+QWidget* CardPage::countRow() {
     auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    spin = makeSpinEdit(row, spinName, 1, maximum, 1, value);
-    spin->setFixedWidth(56);
-    layout->addWidget(spin);
+    auto* layout = bareRow(row);
+    const CountRange& range = family_.listCount;
+    count_ = makeSpinEdit(row, d_.count, range.min, range.max, 1, range.start);
+    count_->setFixedWidth(56);
+    layout->addWidget(count_);
     layout->addWidget(makeLabel(row, QStringLiteral("枚")));
     layout->addSpacing(12);
-    randomBox = makeCheckBox(row, randomName, QStringLiteral("指定無し"), false);
-    layout->addWidget(randomBox);
+    random_ = makeCheckBox(row, d_.random, QStringLiteral("指定無し"), false);
+    layout->addWidget(random_);
     layout->addStretch();
     return row;
 }
 
-QGroupBox* CardPage::buildConditions(const ConditionNames& names, QWidget* count) {
-    auto* box = makeGroupBox(this, names.box, QStringLiteral(" 条件設定 "));
+QGroupBox* CardPage::buildConditions(QWidget* countControls) {
+    auto* box = makeGroupBox(this, d_.box, QStringLiteral(" 条件設定 "));
     box->setFixedWidth(300);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(8, 6, 8, 8);
     column->setSpacing(7);
-    if (!names.groupNames.isEmpty()) {
-        auto* row = labelledRow(box, column, names.groupLabel);
+    if (!d_.groups.isEmpty()) {
+        auto* row = labelledRow(box, column, family_.groupLabel);
         // The four kind captions need the room; the one-character elements can breathe.
-        row->setSpacing(names.groupNames.size() == 5 ? 8 : 3);
-        for (qsizetype i = 0; i < names.groupNames.size(); ++i) {
-            groups_ << makeCheckBox(box, names.groupNames[i], names.groupCaptions[i], true);
+        row->setSpacing(d_.groups.size() == 5 ? 8 : 3);
+        for (qsizetype i = 0; i < d_.groups.size(); ++i) {
+            groups_ << makeCheckBox(box, d_.groups[i], family_.groupCaptions[i], true);
             row->addWidget(groups_.back());
         }
         row->addStretch();
@@ -94,26 +149,26 @@ QGroupBox* CardPage::buildConditions(const ConditionNames& names, QWidget* count
     rarityRow->setSpacing(8);
     const QStringList letters = {QStringLiteral("N"), QStringLiteral("S"), QStringLiteral("R"),
                                  QStringLiteral("E")};
-    for (qsizetype i = 0; i < names.rarityNames.size(); ++i) {
+    for (qsizetype i = 0; i < d_.rarities.size(); ++i) {
         // E cards are rare enough that drawing them is opt-in.
-        rarities_ << makeCheckBox(box, names.rarityNames[i], letters[i], i != 3);
+        rarities_ << makeCheckBox(box, d_.rarities[i], letters[i], i != 3);
         rarityRow->addWidget(rarities_.back());
     }
     rarityRow->addStretch();
-    count->setParent(box);
-    labelledRow(box, column, QStringLiteral("枚数"))->addWidget(count);
+    countControls->setParent(box);
+    labelledRow(box, column, QStringLiteral("枚数"))->addWidget(countControls);
     column->addSpacing(4);
-    output_ = makeCheckBox(box, names.output, QStringLiteral("ファイルに出力"), false);
+    output_ = makeCheckBox(box, d_.output, QStringLiteral("ファイルに出力"), false);
     clearAfter_ =
-        makeCheckBox(box, names.clearAfter, QStringLiteral("ファイルに出力後、リストをクリアする"), false);
+        makeCheckBox(box, d_.clearAfter, QStringLiteral("ファイルに出力後、リストをクリアする"), false);
     clearAfter_->setEnabled(false);
     column->addWidget(output_);
     column->addWidget(clearAfter_);
     column->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    ok_ = makeButton(box, names.ok, QStringLiteral("OK"));
-    clear_ = makeButton(box, names.clear, QStringLiteral("クリア"));
+    ok_ = makeButton(box, d_.ok, QStringLiteral("OK"));
+    clear_ = makeButton(box, d_.clear, QStringLiteral("クリア"));
     for (QPushButton* button : {ok_, clear_}) {
         button->setFixedWidth(80);
         buttons->addWidget(button);
@@ -122,91 +177,43 @@ QGroupBox* CardPage::buildConditions(const ConditionNames& names, QWidget* count
     return box;
 }
 
-void CardPage::placeSideBySide(QGroupBox* conditions, QWidget* results) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(10);
-    layout->addWidget(conditions);
-    layout->addWidget(results, 1);
-}
-
-void CardPage::runFilterRule(int eEntry, bool itemRule) {
-    // The rule itself lives in the core, so the command line refuses exactly what the page does.
-    const auto rarities = ticks<RarityCount>(rarities_);
-    bool enabled = false;
-    if (groups_.isEmpty())
-        enabled = okButtonEnabled(rarities);
-    else if (itemRule)
-        enabled = okButtonEnabled(ItemFilter{ticks<ItemKindCount>(groups_), rarities});
-    else
-        enabled = okButtonEnabled(CreatureFilter{ticks<ElementCount>(groups_), rarities});
-    ok_->setEnabled(enabled);
-    ctx_.storeEntry(eEntry, rarities_[3]->isChecked() ? entry::RarityEChecked : 0);
-}
-
-void CardPage::runOutputRule(int entry) {
-    clearAfter_->setEnabled(output_->isChecked());
-    storeOwnIndex(output_, entry);
-}
-
-void CardPage::runRandomCountRule(QCheckBox* box, SpinEdit* spin, int entry) {
-    const bool random = box->isChecked();
-    spin->setEnabled(!random);
-    QPalette palette = spin->palette();
-    palette.setColor(QPalette::Base, random ? QColor(0xC0, 0xC0, 0xC0) : QColor(0xFF, 0xFF, 0xFF));
-    spin->setPalette(palette);
-    storeOwnIndex(box, entry);
-}
-
-void CardPage::storeOwnIndex(QCheckBox* box, int entry) {
-    ctx_.storeEntry(entry, box->isChecked() ? entry : 0);
-}
-
-void CardPage::finishSingleDraw(const SingleDrawResult& result, const QList<QLineEdit*>& fields,
-                                const std::function<void()>& clearAfterOutput) {
-    if (showDrawEnd(ctx_, result.end))
-        return;
-    showFields(fields, result.fields);
-    if (!output_->isChecked())
-        return;
-    ctx_.outputBuffer = singleDrawOutput(result.fields.front(), result.fields.back());
-    WriteResultFile(ctx_, clearAfter_, clearAfterOutput);
-}
-
-void CardPage::finishMultipleDraw(const MultipleDrawResult& result, ResultBox* list, SpinEdit* count) {
-    if (result.randomCount)
-        count->setValue(*result.randomCount);
-    if (showDrawEnd(ctx_, result.end))
-        return;
-    showLines(list, result.lines);
-    if (!output_->isChecked())
-        return;
-    ctx_.outputBuffer = multipleDrawOutput(result.lines, result.count);
-    WriteResultFile(ctx_, clearAfter_, [list] { list->clear(); });
-}
-
-QList<QLineEdit*> addResultRows(QGridLayout* grid, QWidget* parent, const QString& prefix,
-                                const QStringList& labels, int fieldWidth) {
-    QList<QLineEdit*> fields;
-    for (qsizetype i = 0; i < labels.size(); ++i) {
+// Each field under its label; the copies field last, in a sentence of its own.
+QWidget* CardPage::buildFields() {
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 8, 0, 0);
+    grid->setVerticalSpacing(5);
+    for (qsizetype i = 0; i < family_.fieldLabels.size(); ++i) {
         const int row = static_cast<int>(i);
-        grid->addWidget(makeLabel(parent, labels[i]), row, 0);
-        fields << makeField(parent, prefix + QString::number(i + 1), fieldWidth);
-        grid->addWidget(fields.back(), row, 1, 1, 2, Qt::AlignLeft);
+        grid->addWidget(makeLabel(panel, family_.fieldLabels[i]), row, 0);
+        fields_ << makeField(panel, d_.results + QString::number(i + 1), 160);
+        grid->addWidget(fields_.back(), row, 1, 1, 2, Qt::AlignLeft);
     }
-    return fields;
+    auto* line = new QHBoxLayout;
+    line->addWidget(makeLabel(panel, QStringLiteral("指定されたクリーチャーをブック内に")));
+    fields_ << makeField(panel, d_.results + QString::number(fields_.size() + 1), 32);
+    line->addWidget(fields_.back());
+    line->addWidget(makeLabel(panel, family_.copiesTail));
+    line->addStretch();
+    grid->addLayout(line, grid->rowCount(), 0, 1, 3);
+    grid->setRowStretch(grid->rowCount(), 1);
+    grid->setColumnStretch(2, 1);
+    return panel;
 }
 
-QLineEdit* addCopiesRow(QGridLayout* grid, QWidget* parent, const QString& name, const QString& tail) {
-    const int row = grid->rowCount();
-    auto* line = new QHBoxLayout;
-    line->addWidget(makeLabel(parent, QStringLiteral("指定されたクリーチャーをブック内に")));
-    auto* field = makeField(parent, name, 32);
-    line->addWidget(field);
-    line->addWidget(makeLabel(parent, tail));
-    line->addStretch();
-    grid->addLayout(line, row, 0, 1, 3);
-    return field;
+void CardPage::connectHandlers() {
+    for (QCheckBox* box : groups_ + rarities_)
+        connect(box, &QCheckBox::toggled, this, &CardPage::filterClicked);
+    connect(output_, &QCheckBox::toggled, this, &CardPage::outputClicked);
+    connect(clearAfter_, &QCheckBox::toggled, this, &CardPage::clearAfterClicked);
+    if (d_.isList()) {
+        connect(count_, &SpinEdit::valueChanged, this, &CardPage::countChanged);
+        connect(random_, &QCheckBox::toggled, this, &CardPage::randomClicked);
+    } else {
+        connect(copies_, &QComboBox::activated, this, &CardPage::countChanged);
+    }
+    connect(ok_, &QPushButton::clicked, this, &CardPage::okClicked);
+    connect(clear_, &QPushButton::clicked, this, &CardPage::clearResults);
 }
 
 } // namespace tavu

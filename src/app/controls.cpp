@@ -73,6 +73,14 @@ ResultBox* makeResultBox(QWidget* parent, const QString& name) {
     return box;
 }
 
+QLabel* makeArrow(QWidget* parent) {
+    auto* arrow = makeLabel(parent, QStringLiteral("⇒"));
+    QFont big = arrow->font();
+    big.setPixelSize(28);
+    arrow->setFont(big);
+    return arrow;
+}
+
 QStringList copiesItems() {
     return {QStringLiteral(" 指定なし"), QStringLiteral(" 1枚組み込む"), QStringLiteral(" 2枚組み込む"),
             QStringLiteral(" 3枚組み込む"), QStringLiteral(" 4枚組み込む")};

@@ -26,6 +26,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 QLineEdit* makeField(QWidget* parent, const QString& name, int width);
 QGroupBox* makeGroupBox(QWidget* parent, const QString& name, const QString& title);
 ResultBox* makeResultBox(QWidget* parent, const QString& name);
+// The big "⇒" between a page's conditions and what they decided.
+QLabel* makeArrow(QWidget* parent);
 
 // " 指定なし", " 1枚組み込む" .. " 4枚組み込む": the copies combos of the single draws.
 QStringList copiesItems();

@@ -1,8 +1,9 @@
 #include "cpu_page.h"
 
-#include "app_context.h"
 #include "app_strings.h"
 #include "controls.h"
+#include "dialogs.h"
+#include "page_context.h"
 #include "store/settings_entries.h"
 
 #include <QAction>
@@ -18,10 +19,61 @@
 
 namespace tavu {
 
-CpuPage::CpuPage(AppContext& context, QWidget* parent)
-    : QWidget(parent)
-    , ctx_(context) {
-    setObjectName(QStringLiteral("TabSheet9"));
+namespace {
+
+Binding element(int n) {
+    return {QStringLiteral("VS_CB%1").arg(n),
+            entry::CpuElementFirst + n - 1,
+            Holds::TickAsOne,
+            Step::Opponents,
+            {},
+            QStringLiteral("右クリックで全属性にチェック")};
+}
+
+Binding stored(const char* name, int entry, Holds holds, const char* hint, const char* moveText = "") {
+    return {name, entry, holds, Step::Opponents, hint, moveText};
+}
+
+// The controls restore in entry order; the button "設定を保存" stores them all.
+std::vector<Binding> bindingTable() {
+    const QString fewerAllies =
+        QStringLiteral("同盟相手を 2人以上に設定しても、CPU人数によってはその数が減少する場合があります");
+    return {
+        {.control = "TabSheet9", .clearsHint = true},
+        {.control = "VS_GB1", .clearsHint = true},
+        {.control = "VS_GB2", .clearsHint = true},
+        element(1),
+        element(2),
+        element(3),
+        element(4),
+        element(5),
+        stored("VS_ComboBox", entry::CpuCount, Holds::Position, "対戦相手の人数を選択することが出来ます"),
+        stored("VS_CBFile1", entry::CpuOutput, Holds::TickAsOne, "", text::OutputMoveText),
+        stored("VS_CBFile2", entry::CpuClear, Holds::TickAsOne, "ファイルに出力後、結果をクリアします"),
+        stored("VS_CBox2", entry::CpuAllies, Holds::Position,
+               "同盟相手を抽出したい場合はここを選択して下さい"),
+        {.control = "Label10", .hint = "CPU 4人による対戦はサポートしておりません"},
+        {.control = "Label31",
+         .hint = "幾つかのブックを保有するセプターの場合は、通常時のブックを参照しています"},
+        {.control = "Label33", .hint = "ファイル出力の有無を設定します"},
+        {.control = "Label38", .hint = "人数を設定しない場合、0 ～ 3 人の範囲で同盟相手が決定されます"},
+        {.control = "Label39", .hint = "同盟相手をチェックにより表示"},
+        {.control = "VSEdit1", .hint = "CPU の人数を表示します"},
+        {.control = "VSEdit2", .hint = "対戦相手 1人目"},
+        {.control = "VSEdit3", .hint = "対戦相手 2人目"},
+        {.control = "VSEdit4", .hint = "対戦相手 3人目"},
+        {.control = "FCB1", .hint = "同盟相手表示用"},
+        {.control = "FCB2", .hint = fewerAllies},
+        {.control = "FCB3", .hint = fewerAllies},
+        {.control = "ButtonVSSetUp", .hint = "設定された項目に基づいて対戦相手を抽出します"},
+        {.control = "ButtonCPUSave", .hint = "現在の設定（数値やチェックなどの全て）を保存します"},
+    };
+}
+
+} // namespace
+
+CpuPage::CpuPage(PageContext& context)
+    : BoundPage(context, QStringLiteral("TabSheet9"), bindingTable()) {
     auto* left = new QVBoxLayout;
     left->addWidget(buildInputs());
     left->addWidget(buildNote());
@@ -36,10 +88,7 @@ CpuPage::CpuPage(AppContext& context, QWidget* parent)
     buttons->addWidget(save_);
     buttons->addWidget(ok_);
     right->addLayout(buttons);
-    auto* arrow = makeLabel(this, QStringLiteral("⇒"));
-    QFont big = arrow->font();
-    big.setPixelSize(28);
-    arrow->setFont(big);
+    auto* arrow = makeArrow(this);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(left);
@@ -154,20 +203,7 @@ void CpuPage::VS_CBFile1Click() {
 }
 
 void CpuPage::ButtonCPUSaveClick() {
-    if (!ctx_.dialogs.question(QString::fromUtf8(text::SaveQuestion), QStringLiteral("TAVU"),
-                               Dialogs::Buttons::OkCancel))
-        return;
-    auto& s = ctx_.settings;
-    for (int n = 1; n <= 5; ++n) {
-        auto* box = window()->findChild<QCheckBox*>(QStringLiteral("VS_CB") + QString::number(n));
-        s[static_cast<std::size_t>(entry::CpuElementFirst + n - 1)] = box->isChecked() ? 1 : 0;
-    }
-    s[entry::CpuCount] = count_->currentIndex();
-    s[entry::CpuOutput] = output_->isChecked() ? 1 : 0;
-    s[entry::CpuClear] = clearAfter_->isChecked() ? 1 : 0;
-    s[entry::CpuAllies] = allies_->currentIndex();
-    ctx_.saveSettings();
-    ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
+    storeAllIfConfirmed(QString::fromUtf8(text::SaveQuestion), QStringLiteral("TAVU"));
 }
 
 } // namespace tavu

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "bound_page.h"
+
 #include <QList>
-#include <QWidget>
 #include <string>
 
 class QAction;
@@ -12,23 +13,16 @@ class QPushButton;
 
 namespace tavu {
 
-struct AppContext;
 namespace cpu {
 struct CpuDisplay;
 }
 
 // "対戦相手の抽出 ( CPU )": the computer opponents and which of them are allies. Its settings
 // are written only by "設定を保存".
-class CpuPage : public QWidget {
+class CpuPage : public BoundPage {
     Q_OBJECT
 public:
-    CpuPage(AppContext& context, QWidget* parent);
-
-    QList<QCheckBox*> elements() const { return elements_; } // VS_CB1 .. VS_CB5
-    QComboBox* countCombo() const { return count_; }
-    QComboBox* alliesCombo() const { return allies_; }
-    QCheckBox* outputBox() const { return output_; }
-    QCheckBox* clearAfterBox() const { return clearAfter_; }
+    explicit CpuPage(PageContext& context);
 
 public slots:
     void VS_CB1Click();
@@ -50,7 +44,6 @@ private:
     QWidget* buildDisplays();
     void connectHandlers();
 
-    AppContext& ctx_;
     QList<QCheckBox*> elements_;
     QComboBox* count_ = nullptr;
     QComboBox* allies_ = nullptr;

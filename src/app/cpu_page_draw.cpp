@@ -1,8 +1,8 @@
-#include "app_context.h"
 #include "cpu_page.h"
+#include "dialogs.h"
 #include "draw_steps.h"
 #include "match/cpu_opponents.h"
-#include "result_file_output.h"
+#include "page_context.h"
 #include "store/sjis_text.h"
 
 #include <QCheckBox>
@@ -33,14 +33,14 @@ void CpuPage::clearDisplay() {
 }
 
 void CpuPage::ShowTendencyWarning() {
-    ctx_.dialogs.warn(QString::fromUtf8(cpu::TendencyWarningText),
-                      QString::fromUtf8(cpu::TendencyWarningCaption));
+    ctx_.dialogs().warn(QString::fromUtf8(cpu::TendencyWarningText),
+                        QString::fromUtf8(cpu::TendencyWarningCaption));
 }
 
 void CpuPage::showStop(const std::string& message) {
     if (message == cpu::TendencyWarningText)
         return ShowTendencyWarning();
-    ctx_.dialogs.warn(QString::fromUtf8(message), QString::fromUtf8(cpu::TendencyWarningCaption));
+    ctx_.dialogs().warn(QString::fromUtf8(message), QString::fromUtf8(cpu::TendencyWarningCaption));
 }
 
 void CpuPage::ButtonVSSetUpClick() {
@@ -48,14 +48,16 @@ void CpuPage::ButtonVSSetUpClick() {
     for (int i = 0; i < 5; ++i)
         request.elements[static_cast<std::size_t>(i)] = elements_[i]->isChecked();
     const auto result =
-        cpu::drawCpuOpponents(ctx_.tables.opponents, request, shownDisplay(), processRandom());
+        cpu::drawCpuOpponents(ctx_.tables().opponents, request, shownDisplay(), processRandom());
     if (!result.message.empty())
         return showStop(result.message);
     show(result.display);
     if (!output_->isChecked())
         return;
-    ctx_.outputBuffer = cpu::cpuFileBody(result.display, result.opponents);
-    runShowingErrors(ctx_, [this] { WriteResultFile(ctx_, clearAfter_, [this] { clearDisplay(); }); });
+    auto body = cpu::cpuFileBody(result.display, result.opponents);
+    runShowingErrors(ctx_, [this, &body] {
+        ctx_.writeResultFile(std::move(body), clearAfter_, [this] { clearDisplay(); });
+    });
 }
 
 } // namespace tavu

@@ -21,10 +21,12 @@ QString joinedLines(const std::vector<std::string>& lines) {
 PreparedStartup prepareAndReadDataFolder(const DataFolderChoice& choice) {
     PreparedStartup startup;
     startup.preparation = prepareDataFolder(choice);
-    if (choice.systemDir.empty()) // nowhere to read: never the current folder by accident
+    if (choice.systemDir.empty()) { // nowhere to read: never the current folder by accident
         startup.files.reached = StartupFiles::Reached::MissingFile;
-    else
-        startup.files = readStartupFiles(choice.systemDir);
+        return startup;
+    }
+    startup.use = std::make_unique<DataFolderUse>(choice.systemDir);
+    startup.files = readStartupFiles(choice.systemDir);
     return startup;
 }
 

@@ -1,16 +1,21 @@
 #pragma once
 
 #include "folders/user_data_folder.h"
+#include "support/data_folder_use.h"
 #include "support/startup_files.h"
+
+#include <memory>
 
 namespace tavu {
 
 class Dialogs;
 class Preferences;
 
-// The data folder as start-up finds it: made or brought up to date first, then read.
+// The data folder as start-up finds it: made or brought up to date first, then held for the
+// window (an update from the command line leaves it alone while the window uses it), then read.
 struct PreparedStartup {
     DataFolderPreparation preparation;
+    std::unique_ptr<DataFolderUse> use;
     StartupFiles files;
 };
 

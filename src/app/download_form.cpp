@@ -31,12 +31,14 @@ private:
     TFormDL* form_;
 };
 
-TFormDL::TFormDL(const UpdateOptions& options, const std::filesystem::path& systemDir)
+TFormDL::TFormDL(const UpdateOptions& options, const std::filesystem::path& systemDir,
+                 std::int32_t announcedVersion)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint)
     , fetcher_(options.limits)
     , observer_(std::make_unique<QueuedObserver>(this))
-    , sequence_(std::make_unique<DownloadSequence>(options.config(systemDir), fetcher_, *observer_)) {
+    , sequence_(std::make_unique<DownloadSequence>(options.config(systemDir), announcedVersion, fetcher_,
+                                                   *observer_)) {
     setObjectName(QStringLiteral("TFormDL"));
     setWindowTitle(QString::fromUtf8(update_text::ProgressCaption));
     resize(385, 74);

@@ -20,7 +20,10 @@ namespace tavu {
 class TFormDL : public QWidget {
     Q_OBJECT
 public:
-    TFormDL(const UpdateOptions& options, const std::filesystem::path& systemDir);
+    // `announcedVersion` is the version the check found on the site; a set that says otherwise
+    // is refused.
+    TFormDL(const UpdateOptions& options, const std::filesystem::path& systemDir,
+            std::int32_t announcedVersion);
     ~TFormDL() override;
 
     QProgressBar* progressBar() const { return DL_pb; }

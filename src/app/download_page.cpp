@@ -1,9 +1,10 @@
 #include "download_page.h"
 
-#include "app_context.h"
 #include "controls.h"
+#include "dialogs.h"
 #include "download_form.h"
 #include "explanation_page.h"
+#include "page_context.h"
 #include "result_box.h"
 #include "store/settings_entries.h"
 #include "support/update_texts.h"
@@ -26,12 +27,19 @@ QString joinLines(const std::vector<std::string>& lines) {
     return joined.join(QStringLiteral("\r\n"));
 }
 
+// Pointer movement over the page's bare area leaves the hint panel alone, as it always has.
+std::vector<Binding> bindingTable() {
+    return {
+        {.control = "ButtonDL", .hint = "TAVU for DS のシステム更新ファイルをダウンロードします"},
+        {.control = "ButtonExposition", .hint = "ダウンロード機能の解説"},
+        {.control = "Memo_DL", .hint = "コメントが表示されます"},
+    };
+}
+
 } // namespace
 
-DownloadPage::DownloadPage(AppContext& context, QWidget* parent)
-    : QWidget(parent)
-    , ctx_(context) {
-    setObjectName(QStringLiteral("TabSheet5"));
+DownloadPage::DownloadPage(PageContext& context)
+    : BoundPage(context, QStringLiteral("TabSheet5"), bindingTable()) {
     memo_ = makeResultBox(this, QStringLiteral("Memo_DL"));
     memo_->setInitialText(commentPlaceholder());
     exposition_ = makeButton(this, QStringLiteral("ButtonExposition"), QStringLiteral("解説"));
@@ -58,9 +66,9 @@ void DownloadPage::ButtonDLClick() {
     download_->setEnabled(false);
     check_ = std::make_unique<BackgroundTask>();
     auto result = std::make_shared<CheckResult>();
-    const UpdateConfig config = options_.config(ctx_.systemDir);
+    const UpdateConfig config = options_.config(ctx_.systemDir());
     auto fetcher = std::make_shared<ModuleFetcher>(options_.limits);
-    const std::int32_t installed = ctx_.settings[entry::DataVersion];
+    const std::int32_t installed = ctx_.settings()[entry::DataVersion];
     check_->start(
         this,
         [result, config, fetcher, installed](const std::atomic<bool>& cancel) {
@@ -76,20 +84,20 @@ void DownloadPage::checkEnded(const CheckResult& result) {
     if (result.outcome == CheckResult::Newer) {
         const QString question = QString::fromUtf8(update_text::NewerQuestion1) + QStringLiteral("\r\n") +
                                  QString::fromUtf8(update_text::NewerQuestion2);
-        if (ctx_.dialogs.question(question, QString::fromUtf8(update_text::QuestionCaption),
+        if (ctx_.dialogs().question(question, QString::fromUtf8(update_text::QuestionCaption),
                                   Dialogs::Buttons::YesNo))
-            return startDownload();
-        ctx_.dialogs.inform(QString::fromUtf8(update_text::Declined));
+            return startDownload(result.siteVersion);
+        ctx_.dialogs().inform(QString::fromUtf8(update_text::Declined));
     } else {
-        ctx_.dialogs.inform(joinLines(result.messageLines()));
+        ctx_.dialogs().inform(joinLines(result.messageLines()));
     }
     download_->setEnabled(true);
 }
 
-void DownloadPage::startDownload() {
+void DownloadPage::startDownload(std::int32_t announcedVersion) {
     memo_->setInitialText({});
     memo_->clear();
-    form_ = std::make_unique<TFormDL>(options_, ctx_.systemDir);
+    form_ = std::make_unique<TFormDL>(options_, ctx_.systemDir(), announcedVersion);
     connect(form_.get(), &TFormDL::memoLine, memo_, &ResultBox::appendPlainText);
     QWidget* mainWindow = window();
     connect(form_.get(), &TFormDL::closed, mainWindow, [mainWindow] { mainWindow->setEnabled(true); });
@@ -102,13 +110,13 @@ void DownloadPage::downloadEnded() {
     const DownloadResult& result = form_->result();
     // The tables in memory stay as loaded; Memo_DL asks for the restart that brings them in.
     if (result.outcome == DownloadResult::Succeeded)
-        ctx_.settings = result.settings;
+        ctx_.replaceSettings(result.settings);
     form_.release()->deleteLater();
     download_->setEnabled(true);
 }
 
 void DownloadPage::ButtonExpositionClick() {
-    loadExplanationPage(ctx_.systemDir, ExplanationPage, *memo_, ctx_.dialogs);
+    loadExplanationPage(ctx_.systemDir(), ExplanationPage, *memo_, ctx_.dialogs());
 }
 
 } // namespace tavu

@@ -1,26 +1,25 @@
 #pragma once
 
 #include "background_task.h"
+#include "bound_page.h"
 #include "support/update_check.h"
 #include "update_options.h"
 
-#include <QWidget>
 #include <memory>
 
 class QPushButton;
 
 namespace tavu {
 
-struct AppContext;
 class ResultBox;
 class TFormDL;
 
 // "ダウンロード": refreshes the data files from the developer's site. The version check and
 // the download run off the GUI thread; ButtonDL stays disabled until both have ended.
-class DownloadPage : public QWidget {
+class DownloadPage : public BoundPage {
     Q_OBJECT
 public:
-    DownloadPage(AppContext& context, QWidget* parent);
+    explicit DownloadPage(PageContext& context);
     ~DownloadPage() override;
 
     ResultBox* memo() const { return memo_; }
@@ -35,10 +34,9 @@ public slots:
 
 private:
     void checkEnded(const CheckResult& result);
-    void startDownload();
+    void startDownload(std::int32_t announcedVersion);
     void downloadEnded();
 
-    AppContext& ctx_;
     ResultBox* memo_ = nullptr;
     QPushButton* download_ = nullptr;
     QPushButton* exposition_ = nullptr;

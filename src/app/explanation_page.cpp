@@ -2,17 +2,13 @@
 
 #include "dialogs.h"
 #include "result_box.h"
-#include "store/file_io.h"
 #include "store/sjis_text.h"
+#include "store/system_files.h"
 
 #include <QStringList>
 #include <exception>
 
 namespace tavu {
-
-std::filesystem::path explanationFile(const std::filesystem::path& systemDir, int page) {
-    return systemDir / ("Explanation_" + std::to_string(page) + ".tri");
-}
 
 namespace {
 
@@ -32,7 +28,7 @@ void loadExplanationPage(const std::filesystem::path& systemDir, int page, Resul
     box.setInitialText({});
     box.clear();
     try {
-        box.setPlainText(pageText(readWholeFile(explanationFile(systemDir, page))));
+        box.setPlainText(pageText(readSystemFile(systemDir, explanationFileName(page))));
     } catch (const std::exception& e) {
         dialogs.error(QString::fromUtf8(e.what()));
     }

@@ -1,6 +1,7 @@
 #include "guarded_application.h"
 
 #include <exception>
+#include <new>
 
 namespace tavu {
 
@@ -10,6 +11,9 @@ GuardedApplication::GuardedApplication(int& argc, char** argv)
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const std::bad_alloc&) {
+        if (showError_)
+            showError_(QStringLiteral("メモリが足りないため、操作を完了できませんでした"));
     } catch (const std::exception& e) {
         if (showError_)
             showError_(QString::fromUtf8(e.what()));

@@ -2,19 +2,13 @@
 
 #include "about_form.h"
 #include "book_page.h"
+#include "card_page.h"
 #include "cpu_page.h"
-#include "creature_multiple_page.h"
-#include "creature_single_page.h"
 #include "download_page.h"
 #include "fonts.h"
-#include "hint_table.h"
-#include "item_multiple_page.h"
-#include "item_single_page.h"
 #include "manual_page.h"
 #include "map_page.h"
 #include "mouse_move_texts.h"
-#include "spell_multiple_page.h"
-#include "spell_single_page.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -42,11 +36,10 @@ QWidget* holder(QWidget* parent = nullptr) {
 
 // Puts a page built late into its holder. A holder already in view (its tab was just
 // chosen) shows the page at once rather than one frame later.
-template <class Page>
-Page* fillHolder(QWidget* holderWidget, Page* page) {
+BoundPage* fillHolder(QWidget* holderWidget, BoundPage* page) {
     holderWidget->layout()->addWidget(page);
     if (holderWidget->isVisible())
-        static_cast<QWidget*>(page)->show();
+        page->show();
     return page;
 }
 
@@ -83,7 +76,7 @@ TMainForm::TMainForm(StartupFiles files, Dialogs& dialogs, UrlOpener& urls, QWid
     installFontSubstitutes();
     buildWindow();
     FormCreate(files);
-    about_ = new TFormAbout(ctx_.versionText, ctx_.creditNotice, this);
+    about_ = new TFormAbout(versionText_, creditNotice_, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -105,7 +98,11 @@ void TMainForm::buildWindow() {
     timer1_->setInterval(1);
     connect(timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     moveTexts_ = new MouseMoveTexts([this](const QString& text) { hintPanel_->setText(text); }, this);
-    indexControls();
+    // Movement over the bare window or a tab holding two pages clears the hint panel.
+    moveTexts_->attachToArea(area, {});
+    for (const char* tab : {"TabSheet2", "TabSheet3", "TabSheet7", "TabSheet8"})
+        moveTexts_->attachToArea(findChild<QWidget*>(QString::fromLatin1(tab)), {});
+    bindPages(firstPages_);
     // A fixed window: single border, no resizing, no maximising.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -128,30 +125,35 @@ void TMainForm::buildPages(QWidget* area) {
     pages->addTab(h.book = holder(pages), QStringLiteral("ブック完全構成"));
     pages->addTab(h.manual = holder(pages), QStringLiteral("TAVU の使用方法"));
     pages->addTab(h.download = holder(pages), QStringLiteral("ダウンロード"));
-    creatureSingle_ = new CreatureSinglePage(ctx_, nullptr);
+    firstPages_ = {new CardPage(ctx_, CreatureSinglePage)};
     QTabWidget* creatureControl = fillSubPages(creatures, QStringLiteral("PageControl2"),
-                                               {{creatureSingle_, QStringLiteral("単体抽出")},
+                                               {{firstPages_[0], QStringLiteral("単体抽出")},
                                                 {h.creatureMultiple = holder(), QStringLiteral("複数抽出")}});
     // Choosing any other page needs the waiting ones now, before it shows.
     connect(pages, &QTabWidget::currentChanged, this, &TMainForm::completePages);
     connect(creatureControl, &QTabWidget::currentChanged, this, &TMainForm::completePages);
 }
 
+// The pages in the order start-up restores them.
 void TMainForm::buildWaitingPages() {
     auto& h = holders_;
-    creatureMultiple_ = fillHolder(h.creatureMultiple, new CreatureMultiplePage(ctx_, nullptr));
+    const auto add = [this](BoundPage* page) {
+        waitingPages_ << page;
+        return page;
+    };
+    add(fillHolder(h.creatureMultiple, new CardPage(ctx_, CreatureListPage)));
     fillSubPages(h.items, QStringLiteral("PageControl4"),
-                 {{itemSingle_ = new ItemSinglePage(ctx_, nullptr), QStringLiteral("単体抽出")},
-                  {itemMultiple_ = new ItemMultiplePage(ctx_, nullptr), QStringLiteral("複数抽出")}});
+                 {{add(new CardPage(ctx_, ItemSinglePage)), QStringLiteral("単体抽出")},
+                  {add(new CardPage(ctx_, ItemListPage)), QStringLiteral("複数抽出")}});
     fillSubPages(h.spells, QStringLiteral("PageControl3"),
-                 {{spellSingle_ = new SpellSinglePage(ctx_, nullptr), QStringLiteral("単体抽出")},
-                  {spellMultiple_ = new SpellMultiplePage(ctx_, nullptr), QStringLiteral("複数抽出")}});
+                 {{add(new CardPage(ctx_, SpellSinglePage)), QStringLiteral("単体抽出")},
+                  {add(new CardPage(ctx_, SpellListPage)), QStringLiteral("複数抽出")}});
     fillSubPages(h.match, QStringLiteral("PageControl5"),
-                 {{map_ = new MapPage(ctx_, nullptr), QStringLiteral("対戦マップ")},
-                  {cpu_ = new CpuPage(ctx_, nullptr), QStringLiteral("対戦相手の抽出 ( CPU )")}});
-    book_ = fillHolder(h.book, new BookPage(ctx_, nullptr));
-    manual_ = fillHolder(h.manual, new ManualPage(ctx_, nullptr));
-    download_ = fillHolder(h.download, new DownloadPage(ctx_, nullptr));
+                 {{add(new MapPage(ctx_)), QStringLiteral("対戦マップ")},
+                  {add(new CpuPage(ctx_)), QStringLiteral("対戦相手の抽出 ( CPU )")}});
+    add(fillHolder(h.book, new BookPage(ctx_)));
+    add(fillHolder(h.manual, new ManualPage(ctx_)));
+    add(fillHolder(h.download, new DownloadPage(ctx_)));
 }
 
 void TMainForm::completePages() {
@@ -159,19 +161,16 @@ void TMainForm::completePages() {
         return;
     pagesComplete_ = true;
     buildWaitingPages();
-    indexControls();
+    bindPages(waitingPages_);
     if (reached_ != StartupReached::Nothing)
-        applyWaitingPageSettings();
+        restorePages(waitingPages_);
     if (reached_ == StartupReached::Finished)
-        finishWaitingPages();
+        finishPages(waitingPages_);
 }
 
-// Hints and mouse-move texts go to every named control there is; running it again after
-// more pages are built only adds theirs.
-void TMainForm::indexControls() {
-    widgets_ = indexWidgetsByName(this);
-    applyControlHints(widgets_);
-    attachMouseMoveTexts(widgets_, area_, *moveTexts_);
+void TMainForm::bindPages(const QList<BoundPage*>& pages) {
+    for (BoundPage* page : pages)
+        page->bind(*moveTexts_);
 }
 
 void TMainForm::buildStatusBar() {

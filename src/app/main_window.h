@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app_context.h"
-#include "hint_table.h"
 #include "step_back_dialogs.h"
 #include "support/startup_files.h"
 
@@ -15,18 +14,8 @@ class QTimer;
 
 namespace tavu {
 
-class BookPage;
-class CpuPage;
-class CreatureMultiplePage;
-class CreatureSinglePage;
-class DownloadPage;
-class ItemMultiplePage;
-class ItemSinglePage;
-class ManualPage;
-class MapPage;
+class BoundPage;
 class MouseMoveTexts;
-class SpellMultiplePage;
-class SpellSinglePage;
 class TFormAbout;
 
 // The main window owns the pages and what they share; the pages own their controls and
@@ -45,10 +34,13 @@ public:
     ~TMainForm() override;
 
     AppContext& context() { return ctx_; }
+    // Every page built so far, in the order start-up restores them.
+    QList<BoundPage*> pages() const { return firstPages_ + waitingPages_; }
     // True when a data file was missing: the program is to end without showing the window.
     bool startupAborted() const { return startupAborted_; }
     QString hintText() const;
     QString noticeText() const;
+    const QString& creditNotice() const { return creditNotice_; }
     TFormAbout* aboutForm() const { return about_; }
     QTimer* timer1() const { return timer1_; }
 
@@ -72,24 +64,18 @@ private:
     void buildWindow();
     void buildPages(QWidget* area);
     void buildWaitingPages();
-    void indexControls();
+    void bindPages(const QList<BoundPage*>& pages);
     void buildMenus();
     void buildStatusBar();
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
                          const QString& hint, void (TMainForm::*handler)());
 
     void FormCreate(StartupFiles& files);
+    void keepOrRefuseSaves(const StartupFiles& files);
     void ApplySettings();
-    void applyFirstPageSettings();
-    void applyWaitingPageSettings();
-    void finishWaitingPages();
-    void applyOutputPair(const char* output, int outputEntry, const char* clearAfter, int clearEntry);
+    void restorePages(const QList<BoundPage*>& pages);
+    void finishPages(const QList<BoundPage*>& pages);
     void showCreditNotice();
-    bool bookCountsFirstOption() const;
-    void computeDerivedCounts();
-
-    template <class T>
-    T* control(const char* name) const;
 
     StepBackDialogs dialogs_;
     AppContext ctx_;
@@ -112,30 +98,17 @@ private:
     } holders_;
     QWidget* area_ = nullptr;
 
-    CreatureSinglePage* creatureSingle_ = nullptr;
-    CreatureMultiplePage* creatureMultiple_ = nullptr;
-    ItemSinglePage* itemSingle_ = nullptr;
-    ItemMultiplePage* itemMultiple_ = nullptr;
-    SpellSinglePage* spellSingle_ = nullptr;
-    SpellMultiplePage* spellMultiple_ = nullptr;
-    MapPage* map_ = nullptr;
-    CpuPage* cpu_ = nullptr;
-    BookPage* book_ = nullptr;
-    ManualPage* manual_ = nullptr;
-    DownloadPage* download_ = nullptr;
+    QList<BoundPage*> firstPages_;
+    QList<BoundPage*> waitingPages_;
 
     QLabel* hintPanel_ = nullptr;
     QLabel* noticePanel_ = nullptr;
     QAction* mnuWindowPos_ = nullptr;
     QTimer* timer1_ = nullptr;
     MouseMoveTexts* moveTexts_ = nullptr;
-    WidgetsByName widgets_;
     TFormAbout* about_ = nullptr;
+    QString creditNotice_;
+    QString versionText_;
 };
-
-template <class T>
-T* TMainForm::control(const char* name) const {
-    return qobject_cast<T*>(widgets_.value(QString::fromUtf8(name)));
-}
 
 } // namespace tavu

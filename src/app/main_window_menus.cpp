@@ -2,6 +2,7 @@
 #include "app_strings.h"
 #include "developer_pages.h"
 #include "main_window.h"
+#include "platform_url_opener.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
 
@@ -61,32 +62,32 @@ void TMainForm::mnuExitClick() {
 
 void TMainForm::mnuRandomizeClick() {
     processRandom().Randomize();
-    ctx_.dialogs.inform(QString::fromUtf8(text::Randomized));
+    ctx_.dialogs().inform(QString::fromUtf8(text::Randomized));
 }
 
 void TMainForm::mnuWindowPosClick() {
     const bool onTop = !mnuWindowPos_->isChecked();
     mnuWindowPos_->setChecked(onTop);
     setStaysOnTop(this, onTop);
-    ctx_.storeEntry(entry::StayOnTop, onTop ? 1 : 0);
+    ctx_.storeEntries({{entry::StayOnTop, onTop ? 1 : 0}}, SettingsSaves::Asked::ByChange);
 }
 
 void TMainForm::mnuTAVUHelpClick() {
     const QString contents = helpContentsFile();
     // A viewer that cannot start says so itself; a manual that was never installed is ours to report.
     if (!QFileInfo::exists(contents)) {
-        ctx_.dialogs.error(QString::fromUtf8(text::HelpMissing) + QStringLiteral("\r\n") +
-                           QDir::toNativeSeparators(contents));
+        ctx_.dialogs().error(QString::fromUtf8(text::HelpMissing) + QStringLiteral("\r\n") +
+                             QDir::toNativeSeparators(contents));
         return;
     }
     WindowStepBack stepBack(this);
-    ctx_.urls.openDocument(contents);
+    ctx_.urls().openDocument(contents);
 }
 
 void TMainForm::mnuUpDateClick() {
-    if (ctx_.dialogs.question(QString::fromUtf8(text::UpdateLinkQuestion),
-                              QString::fromUtf8(text::UpdateLinkCaption), Dialogs::Buttons::YesNo))
-        ctx_.urls.openUrl(developerHomePage());
+    if (ctx_.dialogs().question(QString::fromUtf8(text::UpdateLinkQuestion),
+                                QString::fromUtf8(text::UpdateLinkCaption), Dialogs::Buttons::YesNo))
+        ctx_.urls().openUrl(developerHomePage());
 }
 
 void TMainForm::mnuVersionClick() {

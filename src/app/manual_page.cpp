@@ -1,11 +1,13 @@
 #include "manual_page.h"
 
-#include "app_context.h"
 #include "app_strings.h"
 #include "controls.h"
 #include "developer_pages.h"
+#include "dialogs.h"
 #include "explanation_page.h"
 #include "fonts.h"
+#include "page_context.h"
+#include "platform_url_opener.h"
 #include "result_box.h"
 
 #include <QHBoxLayout>
@@ -26,12 +28,26 @@ void setLinkColour(QLabel* link, const QColor& colour) {
     link->setStyleSheet(QStringLiteral("color: %1; text-decoration: underline;").arg(colour.name()));
 }
 
+std::vector<Binding> bindingTable() {
+    return {
+        {.control = "TabSheet1", .clearsHint = true},
+        {.control = "Label_Development_concept",
+         .hint = "開発コンセプト　：　開発者ホームページにジャンプします"},
+        {.control = "ComentRE", .hint = "コメントが表示されます"},
+        {.control = "Outline1", .hint = "使用上の注意、及び免責事項等"},
+        {.control = "Outline2", .hint = "単体抽出時の解説"},
+        {.control = "Outline3", .hint = "複数抽出時の解説"},
+        {.control = "Outline4", .hint = "対戦条件設定時の解説とヒント"},
+        {.control = "Outline5", .hint = "ブック完全構成の解説とヒント"},
+        {.control = "Outline6", .hint = "バトルギア 選出時の特殊ルールについて"},
+        {.control = "TAVUManual", .hint = "作者からのお知らせと、諸注意が表示されます"},
+    };
+}
+
 } // namespace
 
-ManualPage::ManualPage(AppContext& context, QWidget* parent)
-    : QWidget(parent)
-    , ctx_(context) {
-    setObjectName(QStringLiteral("TabSheet1"));
+ManualPage::ManualPage(PageContext& context)
+    : BoundPage(context, QStringLiteral("TabSheet1"), bindingTable()) {
     auto* header = new QHBoxLayout;
     header->addWidget(makeLabel(this, QStringLiteral("コメント")));
     header->addStretch();
@@ -91,13 +107,13 @@ void ManualPage::TAVUManualClick() {
     auto* button = qobject_cast<QPushButton*>(sender());
     if (!button)
         return;
-    loadExplanationPage(ctx_.systemDir, button->property("tag").toInt(), *comment_, ctx_.dialogs);
+    loadExplanationPage(ctx_.systemDir(), button->property("tag").toInt(), *comment_, ctx_.dialogs());
 }
 
 void ManualPage::Label_Development_conceptClick() {
-    if (ctx_.dialogs.question(QString::fromUtf8(text::ConceptQuestion),
-                              QString::fromUtf8(text::ConceptCaption), Dialogs::Buttons::YesNo))
-        ctx_.urls.openUrl(developerConceptPage());
+    if (ctx_.dialogs().question(QString::fromUtf8(text::ConceptQuestion),
+                                QString::fromUtf8(text::ConceptCaption), Dialogs::Buttons::YesNo))
+        ctx_.urls().openUrl(developerConceptPage());
 }
 
 void ManualPage::Label_Development_conceptMouseMove() {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "bound_page.h"
+
 #include <QList>
-#include <QWidget>
 
 class QEvent;
 
@@ -10,14 +11,13 @@ class QPushButton;
 
 namespace tavu {
 
-struct AppContext;
 class ResultBox;
 
 // "TAVU の使用方法": explanation pages loaded into a comment box, and the concept link.
-class ManualPage : public QWidget {
+class ManualPage : public BoundPage {
     Q_OBJECT
 public:
-    ManualPage(AppContext& context, QWidget* parent);
+    explicit ManualPage(PageContext& context);
 
     ResultBox* commentBox() const { return comment_; }
     QLabel* conceptLink() const { return link_; }
@@ -34,7 +34,6 @@ protected:
 private:
     QWidget* buildLinkHolder();
 
-    AppContext& ctx_;
     ResultBox* comment_ = nullptr;
     QLabel* link_ = nullptr;
     QList<QPushButton*> buttons_;

@@ -1,8 +1,9 @@
 #include "map_page.h"
 
-#include "app_context.h"
 #include "app_strings.h"
 #include "controls.h"
+#include "dialogs.h"
+#include "page_context.h"
 #include "spin_edit.h"
 #include "store/settings_entries.h"
 
@@ -35,12 +36,70 @@ constexpr int RowHeight = 24;
 // Display order of the rows, top to bottom, shared by the conditions and the display box.
 enum Row { MapRow, MagicRow, PeriodRow, TimeRow, ElementRow, SuddenRow, LevelRow, RowCount };
 
+Binding rule(const char* name, int number, const char* hint) {
+    return {name, entry::MapRuleFirst + number - 1, Holds::TickAsOne, Step::Map, hint};
+}
+
+Binding range(const char* name, int number, const char* hint) {
+    return {name, entry::MapSpinFirst + number - 1, Holds::Value, Step::Map, hint};
+}
+
+// The rules restore in entry order; the button "設定を保存" stores them all.
+std::vector<Binding> bindingTable() {
+    const auto condition = [](const char* name, int entry, const char* hint) {
+        return Binding{name, entry, Holds::Position, Step::Map, hint};
+    };
+    const QString facility = QStringLiteral("表示用のチェックボックスです　（抽出条件には反映されません）");
+    return {
+        {.control = "TabSheet6", .clearsHint = true},
+        {.control = "GroupBox8", .clearsHint = true},
+        {.control = "GroupBox9", .clearsHint = true},
+        rule("SetU1", 1, "対戦を行うマップを、指定された抽出条件より選び出します"),
+        rule("SetU2", 2, "対戦マップの土地属性を決定します"),
+        rule("SetU3", 3, "土地レベルの状態を決定します"),
+        rule("SetU4", 4, "対戦時の目標魔力を、指定された条件に基づいて決定します"),
+        rule("SetU5", 5, "サドンデスの有無を決定します"),
+        rule("SetU6", 6, "対戦時の期間条件を、指定された条件に基づいて決定します"),
+        rule("SetU7", 7, "対戦時のコマンド時間を、指定された条件に基づいて決定します"),
+        condition("CBSet1", entry::MapCondition, "コンボボックスより、幾つかの条件を設定することが出来ます"),
+        range("SESet1", 1, "最小値は5000 ～ 89000の範囲で決定出来ます　　（先に最大値を決めて下さい）"),
+        range("SESet2", 2, "最大値は6000 ～ 90000の範囲で決定出来ます"),
+        range("SESet3", 3, "最小値は30 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）"),
+        range("SESet4", 4, "最大値は35 ～ 95の範囲で決定出来ます"),
+        range("SESet5", 5, "最小値は10 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）"),
+        range("SESet6", 6, "最大値は15 ～ 90の範囲で決定出来ます"),
+        condition("CBset2", entry::LandElement,
+                  "条件を指定しない場合、 “標準、シャッフル、全無属性” の3種類から選び出されます"),
+        condition("CBset3", entry::LandLevel,
+                  "土地レベルを指定しない場合は、Lv1～Lv2 をランダムに選び出します"),
+        condition("CBSet4", entry::SuddenDeath, "条件を指定しない場合、オン、オフのどちらかが選出されます"),
+        {.control = "EditU1", .hint = "表示用 ：　決定した対戦マップを表示します"},
+        {.control = "EditU2", .hint = "表示用 ：　決定した土地属性の種類を表示します"},
+        {.control = "EditU3", .hint = "表示用 ：　決定した土地レベルの状態を表示します"},
+        {.control = "EditU4", .hint = "表示用 ：　決定した目標魔力を表示します"},
+        {.control = "EditU5", .hint = "表示用 ：　決定したサドンデスの有無を表示します"},
+        {.control = "EditU6", .hint = "表示用 ：　決定した期間条件を表示します"},
+        {.control = "EditU7", .hint = "表示用 ：　決定した時間制限を表示します"},
+        {.control = "EditU8", .hint = "表示用 ：　抽出された MAP の最大ダイス目が表示されます"},
+        {.control = "EditU9", .hint = "表示用 ：　抽出された MAP の１位報酬カード数が表示されます"},
+        {.control = "EditU10", .hint = "表示用 ：　抽出された MAP の砦数を表示します"},
+        {.control = "LabelS1", .hint = "表示用 ：　抽出された MAP の最大ダイス目が表示されます"},
+        {.control = "LabelS2", .hint = "表示用 ：　抽出された MAP の最大ダイス目が表示されます"},
+        {.control = "LabelS3", .hint = "表示用 ：　抽出された MAP の１位報酬カード数が表示されます"},
+        {.control = "LabelS4", .hint = "表示用 ：　抽出された MAP の砦数を表示します"},
+        {.control = "SetCB1", .moveText = facility},
+        {.control = "SetCB2", .moveText = facility},
+        {.control = "SetCB3", .moveText = facility},
+        {.control = "SetCB4", .moveText = facility},
+        {.control = "ButtonMapSave", .hint = "現在の設定（数値やチェックなどの全て）を保存します"},
+        {.control = "ButtonMapSetUp", .hint = "設定された項目に基づいて対戦条件を抽出します"},
+    };
+}
+
 } // namespace
 
-MapPage::MapPage(AppContext& context, QWidget* parent)
-    : QWidget(parent)
-    , ctx_(context) {
-    setObjectName(QStringLiteral("TabSheet6"));
+MapPage::MapPage(PageContext& context)
+    : BoundPage(context, QStringLiteral("TabSheet6"), bindingTable()) {
     for (int n = 1; n <= 7; ++n)
         rules_ << makeCheckBox(this, QStringLiteral("SetU") + QString::number(n), {}, false);
     for (int n = 1; n <= 6; ++n) {
@@ -51,11 +110,7 @@ MapPage::MapPage(AppContext& context, QWidget* parent)
     }
     auto* top = new QHBoxLayout;
     top->addWidget(buildConditions());
-    auto* arrow = makeLabel(this, QStringLiteral("⇒"));
-    QFont big = arrow->font();
-    big.setPixelSize(28);
-    arrow->setFont(big);
-    top->addWidget(arrow);
+    top->addWidget(makeArrow(this));
     auto* right = new QVBoxLayout;
     right->addWidget(buildDisplays());
     auto* buttons = new QHBoxLayout;
@@ -180,64 +235,6 @@ void MapPage::connectHandlers() {
     connect(ranges_[5], &SpinEdit::valueChanged, this, &MapPage::SESet5Change);
     connect(ok_, &QPushButton::clicked, this, &MapPage::ButtonMapSetUpClick);
     connect(save_, &QPushButton::clicked, this, &MapPage::ButtonMapSaveClick);
-}
-
-void MapPage::runOkRule() {
-    ok_->setEnabled(true);
-    // Period and time limit alone make no match: OK needs one of the first five items.
-    bool any = false;
-    for (int i = 0; i < 5; ++i)
-        any = any || rules_[i]->isChecked();
-    if (!any)
-        ok_->setEnabled(false);
-}
-
-void MapPage::SetU1Click() {
-    runOkRule();
-    if (rules_[0]->isChecked())
-        combos_[0]->setCurrentIndex(0);
-}
-
-void MapPage::SetU4Click() {
-    runOkRule();
-}
-
-void MapPage::keepMinimumBelow(int pair, int step) {
-    SpinEdit* minimum = ranges_[pair * 2];
-    const int maximum = ranges_[pair * 2 + 1]->value();
-    if (minimum->value() >= maximum + step)
-        minimum->setValue(maximum - step);
-}
-
-void MapPage::SESet1Change() {
-    keepMinimumBelow(0, 1000);
-}
-
-void MapPage::SESet3Change() {
-    keepMinimumBelow(1, 5);
-}
-
-void MapPage::SESet5Change() {
-    keepMinimumBelow(2, 5);
-}
-
-void MapPage::ButtonMapSaveClick() {
-    if (!ctx_.dialogs.question(QString::fromUtf8(text::SaveQuestion) + QStringLiteral("   "),
-                               QString::fromUtf8(text::DrawWarningCaption), Dialogs::Buttons::OkCancel))
-        return;
-    auto& s = ctx_.settings;
-    for (int n = 1; n <= 7; ++n) {
-        auto* box = window()->findChild<QCheckBox*>(QStringLiteral("SetU") + QString::number(n));
-        s[static_cast<std::size_t>(n - 1)] = box->isChecked() ? 1 : 0;
-    }
-    s[entry::MapCondition] = combos_[0]->currentIndex();
-    for (int i = 0; i < 6; ++i)
-        s[static_cast<std::size_t>(entry::MapSpinFirst + i)] = ranges_[i]->value();
-    s[entry::LandElement] = combos_[1]->currentIndex();
-    s[entry::LandLevel] = combos_[2]->currentIndex();
-    s[entry::SuddenDeath] = combos_[3]->currentIndex();
-    ctx_.saveSettings();
-    ctx_.dialogs.inform(QString::fromUtf8(text::SaveDone));
 }
 
 } // namespace tavu

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "bound_page.h"
+
 #include <QList>
-#include <QWidget>
 
 class QCheckBox;
 class QComboBox;
@@ -11,7 +12,6 @@ class QPushButton;
 
 namespace tavu {
 
-struct AppContext;
 namespace map {
 struct MapDisplay;
 }
@@ -19,16 +19,13 @@ class SpinEdit;
 
 // "対戦マップ": a battle map and its rule settings. Its settings are written only by
 // "設定を保存".
-class MapPage : public QWidget {
+class MapPage : public BoundPage {
     Q_OBJECT
 public:
-    MapPage(AppContext& context, QWidget* parent);
+    explicit MapPage(PageContext& context);
 
-    QList<QCheckBox*> rules() const { return rules_; }           // SetU1 .. SetU7
-    QList<SpinEdit*> ranges() const { return ranges_; }          // SESet1 .. SESet6
-    QList<QComboBox*> conditions() const { return combos_; }     // CBSet1, CBset2, CBset3, CBSet4
-    QList<QLineEdit*> displays() const { return displays_; }     // EditU1 .. EditU10
-    QList<QCheckBox*> facilities() const { return facilities_; } // SetCB1 .. SetCB4
+    // Start-up leaves the displays empty.
+    void clearForStart() override;
 
 public slots:
     void SetU1Click();
@@ -51,7 +48,6 @@ private:
     map::MapDisplay shownDisplay() const;
     void show(const map::MapDisplay& display, const map::MapDisplay& before);
 
-    AppContext& ctx_;
     QList<QCheckBox*> rules_;
     QList<SpinEdit*> ranges_;
     QList<QComboBox*> combos_;

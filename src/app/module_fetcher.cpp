@@ -40,18 +40,31 @@ ModuleFetcher::ModuleFetcher(FetchLimits limits, QString moduleDir)
 
 ModuleFetcher::~ModuleFetcher() = default;
 
-FetchResult ModuleFetcher::fetch(const std::string& url, const std::filesystem::path& target,
-                                 const std::atomic<bool>& cancel) {
+HttpFetcher* ModuleFetcher::inner(FetchResult& failure) {
     if (!inner_) {
         const Loaded loaded = loadModule(moduleDir_);
         if (!loaded.make) {
-            std::error_code ignored;
-            std::filesystem::remove(target, ignored);
-            return {FetchResult::Failed, "通信モジュールを読み込めません: " + loaded.error.toStdString()};
+            failure = {FetchResult::Failed, "通信モジュールを読み込めません: " + loaded.error.toStdString(),
+                       false};
+            return nullptr;
         }
         inner_.reset(loaded.make(&limits_));
     }
-    return inner_->fetch(url, target, cancel);
+    return inner_.get();
+}
+
+FetchResult ModuleFetcher::fetchToFile(const std::string& url, const std::filesystem::path& target,
+                                       const std::atomic<bool>& cancel, const FetchBounds& bounds) {
+    FetchResult failure;
+    HttpFetcher* fetcher = inner(failure);
+    return fetcher ? fetcher->fetch(url, target, cancel, bounds) : failure;
+}
+
+FetchResult ModuleFetcher::fetchToMemory(const std::string& url, std::string& body,
+                                         const std::atomic<bool>& cancel, const FetchBounds& bounds) {
+    FetchResult failure;
+    HttpFetcher* fetcher = inner(failure);
+    return fetcher ? fetcher->fetchBytes(url, body, cancel, bounds) : failure;
 }
 
 } // namespace tavu

@@ -16,10 +16,16 @@ public:
     explicit ModuleFetcher(FetchLimits limits = {}, QString moduleDir = {});
     ~ModuleFetcher() override;
 
-    FetchResult fetch(const std::string& url, const std::filesystem::path& target,
-                      const std::atomic<bool>& cancel) override;
+protected:
+    FetchResult fetchToFile(const std::string& url, const std::filesystem::path& target,
+                            const std::atomic<bool>& cancel, const FetchBounds& bounds) override;
+    FetchResult fetchToMemory(const std::string& url, std::string& body, const std::atomic<bool>& cancel,
+                              const FetchBounds& bounds) override;
 
 private:
+    // The fetcher of the module, loaded on first use; null with `failure` set when it cannot be.
+    HttpFetcher* inner(FetchResult& failure);
+
     FetchLimits limits_;
     QString moduleDir_;
     std::unique_ptr<HttpFetcher> inner_;

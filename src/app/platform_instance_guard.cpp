@@ -53,7 +53,8 @@ std::filesystem::path lockFolder() {
 
 SingleInstanceGuard::SingleInstanceGuard(const std::string& name) {
     const auto path = lockFolder() / (name + ".lock");
-    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // A link planted at the name is not followed: no file is made or opened through it.
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd_ < 0) {
         // Without a lock file we cannot tell; refusing to start would punish the user for it.
         acquired_ = true;

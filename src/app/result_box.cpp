@@ -1,6 +1,7 @@
 #include "result_box.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 
 namespace tavu {
 
@@ -43,6 +44,12 @@ void ResultBox::showEvent(QShowEvent* event) {
         setPlainText(pendingText_);
     pendingText_.clear();
     QPlainTextEdit::showEvent(event);
+}
+
+void ResultBox::showResult(const QString& text) {
+    setPlainText(text);
+    moveCursor(QTextCursor::Start);
+    ensureCursorVisible();
 }
 
 QStringList ResultBox::lines() const {

@@ -14,6 +14,9 @@ public:
 
     void applyInnerMargins();
     QStringList lines() const;
+    // Replaces the text and shows it from its first line and column, wherever the box was
+    // scrolled before.
+    void showResult(const QString& text);
     // Text shown until something else is put in. Laid out only when the box is first shown,
     // so that start-up does not shape (and load fonts for) pages nobody has opened yet.
     void setInitialText(const QString& text);

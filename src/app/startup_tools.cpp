@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTabWidget>
@@ -67,13 +68,19 @@ ToolOptions parseToolOptions(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--system") == 0 && hasValue)
-            options.systemDir = QString::fromLocal8Bit(argv[++i]);
+            options.systemDir = std::filesystem::path(argv[++i]);
         else if (std::strcmp(argv[i], "--screenshot") == 0 && hasValue)
             options.screenshotDir = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--quit-after-paint") == 0)
             options.quitAfterPaint = true;
     }
     return options;
+}
+
+DataFolderChoice dataFolder(const ToolOptions& options) {
+    return chooseDataFolder(options.systemDir,
+                            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(),
+                            UserFolders::fromProcess());
 }
 
 void quitAfterFirstPaint(QApplication& app) {

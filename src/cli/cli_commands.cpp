@@ -30,16 +30,21 @@ void chooseFolder(const CLI::App& app, CliOptions& options) {
 } // namespace
 
 void addCommonOptions(CLI::App& app, CliOptions& options) {
+    // Every command created after this inherits it: a global option may come before or after
+    // the command's name.
+    app.fallthrough();
     app.add_option(
         "--system", options.systemDir,
         "データフォルダ (既定: 実行ファイルの隣の書き込める system、なければ利用者のデータフォルダ。"
         "where で確かめられる)");
-    app.parse_complete_callback([&app, &options] { chooseFolder(app, options); });
     app.add_option("--seed", options.seed, "乱数の種 (0〜4294967295)。省略時は時刻から")
         ->check(CLI::Range(std::uint64_t{0}, std::uint64_t{4294967295u}));
     app.add_flag("--sjis", options.sjis, "Shift-JIS と CR LF で出力する (結果ファイルと同じバイト列)");
     app.add_flag("--footer", options.footer, "Comment.tri の行を末尾に付ける");
     app.add_flag("--fields", options.fields, "単体抽出の結果欄を 1 行ずつ出力する");
+    // Runs once every option is read and before any command, so that no command derives a
+    // path from the folder as it was typed.
+    app.parse_complete_callback([&app, &options] { chooseFolder(app, options); });
 }
 
 void addCommands(CLI::App& app, CliOptions& options) {

@@ -13,11 +13,19 @@ class App;
 namespace tavu::cli {
 
 // ExitNetwork: the site could not be reached or a download failed; nothing was changed.
-enum ExitCode : int { ExitOk = 0, ExitDataFolder = 1, ExitUsage = 2, ExitWarning = 3, ExitNetwork = 4 };
+// ExitFolderInUse: a running window holds the data folder that `update` would replace.
+enum ExitCode : int {
+    ExitOk = 0,
+    ExitDataFolder = 1,
+    ExitUsage = 2,
+    ExitWarning = 3,
+    ExitNetwork = 4,
+    ExitFolderInUse = 7
+};
 
 // Options shared by every command, filled by CLI11 before a command's callback runs.
 struct CliOptions {
-    std::filesystem::path systemDir;   // --system; else the folder chosen as the window chooses it
+    std::filesystem::path systemDir;   // --system, then the folder chosen as the window chooses it
     DataFolderChoice folder;           // which folder systemDir is, and why
     std::optional<std::uint32_t> seed; // --seed
     bool sjis = false;                 // --sjis: Shift-JIS bytes with CR LF

@@ -12,14 +12,11 @@ namespace tavu::cli {
 CLI::App* addFamilyCommand(CLI::App& app, const std::string& name, const std::string& description) {
     CLI::App* family = app.add_subcommand(name, description);
     family->require_subcommand(1);
-    family->fallthrough();
     return family;
 }
 
 CLI::App* addDrawCommand(CLI::App& family, const std::string& name, const std::string& description) {
-    CLI::App* command = family.add_subcommand(name, description);
-    command->fallthrough();
-    return command;
+    return family.add_subcommand(name, description);
 }
 
 void addGroupOption(CLI::App& command, const std::string& name, const std::vector<std::string>& names,

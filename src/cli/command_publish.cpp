@@ -1,4 +1,5 @@
 #include "cli_commands.h"
+#include "cli_output.h"
 #include "store/data_error.h"
 #include "support/data_build.h"
 #include "support/site_publish.h"
@@ -13,19 +14,27 @@ namespace {
 
 struct PublishArgs {
     std::filesystem::path out;
-    std::filesystem::path sources = TAVU_DATA_SOURCES;
-    std::filesystem::path from; // a built system folder instead of the sources
+    std::filesystem::path sources; // build the set from these UTF-8 sources instead
     std::optional<std::int32_t> version;
 };
 
-int runPublish(const PublishArgs& args) {
+// The data folder as it is, or a set built from the sources with the version asked for.
+DataFiles filesToPublish(const CliOptions& options, const PublishArgs& args) {
+    if (args.sources.empty())
+        return readSystemFolder(options.systemDir);
+    DataFiles files = buildDataFiles(args.sources);
+    if (args.version)
+        setDataVersion(files, *args.version);
+    return files;
+}
+
+int runPublish(const CliOptions& options, const PublishArgs& args) {
     try {
-        DataFiles files = args.from.empty() ? buildDataFiles(args.sources) : readSystemFolder(args.from);
-        std::filesystem::path site = publishSite(files, args.out, args.version);
+        std::filesystem::path site = publishSite(filesToPublish(options, args), args.out);
         std::cout << "公開用フォルダを作成しました: " << site.string() << "\n";
         return ExitOk;
     } catch (const DataError& e) {
-        std::cerr << e.what() << "\n";
+        std::cerr << describeDataError(e) << "\n";
         return ExitDataFolder;
     }
 }
@@ -34,17 +43,23 @@ int runPublish(const PublishArgs& args) {
 
 void addPublishCommand(CLI::App& app, CliOptions& options) {
     auto args = std::make_shared<PublishArgs>();
-    auto* cmd = app.add_subcommand("publish",
-                                   "データ更新サイトのファイル一式を作る (静的な HTTP サーバーで公開できる)");
+    auto* cmd =
+        app.add_subcommand("publish", "データフォルダ (--system) をデータ更新サイトのファイル一式として"
+                                      "そのまま書き出す (静的な HTTP サーバーで公開できる)");
     cmd->add_option("--out", args->out, "出力先。その中の tavuds/system_file/ にファイルを置く")->required();
     auto* sources =
-        cmd->add_option("--sources", args->sources, "元データ (UTF-8) のフォルダ")->capture_default_str();
-    cmd->add_option("--from", args->from, "元データの代わりに使う、作成済みの system フォルダ")
-        ->excludes(sources);
+        cmd->add_option("--sources", args->sources,
+                        "データフォルダの代わりに、元データ (UTF-8) のフォルダから作って書き出す");
     // temp.tri is read as its first 10 characters, so a minus sign would cut the largest values.
-    cmd->add_option("--version", args->version, "データのバージョン (設定の 58 番と temp.tri に書く)")
-        ->check(CLI::Range(0, 2147483647));
-    cmd->callback([&options, args] { options.exitCode = runPublish(*args); });
+    cmd->add_option("--version", args->version,
+                    "--sources で作るデータのバージョン (設定の 58 番と temp.tri に書く)")
+        ->check(CLI::Range(0, 2147483647))
+        ->needs(sources);
+    cmd->callback([&options, &app, args] {
+        if (!args->sources.empty() && app.count("--system") > 0)
+            throw CLI::ValidationError("publish", "--system と --sources は同時に指定できません");
+        options.exitCode = runPublish(options, *args);
+    });
 }
 
 } // namespace tavu::cli

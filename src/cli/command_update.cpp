@@ -4,10 +4,11 @@
 #include "store/settings_entries.h"
 #include "store/system_files.h"
 #include "support/curl/curl_fetcher.h"
+#include "support/data_folder_use.h"
 #include "support/download_sequence.h"
-#include "support/staged_folder.h"
 #include "support/system_folder_check.h"
 #include "support/update_check.h"
+#include "support/update_leftovers.h"
 #include "support/update_texts.h"
 
 #include <CLI/CLI.hpp>
@@ -57,7 +58,7 @@ bool askToDownload() {
 
 std::optional<std::int32_t> installedVersion(const std::filesystem::path& systemDir) {
     if (auto missing = firstMissingSystemFile(systemDir)) {
-        std::cerr << "system フォルダに " << *missing << " がありません: " << systemDir.string() << "\n";
+        std::cerr << describeMissingSystemFile(systemDir, *missing) << "\n";
         return std::nullopt;
     }
     try {
@@ -68,9 +69,9 @@ std::optional<std::int32_t> installedVersion(const std::filesystem::path& system
     }
 }
 
-int runDownload(const UpdateConfig& config, HttpFetcher& fetcher) {
+int runDownload(const UpdateConfig& config, std::int32_t announcedVersion, HttpFetcher& fetcher) {
     TerminalProgress progress;
-    DownloadSequence sequence(config, fetcher, progress);
+    DownloadSequence sequence(config, announcedVersion, fetcher, progress);
     while (sequence.step())
         if (interrupted.load())
             sequence.cancel();
@@ -85,7 +86,16 @@ int runDownload(const UpdateConfig& config, HttpFetcher& fetcher) {
 }
 
 int runUpdate(const CliOptions& options, const UpdateArgs& args) {
-    recoverInterruptedSwap(options.systemDir); // a crash mid-swap may have left system under another name
+    // The window would go on with the old tables and write their settings over the new set.
+    if (dataFolderInUse(options.systemDir)) {
+        std::cerr << "TAVU のウィンドウがこのデータフォルダを使用中のため、更新できません: "
+                  << options.systemDir.string() << "\n"
+                  << "ウィンドウを閉じてから、もう一度実行して下さい。\n";
+        return ExitFolderInUse;
+    }
+    // A crash mid-swap may have left system under another name, or a staging folder behind.
+    if (std::string notice = clearUpdateLeftovers(options.systemDir); !notice.empty())
+        std::cerr << notice << "\n";
     std::optional<std::int32_t> installed = installedVersion(options.systemDir);
     if (!installed)
         return ExitDataFolder;
@@ -102,7 +112,6 @@ int runUpdate(const CliOptions& options, const UpdateArgs& args) {
         return ExitOk;
     case CheckResult::FetchFailed:
         printLines(std::cerr, check.messageLines());
-        std::cerr << "(" << check.reason << ")\n";
         return ExitNetwork;
     case CheckResult::VersionUnreadable:
         printLines(std::cerr, check.messageLines());
@@ -117,7 +126,7 @@ int runUpdate(const CliOptions& options, const UpdateArgs& args) {
         std::cout << update_text::Declined << "\n";
         return ExitWarning;
     }
-    return runDownload(config, fetcher);
+    return runDownload(config, check.siteVersion, fetcher);
 }
 
 } // namespace
@@ -127,7 +136,8 @@ void addUpdateCommand(CLI::App& app, CliOptions& options) {
     auto* cmd =
         app.add_subcommand("update", "データ更新サイトに新しい system フォルダがあればダウンロードする "
                                      "(終了コード 0: 最新または更新済み, 1: データフォルダの不備, "
-                                     "3: 中止, 4: 通信やダウンロードの失敗。失敗時は何も変更しない)");
+                                     "3: 中止, 4: 通信やダウンロードの失敗, "
+                                     "7: ウィンドウが同じデータフォルダを使用中。失敗時は何も変更しない)");
     cmd->add_option("--url", args->url, "サイトの URL (既定: " + defaultUpdateUrl() + ")");
     cmd->add_flag("--yes,-y", args->yes, "確認せずにダウンロードを始める");
     cmd->add_flag("--no-wait", args->noWait, "ダウンロード中の待ち時間を省く");

@@ -1,6 +1,7 @@
 #include "cli_commands.h"
 #include "store/sjis_text.h"
 #include "support/data_check.h"
+#include "support/update_leftovers.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -9,6 +10,10 @@ namespace tavu::cli {
 
 namespace {
 int verify(const std::filesystem::path& systemDir, bool shiftJis) {
+    // An update cut off mid-swap leaves `system` missing and the old set beside it: put it back
+    // and say so rather than report a missing folder.
+    if (std::string notice = clearUpdateLeftovers(systemDir); !notice.empty())
+        std::cerr << notice << "\n";
     auto problems = checkDataFolder(systemDir);
     for (const auto& problem : problems) {
         std::string line = describe(problem);
@@ -21,7 +26,7 @@ int verify(const std::filesystem::path& systemDir, bool shiftJis) {
         std::cerr << systemDir.string() << ": 問題は見つかりませんでした\n";
         return ExitOk;
     }
-    std::cerr << systemDir.string() << ": " << problems.size() << " 件の問題があります\n";
+    std::cerr << systemDir.string() << ": " << countProblems(problems) << " 件の問題があります\n";
     return ExitDataFolder;
 }
 } // namespace
@@ -29,8 +34,6 @@ int verify(const std::filesystem::path& systemDir, bool shiftJis) {
 void addVerifyCommand(CLI::App& app, CliOptions& options) {
     auto* command =
         app.add_subcommand("verify", "データフォルダを確認し、問題をファイル名と行番号付きで表示する");
-    // `verify --system DIR` reads as naturally as `--system DIR verify`.
-    command->fallthrough();
     command->callback([&options] { options.exitCode = verify(options.systemDir, options.sjis); });
 }
 

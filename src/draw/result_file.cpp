@@ -22,7 +22,7 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 void AppendCommentFooter(OutputBuffer& buffer, const std::filesystem::path& systemDir) {
-    for (auto& line : splitLines(readWholeFile(systemDir / CommentFileName)))
+    for (auto& line : splitLines(readSystemFile(systemDir, CommentFileName)))
         buffer.push_back(std::move(line));
 }
 
@@ -35,7 +35,7 @@ std::string resultFileBytes(const OutputBuffer& lines) {
     return bytes;
 }
 
-void writeResultFile(const std::filesystem::path& path, std::string_view bytes) {
+void saveResultBytes(const std::filesystem::path& path, std::string_view bytes) {
     writeFileAtomically(path, bytes);
 }
 

@@ -22,6 +22,6 @@ std::string resultFileBytes(const OutputBuffer& lines);
 // Writes beside `path` and renames over it, so a failure (folder gone, disk full,
 // read-only) never leaves a truncated file under the chosen name nor half-replaces an
 // older one. An existing file is replaced without a question. Throws DataError.
-void writeResultFile(const std::filesystem::path& path, std::string_view bytes);
+void saveResultBytes(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace tavu

@@ -1,6 +1,7 @@
 #include "data_folder_choice.h"
 
 #include "install_layout.h"
+#include "store/data_folder.h"
 #include "store/system_files.h"
 
 #ifndef _WIN32
@@ -29,12 +30,12 @@ bool writableFolder(const fs::path& dir) {
 DataFolderChoice chooseDataFolder(const fs::path& given, const fs::path& executable,
                                   const UserFolders& folders) {
     if (!given.empty())
-        return {DataFolderChoice::Kind::Given, given, {}};
+        return {DataFolderChoice::Kind::Given, normalisedFolder(given), {}};
     const fs::path beside = systemDirBeside(executable);
     if (writableFolder(beside))
-        return {DataFolderChoice::Kind::Portable, beside, {}};
+        return {DataFolderChoice::Kind::Portable, normalisedFolder(beside), {}};
     const fs::path dataDir = folders.dataDir();
-    return {DataFolderChoice::Kind::User, dataDir.empty() ? dataDir : dataDir / "system",
+    return {DataFolderChoice::Kind::User, dataDir.empty() ? dataDir : normalisedFolder(dataDir / "system"),
             installedDataSet(executable.parent_path())};
 }
 

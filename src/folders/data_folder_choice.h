@@ -20,7 +20,8 @@ struct DataFolderChoice {
 
 // `given` wins when not empty. Otherwise a `system` folder beside the executable that exists
 // and that this user may write is used in place, as it always was; else the user's data
-// folder (empty systemDir when there is no home folder to put it in).
+// folder (empty systemDir when there is no home folder to put it in). The folder is absolute
+// and normalised however it was named (see normalisedFolder).
 DataFolderChoice chooseDataFolder(const std::filesystem::path& given, const std::filesystem::path& executable,
                                   const UserFolders& folders);
 

@@ -37,7 +37,7 @@ void syncFolder(const fs::path& dir) {
 void copyFiles(const fs::path& from, const fs::path& to) {
     for (const auto& entry : fs::directory_iterator(from))
         if (entry.is_regular_file())
-            writeFileDurably(to / entry.path().filename(), readWholeFile(entry.path()));
+            writeFileAtomically(to / entry.path().filename(), readWholeFile(entry.path()));
     syncFolder(to);
 }
 

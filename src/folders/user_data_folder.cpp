@@ -2,6 +2,7 @@
 
 #include "data_set_copy.h"
 #include "store/data_error.h"
+#include "support/data_folder_use.h"
 #include "support/staged_folder.h"
 #include "support/system_folder_check.h"
 #include "support/update_lock.h"
@@ -75,7 +76,8 @@ DataFolderPreparation prepareDataFolder(const DataFolderChoice& choice) {
         // Without the lock a missing folder may be a swap under way elsewhere: leave it be.
         if (lock.acquired() || !fs::exists(previousDirFor(choice.systemDir), ec))
             createFromInstalledSet(choice, result);
-    } else if (lock.acquired()) {
+    } else if (lock.acquired() && !dataFolderInUse(choice.systemDir)) {
+        // A running window goes on with the set it read; the next start brings it up.
         upgradeFromInstalledSet(choice, result);
     }
     return result;

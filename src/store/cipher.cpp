@@ -56,29 +56,23 @@ std::optional<fs::file_time_type> unpackDateTime(std::uint32_t packed) {
     return std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(t));
 }
 
-fs::path workingPath(const fs::path& path) {
-    fs::path working = path;
-    return working.replace_extension(".$$$");
-}
-
-// Puts the working file in place of the source. With keepOriginal the source is first
-// copied aside, so the source name never stands empty.
-bool putInPlace(const fs::path& working, const fs::path& source, bool keepOriginal,
-                const char* keptExtension) {
-    std::error_code ec;
-    if (keepOriginal) {
-        fs::path kept = source;
-        fs::copy_file(source, kept.replace_extension(keptExtension), fs::copy_options::overwrite_existing,
-                      ec);
-        if (ec)
-            return false;
-    }
+// Writes the new content in place of the source: a working file under a unique name beside it
+// is renamed over it, so the source name always holds a complete file. With keepOriginal the
+// source's bytes are first kept under `keptExtension` the same way. Returns why it could
+// not be done, empty when it was.
+std::string putInPlace(const fs::path& source, std::string_view original, std::string_view content,
+                       std::optional<fs::file_time_type> writeTime, bool keepOriginal,
+                       const char* keptExtension) {
     try {
-        replaceFile(working, source);
-    } catch (const DataError&) {
-        return false;
+        if (keepOriginal) {
+            fs::path kept = source;
+            writeFileAtomically(kept.replace_extension(keptExtension), original);
+        }
+        writeFileAtomically(source, content, writeTime);
+    } catch (const DataError& e) {
+        return e.what();
     }
-    return true;
+    return {};
 }
 
 std::uint32_t readLittleEndian32(std::string_view bytes) {
@@ -145,18 +139,11 @@ bool LockDataFile(const fs::path& path, std::string_view key, bool keepOriginal)
     } catch (const std::exception&) {
         return false;
     }
-    fs::path working = workingPath(path);
-    try {
-        writeFileDurably(working, lockBytes(plain, key, packed));
-    } catch (const DataError&) {
-        std::error_code ec;
-        fs::remove(working, ec);
-        return false;
-    }
-    return putInPlace(working, path, keepOriginal, ".org");
+    return putInPlace(path, plain, lockBytes(plain, key, packed), std::nullopt, keepOriginal, ".org").empty();
 }
 
-int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal) {
+int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal,
+                   std::string* whyNotWritten) {
     if (key.empty())
         return UnlockFailed;
     std::string locked;
@@ -170,21 +157,15 @@ int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal
     auto unlocked = unlockBytes(locked, key);
     if (!unlocked)
         return NotLockedWithKey;
-    fs::path working = workingPath(path);
-    try {
-        writeFileDurably(working, unlocked->plain);
-    } catch (const DataError&) {
-        std::error_code ec;
-        fs::remove(working, ec);
-        return UnlockFailed;
-    }
-    if (unlocked->packedDateTime != 0) {
-        if (auto time = unpackDateTime(unlocked->packedDateTime)) {
-            std::error_code ec;
-            fs::last_write_time(working, *time, ec);
-        }
-    }
-    return putInPlace(working, path, keepOriginal, ".crp") ? Unlocked : UnlockFailed;
+    std::optional<fs::file_time_type> writeTime;
+    if (unlocked->packedDateTime != 0)
+        writeTime = unpackDateTime(unlocked->packedDateTime);
+    std::string why = putInPlace(path, locked, unlocked->plain, writeTime, keepOriginal, ".crp");
+    if (why.empty())
+        return Unlocked;
+    if (whyNotWritten)
+        *whyNotWritten = std::move(why);
+    return UnlockFailed;
 }
 
 } // namespace tavu

@@ -15,13 +15,18 @@ inline constexpr std::size_t LockHeaderSize = 44;
 
 enum UnlockResult : int { Unlocked = 0, NotLockedWithKey = 1, UnlockFailed = 2 };
 
-// Locks the file in place. The working file `<stem>.$$$` replaces the source by a rename,
-// so the name always holds a complete file. keepOriginal keeps the source as `<stem>.org`.
+// Locks the file in place. A working file beside it, created under a unique name that no
+// existing file or link can take, replaces the source by a rename, so the name always holds a
+// complete file and nothing is written through a link. keepOriginal keeps the source as
+// `<stem>.org`.
 bool LockDataFile(const std::filesystem::path& path, std::string_view key, bool keepOriginal);
 
 // Unlocks the file in place; returns an UnlockResult. keepOriginal keeps the source as
-// `<stem>.crp`. The stored date-time, when not 0, becomes the file's last-write time.
-int UnlockDataFile(const std::filesystem::path& path, std::string_view key, bool keepOriginal);
+// `<stem>.crp`. The stored date-time, when not 0, becomes the file's last-write time. When the
+// file was locked with the key but could not be written back, `whyNotWritten` (if given)
+// receives the reason and the file is left as it was.
+int UnlockDataFile(const std::filesystem::path& path, std::string_view key, bool keepOriginal,
+                   std::string* whyNotWritten = nullptr);
 
 // Packed local date-time of the header (date high, time low, as FAT file systems keep it);
 // 0 for times before 1980.

@@ -1,10 +1,12 @@
 #include "file_io.h"
 
 #include "data_error.h"
+#include "system_error_text.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <cstring>
+#include <chrono>
 #include <fstream>
 #include <iterator>
 
@@ -32,14 +34,41 @@ void faultPoint(const char* step) {
 // Under a fault hook, writes go out in small slices so a crash can land inside a file.
 constexpr std::size_t FaultSliceSize = 16;
 
-std::string systemReason(const char* what) {
-    return std::string(what) + " (" + std::strerror(errno) + ")";
+std::string withReason(const char* what, int error) {
+    return std::string(what) + " (" + systemErrorText(error) + ")";
+}
+
+std::string tooLarge(std::uintmax_t size, std::size_t limit) {
+    return "ファイルが大きすぎます (" + std::to_string(size) + " バイト、上限 " + std::to_string(limit) +
+           " バイト)";
 }
 
 #ifndef _WIN32
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd)
+        : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now, reporting what close() says (a delayed write error shows up here).
+    int close() {
+        int result = ::close(fd_);
+        fd_ = -1;
+        return result;
+    }
+
+private:
+    int fd_;
+};
+
 // Makes a rename durable: the folder entry itself must reach the disk.
 void syncFolder(const fs::path& folder) {
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -53,10 +82,43 @@ void writeAll(int fd, std::string_view bytes, const fs::path& shownAs) {
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            throw DataError(shownAs, 0, systemReason("書き込みに失敗しました"));
+            throw DataError(shownAs, 0, withReason("書き込みに失敗しました", errno));
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
         faultPoint("write");
+    }
+}
+
+void setWriteTime(int fd, fs::file_time_type time) {
+    auto sys = std::chrono::file_clock::to_sys(time);
+    auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(sys.time_since_epoch()).count();
+    timespec times[2];
+    times[0].tv_sec = 0;
+    times[0].tv_nsec = UTIME_OMIT;
+    times[1].tv_sec = static_cast<time_t>(ns / 1000000000);
+    times[1].tv_nsec = static_cast<long>(ns % 1000000000);
+    if (times[1].tv_nsec < 0) {
+        times[1].tv_nsec += 1000000000;
+        times[1].tv_sec -= 1;
+    }
+    ::futimens(fd, times); // only a time stamp: the content is what matters
+}
+
+void readAll(int fd, std::string& bytes, std::size_t maxBytes, const fs::path& path) {
+    char buffer[64 * 1024];
+    for (;;) {
+        ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw DataError(path, 0, withReason("ファイルを読み込めません", errno));
+        }
+        if (got == 0)
+            return;
+        // A file may grow between the size check and the read.
+        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
+            throw DataError(path, 0, tooLarge(bytes.size() + static_cast<std::size_t>(got), maxBytes));
+        bytes.append(buffer, static_cast<std::size_t>(got));
     }
 }
 #endif
@@ -67,41 +129,68 @@ void setFileFaultHook(FileFaultHook hook) {
     faultHook = hook;
 }
 
-std::string readWholeFile(const fs::path& path) {
+#ifdef _WIN32
+
+std::string readWholeFile(const fs::path& path, std::size_t maxBytes) {
+    std::error_code ec;
+    auto status = fs::status(path, ec);
+    if (ec)
+        throw DataError(path, 0, withReason("ファイルを開けません", ec.value()));
+    if (fs::is_directory(status))
+        throw DataError(path, 0, "ファイルではなくフォルダです");
+    if (!fs::is_regular_file(status))
+        throw DataError(path, 0, "通常のファイルではありません");
+    auto size = fs::file_size(path, ec);
+    if (!ec && size > maxBytes)
+        throw DataError(path, 0, tooLarge(size, maxBytes));
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw DataError(path, 0, "ファイルを開けません");
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        throw DataError(path, 0, "ファイルを読み込めません");
+    }
     if (in.bad())
         throw DataError(path, 0, "ファイルを読み込めません");
+    if (bytes.size() > maxBytes)
+        throw DataError(path, 0, tooLarge(bytes.size(), maxBytes));
     return bytes;
 }
-
-#ifdef _WIN32
 
 void replaceFile(const fs::path& from, const fs::path& to) {
     if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw DataError(to, 0, "ファイルを置き換えられません");
 }
 
-void writeFileDurably(const fs::path& path, std::string_view bytes) {
-    HANDLE h =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+void writeFileAtomically(const fs::path& path, std::string_view bytes,
+                         std::optional<fs::file_time_type> writeTime) {
+    static std::atomic<unsigned> counter{0};
+    HANDLE h = INVALID_HANDLE_VALUE;
+    fs::path temp;
+    for (int attempt = 0; attempt < 100 && h == INVALID_HANDLE_VALUE; ++attempt) {
+        temp = path;
+        temp += std::string(WorkingFileInfix) + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(counter++);
+        // CREATE_NEW fails on any existing name, a link included.
+        h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
     if (h == INVALID_HANDLE_VALUE)
-        throw DataError(path, 0, "ファイルを作成できません");
+        throw DataError(path, 0, "一時ファイルを作成できません");
     DWORD written = 0;
     bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
               written == bytes.size() && FlushFileBuffers(h);
     CloseHandle(h);
-    if (!ok)
-        throw DataError(path, 0, "書き込みに失敗しました");
-}
-
-void writeFileAtomically(const fs::path& path, std::string_view bytes) {
-    fs::path temp = path;
-    temp += L".tmp";
     try {
-        writeFileDurably(temp, bytes);
+        if (!ok)
+            throw DataError(path, 0, "書き込みに失敗しました");
+        if (writeTime) {
+            std::error_code ec;
+            fs::last_write_time(temp, *writeTime, ec);
+        }
         replaceFile(temp, path);
     } catch (...) {
         DeleteFileW(temp.c_str());
@@ -111,51 +200,54 @@ void writeFileAtomically(const fs::path& path, std::string_view bytes) {
 
 #else
 
+std::string readWholeFile(const fs::path& path, std::size_t maxBytes) {
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw DataError(path, 0, withReason("ファイルを開けません", errno));
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        throw DataError(path, 0, withReason("ファイルを読み込めません", errno));
+    if (S_ISDIR(info.st_mode))
+        throw DataError(path, 0, "ファイルではなくフォルダです");
+    if (!S_ISREG(info.st_mode))
+        throw DataError(path, 0, "通常のファイルではありません (FIFO や装置など)");
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        throw DataError(path, 0, tooLarge(static_cast<std::uintmax_t>(info.st_size), maxBytes));
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    readAll(fd.get(), bytes, maxBytes, path);
+    return bytes;
+}
+
 void replaceFile(const fs::path& from, const fs::path& to) {
     if (::rename(from.c_str(), to.c_str()) != 0)
-        throw DataError(to, 0, systemReason("ファイルを置き換えられません"));
+        throw DataError(to, 0, withReason("ファイルを置き換えられません", errno));
     faultPoint("rename");
     syncFolder(to.parent_path());
 }
 
-void writeFileDurably(const fs::path& path, std::string_view bytes) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throw DataError(path, 0, systemReason("ファイルを作成できません"));
-    try {
-        writeAll(fd, bytes, path);
-        if (::fsync(fd) != 0)
-            throw DataError(path, 0, systemReason("ディスクへの書き込みに失敗しました"));
-        faultPoint("flush");
-    } catch (...) {
-        ::close(fd);
-        throw;
-    }
-    if (::close(fd) != 0)
-        throw DataError(path, 0, systemReason("書き込みに失敗しました"));
-}
-
-void writeFileAtomically(const fs::path& path, std::string_view bytes) {
-    std::string pattern = path.string() + ".XXXXXX";
-    int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
-        throw DataError(path, 0, systemReason("一時ファイルを作成できません"));
+void writeFileAtomically(const fs::path& path, std::string_view bytes,
+                         std::optional<fs::file_time_type> writeTime) {
+    // mkstemp creates with O_EXCL: a file or link already at the name makes it pick another.
+    std::string pattern = path.string() + std::string(WorkingFileInfix) + "XXXXXX";
+    FileDescriptor fd(::mkstemp(pattern.data()));
+    if (fd.get() < 0)
+        throw DataError(path, 0, withReason("一時ファイルを作成できません", errno));
     fs::path temp = pattern;
     try {
-        writeAll(fd, bytes, path);
-        if (::fsync(fd) != 0)
-            throw DataError(path, 0, systemReason("ディスクへの書き込みに失敗しました"));
+        ::fcntl(fd.get(), F_SETFD, FD_CLOEXEC);
+        writeAll(fd.get(), bytes, path);
+        if (::fsync(fd.get()) != 0)
+            throw DataError(path, 0, withReason("ディスクへの書き込みに失敗しました", errno));
         faultPoint("flush");
-        ::fchmod(fd, 0644);
-        if (::close(fd) != 0) {
-            fd = -1;
-            throw DataError(path, 0, systemReason("書き込みに失敗しました"));
-        }
-        fd = -1;
+        ::fchmod(fd.get(), 0644);
+        if (writeTime)
+            setWriteTime(fd.get(), *writeTime);
+        if (fd.close() != 0)
+            throw DataError(path, 0, withReason("書き込みに失敗しました", errno));
         replaceFile(temp, path);
     } catch (...) {
-        if (fd >= 0)
-            ::close(fd);
         ::unlink(temp.c_str());
         throw;
     }

@@ -1,22 +1,32 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tavu {
 
-// Reads a whole file as bytes; throws DataError (line 0) when it cannot be opened or read.
-std::string readWholeFile(const std::filesystem::path& path);
+// The most any file the program reads may hold unless its reader asks for less.
+inline constexpr std::size_t DefaultReadLimit = 16u * 1024u * 1024u;
 
-// Writes bytes so that `path` holds either its old complete content or the new one at
-// every moment: a temporary file in the same folder, flushed to disk, then renamed over
-// `path`. Throws DataError naming `path` on any failure and leaves the old file in place.
-void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// Reads a whole regular file as bytes. Throws DataError (line 0) naming the file when it cannot
+// be opened, is a folder, a FIFO or any other non-regular file (never waited on), holds more than
+// `maxBytes`, or cannot be read.
+std::string readWholeFile(const std::filesystem::path& path, std::size_t maxBytes = DefaultReadLimit);
 
-// Writes `bytes` to `path` (created or truncated) and flushes it to disk. Not atomic by
-// itself: for working files that are renamed into place afterwards. Throws DataError.
-void writeFileDurably(const std::filesystem::path& path, std::string_view bytes);
+// A working file is named `<file>` + this + six unique letters or digits.
+inline constexpr std::string_view WorkingFileInfix = ".tavu-";
+
+// Writes bytes so that `path` holds either its old complete content or the new one at every
+// moment. The new content goes to a working file beside `path` under a unique name, created
+// exclusively (an existing file or link of that name makes the creation fail; no link is
+// followed), flushed to disk, given `writeTime` when set, then renamed over `path`: a link at
+// `path` is replaced, never written through. Throws DataError naming `path` on any failure and
+// leaves the old file in place.
+void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         std::optional<std::filesystem::file_time_type> writeTime = std::nullopt);
 
 // Renames `from` over `to` in one step (a replacing move), syncing the folder after.
 // Throws DataError naming `to` on failure.

@@ -3,6 +3,7 @@
 #include "cipher.h"
 #include "data_error.h"
 #include "file_io.h"
+#include "system_files.h"
 
 #include <charconv>
 
@@ -64,13 +65,21 @@ std::string formatSettings(const SettingsArray& settings) {
     return text;
 }
 
-void LoadSettings(const fs::path& settingsFile, SettingsArray& settings) {
-    UnlockDataFile(settingsFile, SettingsKey, false); // a plain file is left as it is
-    parseSettings(readWholeFile(settingsFile), settingsFile, settings);
+SettingsLoad LoadSettings(const fs::path& settingsFile, SettingsArray& settings) {
+    SettingsLoad load;
+    // A plain file is left as it is. The locked bytes of a failed write-back are never parsed
+    // as they stand: they are deciphered in memory as the read-only load does.
+    if (UnlockDataFile(settingsFile, SettingsKey, false, &load.notWritable) == UnlockFailed &&
+        !load.notWritable.empty()) {
+        settings = readSettingsReadOnly(settingsFile);
+        return load;
+    }
+    parseSettings(readWholeFile(settingsFile, systemFileSizeLimit(SettingsFileName)), settingsFile, settings);
+    return load;
 }
 
 SettingsArray readSettingsReadOnly(const fs::path& settingsFile) {
-    std::string bytes = readWholeFile(settingsFile);
+    std::string bytes = readWholeFile(settingsFile, systemFileSizeLimit(SettingsFileName));
     if (auto unlocked = unlockBytes(bytes, SettingsKey))
         bytes = std::move(unlocked->plain);
     SettingsArray settings{};

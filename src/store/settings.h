@@ -22,7 +22,14 @@ std::string formatSettings(const SettingsArray& settings);
 
 // Start-up load: unlocks system.tri in place with the settings key (a plain file is left
 // as it is), then parses it into `settings`. Throws DataError.
-void LoadSettings(const std::filesystem::path& settingsFile, SettingsArray& settings);
+//
+// A locked file that cannot be written back (a read-only folder, a full disk) is deciphered
+// in memory instead and left untouched; the result then says why, and the caller must not
+// save settings over it in this run.
+struct SettingsLoad {
+    std::string notWritable; // empty when the file could be written back
+};
+SettingsLoad LoadSettings(const std::filesystem::path& settingsFile, SettingsArray& settings);
 
 // Read-only load for tools: deciphers in memory when the file is locked with the settings
 // key, never writes. Throws DataError.

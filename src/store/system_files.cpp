@@ -1,5 +1,7 @@
 #include "system_files.h"
 
+#include "file_io.h"
+
 namespace tavu {
 
 std::string creatureFileName(int element) {
@@ -20,6 +22,19 @@ const std::vector<std::string>& requiredSystemFiles() {
         return names;
     }();
     return files;
+}
+
+std::size_t systemFileSizeLimit(std::string_view name) {
+    constexpr std::size_t KiB = 1024;
+    if (name == SettingsFileName)
+        return 16 * KiB;
+    if (name.starts_with("RM_"))
+        return 256 * KiB;
+    return 64 * KiB;
+}
+
+std::string readSystemFile(const std::filesystem::path& systemDir, const std::string& name) {
+    return readWholeFile(systemDir / name, systemFileSizeLimit(name));
 }
 
 std::filesystem::path systemDirBeside(const std::filesystem::path& executable) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavu {
@@ -14,6 +16,15 @@ inline constexpr const char* SettingsFileName = "system.tri";
 inline constexpr const char* CommentFileName = "Comment.tri";
 std::string creatureFileName(int element); // RM_01.tri .. RM_05.tri
 std::string explanationFileName(int page); // Explanation_1.tri .. Explanation_8.tri
+
+// The most a file of the folder may hold, fitted to its format with room to spare: the
+// settings (100 short numbers and the lock header, some 1.4 KB) 16 KiB; a table (its widest
+// line, a creature, is about 110 bytes) 256 KiB, some 2,400 such lines; a text page or the
+// comment 64 KiB. Anything larger is not a data file of ours and is refused unread.
+std::size_t systemFileSizeLimit(std::string_view name);
+
+// Reads a file of the folder whole within its size limit. Throws DataError naming the file.
+std::string readSystemFile(const std::filesystem::path& systemDir, const std::string& name);
 
 // The `system` folder beside an executable.
 std::filesystem::path systemDirBeside(const std::filesystem::path& executable);

@@ -100,8 +100,7 @@ OpponentRecord readOpponent(FieldReader& in) {
 
 template <class Record, class Parse>
 Table<Record> loadFile(const fs::path& systemDir, const std::string& name, std::int32_t size, Parse parse) {
-    fs::path file = systemDir / name;
-    return parse(readWholeFile(file), size, file);
+    return parse(readSystemFile(systemDir, name), size, systemDir / name);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "card_list_check.h"
 #include "card_list_order.h"
+#include "line_cursor.h"
 #include "source_records.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
@@ -27,47 +28,44 @@ constexpr const char* MissingFile = "ファイルがありません";
 template <class Record>
 struct TableResult {
     bool present = false;
+    // False once the file had more problems than are told: its later records are not kept, so
+    // checks across files that need every record leave it out.
+    bool complete = true;
     std::vector<Record> records;
     std::int32_t lines = 0;
 };
 
-// Lines end at LF; a CR before it belongs to the line end. A last line without a line end
-// still counts.
-std::vector<std::string_view> splitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        std::string_view line = bytes.substr(start, next - start);
-        if (!line.empty() && line.back() == '\n')
-            line.remove_suffix(1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = next;
-    }
-    return lines;
-}
-
 class Checker {
 public:
-    explicit Checker(const DataFiles& files)
-        : files_(files) {}
+    Checker(const DataFiles& files, const std::map<std::string, std::string>& unreadable)
+        : files_(files)
+        , unreadable_(unreadable) {}
 
     std::vector<DataProblem> run();
 
 private:
     const std::string* bytes(const std::string& name) const {
         auto it = files_.find(name);
-        return it == files_.end() ? nullptr : &it->second;
+        if (it == files_.end() || it->second.size() > systemFileSizeLimit(name))
+            return nullptr;
+        return &it->second;
+    }
+    bool tooMany(const std::string& file) const {
+        auto it = told_.find(file);
+        return it != told_.end() && it->second >= MaxProblemsPerFile;
     }
     void problem(const std::string& file, int line, std::string message) {
-        problems_.push_back({file, line, std::move(message)});
+        if (tooMany(file)) {
+            ++omitted_[file];
+            return;
+        }
+        ++told_[file];
+        problems_.push_back({file, line, std::move(message), 0});
     }
 
-    template <class Record, class CheckLine>
-    TableResult<Record> table(const std::string& name, CheckLine checkLine);
+    void unusableFiles();
+    template <class Record, class CheckLine, class OnRecord>
+    TableResult<Record> table(const std::string& name, CheckLine checkLine, OnRecord onRecord);
     void textFile(const std::string& name);
     std::optional<SettingsArray> settings();
     void counts(const SettingsArray& s);
@@ -77,39 +75,65 @@ private:
                    const std::string& name);
     void cardList();
     void opponentElements();
+    void closeOmitted();
 
     const DataFiles& files_;
+    const std::map<std::string, std::string>& unreadable_;
     std::vector<DataProblem> problems_;
+    std::map<std::string, int> told_;
+    std::map<std::string, int> omitted_;
     std::array<TableResult<CreatureRecord>, ElementCount> creatures_;
     TableResult<ItemRecord> items_;
+    std::array<std::int32_t, ItemKindCount> itemsOfKind_{};
     TableResult<SpellRecord> spells_;
     TableResult<CardListRecord> cardList_;
     TableResult<MapRecord> maps_;
     TableResult<OpponentRecord> opponents_;
+    std::array<int, ElementCount> opponentsOfElement_{};
 };
 
-template <class Record, class CheckLine>
-TableResult<Record> Checker::table(const std::string& name, CheckLine checkLine) {
+void Checker::unusableFiles() {
+    for (const auto& name : requiredSystemFiles()) {
+        auto it = files_.find(name);
+        if (auto why = unreadable_.find(name); why != unreadable_.end())
+            problem(name, 0, why->second);
+        else if (it == files_.end())
+            problem(name, 0, MissingFile);
+        else if (it->second.size() > systemFileSizeLimit(name))
+            problem(name, 0,
+                    "ファイルが大きすぎます (" + std::to_string(it->second.size()) + " バイト、上限 " +
+                        std::to_string(systemFileSizeLimit(name)) + " バイト)");
+    }
+}
+
+template <class Record, class CheckLine, class OnRecord>
+TableResult<Record> Checker::table(const std::string& name, CheckLine checkLine, OnRecord onRecord) {
     TableResult<Record> result;
     const std::string* file = bytes(name);
     if (!file)
         return result;
     result.present = true;
-    auto lines = splitLines(*file);
-    result.lines = static_cast<std::int32_t>(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        int lineNo = static_cast<int>(i + 1);
-        auto checked = checkLine(lines[i]);
+    LineCursor lines(*file);
+    std::string_view line;
+    while (lines.next(line)) {
+        int lineNo = ++result.lines;
+        auto checked = checkLine(line);
         auto& faults = checked.faults;
-        if (lines[i].empty())
+        if (line.empty())
             faults = {"空の行があります"};
-        else if (lines[i].find('\r') != std::string_view::npos)
+        else if (line.find('\r') != std::string_view::npos)
             faults.insert(faults.begin(), "行の途中に CR があります");
         for (auto& fault : faults)
             problem(name, lineNo, std::move(fault));
+        onRecord(checked.record);
         // Kept even when faulty: the name, read first, still tells which card the line is.
-        result.records.push_back(std::move(checked.record));
+        if (tooMany(name))
+            result.complete = false;
+        if (result.complete)
+            result.records.push_back(std::move(checked.record));
     }
+    if (!result.complete)
+        result.records = {};
     return result;
 }
 
@@ -117,10 +141,11 @@ void Checker::textFile(const std::string& name) {
     const std::string* file = bytes(name);
     if (!file)
         return;
-    auto lines = splitLines(*file);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (sjis::toUtf8(lines[i]).find("\xEF\xBF\xBD") != std::string::npos)
-            problem(name, static_cast<int>(i + 1), "Shift-JIS として読めない文字があります");
+    LineCursor lines(*file);
+    std::string_view line;
+    for (int lineNo = 1; lines.next(line); ++lineNo)
+        if (sjis::toUtf8(line).find("\xEF\xBF\xBD") != std::string::npos)
+            problem(name, lineNo, "Shift-JIS として読めない文字があります");
 }
 
 std::optional<SettingsArray> Checker::settings() {
@@ -166,25 +191,23 @@ void Checker::counts(const SettingsArray& s) {
     lineCount(s, entry::OpponentCount, opponents_, "RM_VS.tri");
     if (!items_.present)
         return;
-    for (int k = 0; k < ItemKindCount; ++k) {
-        std::int32_t ofKind = 0;
-        for (const auto& item : items_.records)
-            ofKind += item.kind == k ? 1 : 0;
-        countEntry(s, entry::ItemKindCountFirst + k, ofKind,
+    for (int k = 0; k < ItemKindCount; ++k)
+        countEntry(s, entry::ItemKindCountFirst + k, itemsOfKind_[static_cast<std::size_t>(k)],
                    std::string("RM_06.tri の") + source::ItemKindNames[k] + "の数");
-    }
 }
 
 void Checker::cardList() {
     CreatureLists creatures;
     for (int e = 0; e < ElementCount; ++e) {
         const auto& table = creatures_[static_cast<std::size_t>(e)];
-        if (!table.present)
+        if (!table.present || !table.complete)
             return;
         creatures[static_cast<std::size_t>(e)] = table.records;
     }
-    if (!items_.present || !spells_.present || !cardList_.present)
-        return;
+    for (bool usable : {items_.present && items_.complete, spells_.present && spells_.complete,
+                        cardList_.present && cardList_.complete})
+        if (!usable)
+            return;
     auto expected = completeCardOrder(creatures, items_.records, spells_.records);
     for (auto& mismatch : compareCardList(expected, cardList_.records))
         problem("RM_08.tri", mismatch.line, std::move(mismatch.message));
@@ -194,9 +217,7 @@ void Checker::opponentElements() {
     if (!opponents_.present)
         return;
     for (int e = 0; e < ElementCount; ++e) {
-        int users = 0;
-        for (const auto& opponent : opponents_.records)
-            users += opponent.usesElement[static_cast<std::size_t>(e)] == 1 ? 1 : 0;
+        int users = opponentsOfElement_[static_cast<std::size_t>(e)];
         if (users < OpponentsPerElement)
             problem("RM_VS.tri", 0,
                     std::string("「") + source::ElementNames[e] + "」を使う対戦相手が " +
@@ -204,19 +225,34 @@ void Checker::opponentElements() {
     }
 }
 
+void Checker::closeOmitted() {
+    for (const auto& [file, count] : omitted_)
+        problems_.push_back({file, 0,
+                             "ほかに " + std::to_string(count) + " 件の問題があります (最初の " +
+                                 std::to_string(MaxProblemsPerFile) + " 件のみ表示)",
+                             count});
+}
+
 std::vector<DataProblem> Checker::run() {
-    for (const auto& name : requiredSystemFiles())
-        if (!bytes(name))
-            problem(name, 0, MissingFile);
+    unusableFiles();
     auto s = settings();
+    auto none = [](const auto&) {
+    };
     for (int e = 0; e < ElementCount; ++e)
         creatures_[static_cast<std::size_t>(e)] = table<CreatureRecord>(
-            creatureFileName(e), [e](std::string_view line) { return checkCreatureLine(line, e); });
-    items_ = table<ItemRecord>("RM_06.tri", checkItemLine);
-    spells_ = table<SpellRecord>("RM_07.tri", checkSpellLine);
-    cardList_ = table<CardListRecord>("RM_08.tri", checkCardListLine);
-    maps_ = table<MapRecord>("RM_Map.tri", checkMapLine);
-    opponents_ = table<OpponentRecord>("RM_VS.tri", checkOpponentLine);
+            creatureFileName(e), [e](std::string_view line) { return checkCreatureLine(line, e); }, none);
+    items_ = table<ItemRecord>("RM_06.tri", checkItemLine, [this](const ItemRecord& item) {
+        if (item.kind >= 0 && item.kind < ItemKindCount)
+            ++itemsOfKind_[static_cast<std::size_t>(item.kind)];
+    });
+    spells_ = table<SpellRecord>("RM_07.tri", checkSpellLine, none);
+    cardList_ = table<CardListRecord>("RM_08.tri", checkCardListLine, none);
+    maps_ = table<MapRecord>("RM_Map.tri", checkMapLine, none);
+    opponents_ = table<OpponentRecord>("RM_VS.tri", checkOpponentLine, [this](const OpponentRecord& o) {
+        for (int e = 0; e < ElementCount; ++e)
+            opponentsOfElement_[static_cast<std::size_t>(e)] +=
+                o.usesElement[static_cast<std::size_t>(e)] == 1 ? 1 : 0;
+    });
     textFile(CommentFileName);
     for (int page = 1; page <= 8; ++page)
         textFile(explanationFileName(page));
@@ -224,43 +260,15 @@ std::vector<DataProblem> Checker::run() {
         counts(*s);
     cardList();
     opponentElements();
+    closeOmitted();
     return std::move(problems_);
 }
 
 } // namespace
 
-std::vector<DataProblem> checkDataFiles(const DataFiles& files) {
-    return Checker(files).run();
-}
-
-std::vector<DataProblem> checkDataFolder(const fs::path& systemDir) {
-    std::error_code ec;
-    if (!fs::is_directory(systemDir, ec))
-        return {{systemDir.string(), 0, "フォルダがありません"}};
-    DataFiles files;
-    std::vector<DataProblem> unreadable;
-    for (const auto& name : requiredSystemFiles()) {
-        if (!fs::exists(systemDir / name, ec))
-            continue;
-        try {
-            files[name] = readWholeFile(systemDir / name);
-        } catch (const DataError&) {
-            unreadable.push_back({name, 0, "ファイルを読めません"});
-        }
-    }
-    auto problems = checkDataFiles(files);
-    for (auto& p : problems)
-        for (const auto& u : unreadable)
-            if (p.file == u.file && p.message == MissingFile)
-                p.message = u.message;
-    return problems;
-}
-
-std::string describe(const DataProblem& problem) {
-    std::string where = problem.file;
-    if (problem.line > 0)
-        where += ":" + std::to_string(problem.line);
-    return where + ": " + problem.message;
+std::vector<DataProblem> checkDataFiles(const DataFiles& files,
+                                        const std::map<std::string, std::string>& unreadable) {
+    return Checker(files, unreadable).run();
 }
 
 } // namespace tavu

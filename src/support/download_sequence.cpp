@@ -4,6 +4,8 @@
 #include "staged_folder.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
+#include "store/settings_entries.h"
+#include "store/system_error_text.h"
 #include "store/system_files.h"
 #include "update_lock.h"
 #include "update_texts.h"
@@ -26,8 +28,12 @@ std::size_t installStep() {
 
 } // namespace
 
-DownloadSequence::DownloadSequence(UpdateConfig config, HttpFetcher& fetcher, UpdateObserver& observer)
+DownloadSequence::DownloadSequence(UpdateConfig config, std::int32_t announcedVersion, HttpFetcher& fetcher,
+                                   UpdateObserver& observer)
     : config_(std::move(config))
+    , announcedVersion_(announcedVersion)
+    , systemDir_(resolvedSystemDir(config_.systemDir))
+    , deadline_(std::chrono::steady_clock::now() + config_.timeLimit)
     , fetcher_(fetcher)
     , observer_(observer) {}
 
@@ -43,6 +49,11 @@ bool DownloadSequence::step() {
         stopCancelled();
         return false;
     }
+    if (next_ > 0 && next_ < installStep() && pastDeadline()) {
+        fail({}, timeLimitReason());
+        lock_.reset();
+        return false;
+    }
     try {
         if (next_ == 0)
             prepare();
@@ -54,6 +65,8 @@ bool DownloadSequence::step() {
             install();
     } catch (const DataError& e) {
         fail(e.file().filename().string(), e.reason());
+    } catch (const std::bad_alloc&) {
+        fail({}, "メモリが足りないため中止しました");
     } catch (const std::exception& e) {
         fail({}, e.what());
     }
@@ -69,29 +82,36 @@ void DownloadSequence::run() {
 }
 
 void DownloadSequence::prepare() {
-    auto lock = std::make_unique<UpdateLock>(config_.systemDir);
+    deadline_ = std::chrono::steady_clock::now() + config_.timeLimit;
+    auto lock = std::make_unique<UpdateLock>(systemDir_);
     if (!lock->acquired())
-        return fail({}, "別のダウンロードが実行中です");
+        return fail({}, lock->failure());
     lock_ = std::move(lock);
-    recoverInterruptedSwap(config_.systemDir);
-    fs::path staging = stagingDirFor(config_.systemDir);
+    recoverInterruptedSwap(systemDir_);
+    fs::path staging = stagingDirFor(systemDir_);
     std::error_code ec;
     fs::remove_all(staging, ec); // a staging folder left by a crash holds nothing we trust
-    if (!fs::create_directories(staging, ec) || ec)
-        throw DataError(staging, 0, "作業用フォルダを作成できません");
+    // Made here and now: a folder or link that turned up at the name makes this fail.
+    if (!fs::create_directory(staging, ec) && !ec)
+        ec = std::make_error_code(std::errc::file_exists);
+    if (ec)
+        throw DataError(staging, 0,
+                        "作業用フォルダを作成できません: " + staging.string() + " (" + systemErrorText(ec) +
+                            ")");
     progress_ = 0;
     observer_.progressChanged(progress_);
 }
 
 void DownloadSequence::fetchFile(std::size_t index) {
     const DownloadFile& file = downloadFiles()[index];
-    fs::path staging = stagingDirFor(config_.systemDir);
+    fs::path staging = stagingDirFor(systemDir_);
+    FetchBounds bounds{systemFileSizeLimit(file.name), deadline_};
     FetchResult fetched =
-        fetcher_.fetch(remoteFileUrl(config_.baseUrl, file.name), staging / file.name, cancel_);
+        fetcher_.fetch(remoteFileUrl(config_.baseUrl, file.name), staging / file.name, cancel_, bounds);
     if (fetched.status == FetchResult::Cancelled)
         return stopCancelled();
     if (!fetched.ok())
-        return fail(file.name, fetched.reason);
+        return fail(file.name, fetched.deadlinePassed ? timeLimitReason() : fetched.reason);
     advance(file.progressStep, file.pauseMs);
     if (index + 1 == FilesBeforeUnlock)
         UnlockDataFile(staging / SettingsFileName, SettingsKey, false); // a plain file stays as it is
@@ -102,18 +122,26 @@ void DownloadSequence::closingStep(int pauseMs) {
 }
 
 void DownloadSequence::install() {
-    fs::path staging = stagingDirFor(config_.systemDir);
+    fs::path staging = stagingDirFor(systemDir_);
     if (!LockDataFile(staging / SettingsFileName, SettingsKey, false))
         return fail(SettingsFileName, "設定ファイルを暗号化できません");
     if (auto problem = checkStagedSystemFolder(staging))
         return fail(problem->file, problem->reason);
     SettingsArray settings = readSettingsReadOnly(staging / SettingsFileName);
-    carryOverOtherFiles(config_.systemDir, staging);
-    swapInStagedFolder(config_.systemDir, staging);
+    // Otherwise the set installs under a version the site never offered, and every later
+    // check offers it again (or never offers the next one).
+    if (std::int32_t version = settings[entry::DataVersion]; version != announcedVersion_)
+        return fail(SettingsFileName, "設定のデータバージョン (" + std::to_string(version) +
+                                          ") がサイトの知らせたバージョン (" +
+                                          std::to_string(announcedVersion_) + ") と違います");
+    std::vector<std::string> leftBehind = carryOverOtherFiles(systemDir_, staging);
+    swapInStagedFolder(systemDir_, staging);
     result_.settings = settings;
     result_.outcome = DownloadResult::Succeeded;
     for (const char* line : {update_text::Success1, update_text::Success2, update_text::Success3,
                              update_text::Success4, update_text::Success5})
+        observer_.memoLine(line);
+    for (const std::string& line : leftBehind)
         observer_.memoLine(line);
 }
 
@@ -153,7 +181,18 @@ void DownloadSequence::discardStaging() {
     if (!lock_)
         return; // the staging folder belongs to whoever holds the lock
     std::error_code ec;
-    fs::remove_all(stagingDirFor(config_.systemDir), ec);
+    fs::remove_all(stagingDirFor(systemDir_), ec);
+}
+
+bool DownloadSequence::pastDeadline() const {
+    return std::chrono::steady_clock::now() >= deadline_;
+}
+
+std::string DownloadSequence::timeLimitReason() const {
+    auto seconds = config_.timeLimit.count();
+    std::string limit =
+        seconds % 60 == 0 ? std::to_string(seconds / 60) + " 分" : std::to_string(seconds) + " 秒";
+    return "ダウンロード全体の制限時間 (" + limit + ") を過ぎたため中止しました";
 }
 
 } // namespace tavu

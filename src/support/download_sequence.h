@@ -5,6 +5,8 @@
 #include "update_config.h"
 
 #include <atomic>
+#include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -31,8 +33,10 @@ struct DownloadResult {
 
 // The download of the whole system folder, one step at a time: preparing the staging folder,
 // each of the 20 files, the two closing steps of the bar, and checking and moving the new
-// set into place. Until the last step `system` is untouched; a failure or a cancel removes
-// what was staged and leaves the old set and settings as they were.
+// set into place. Until the last step `system` is untouched; a failure, a cancel or the end
+// of the config's time limit removes what was staged and leaves the old set and settings as
+// they were. A set whose settings carry another data version than the one the site announced
+// (the check's result) is refused before anything is moved.
 //
 // The window runs it on a worker thread (fetches and pauses block for seconds) and forwards the
 // observer's calls to the GUI thread; closing the progress window calls cancel() and waits for
@@ -40,7 +44,8 @@ struct DownloadResult {
 // does nothing.
 class DownloadSequence {
 public:
-    DownloadSequence(UpdateConfig config, HttpFetcher& fetcher, UpdateObserver& observer);
+    DownloadSequence(UpdateConfig config, std::int32_t announcedVersion, HttpFetcher& fetcher,
+                     UpdateObserver& observer);
     ~DownloadSequence();
     DownloadSequence(const DownloadSequence&) = delete;
     DownloadSequence& operator=(const DownloadSequence&) = delete;
@@ -62,8 +67,13 @@ private:
     void fail(std::string file, std::string reason);
     void stopCancelled();
     void discardStaging();
+    bool pastDeadline() const;
+    std::string timeLimitReason() const;
 
     UpdateConfig config_;
+    std::int32_t announcedVersion_;
+    std::filesystem::path systemDir_; // the real folder when `system` is a link
+    std::chrono::steady_clock::time_point deadline_;
     HttpFetcher& fetcher_;
     UpdateObserver& observer_;
     std::atomic<bool> cancel_{false};

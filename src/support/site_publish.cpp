@@ -9,18 +9,27 @@
 #include "store/system_files.h"
 #include "update_check.h"
 
+#include <optional>
+
 namespace tavu {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-SettingsArray settingsOf(const DataFiles& files) {
+struct SettingsFile {
+    SettingsArray entries{};
+    std::optional<std::uint32_t> lockedAt; // the lock's stored date-time; none for a plain file
+};
+
+SettingsFile settingsOf(const DataFiles& files) {
+    SettingsFile settings;
     std::string bytes = files.at(SettingsFileName);
-    if (auto unlocked = unlockBytes(bytes, SettingsKey))
+    if (auto unlocked = unlockBytes(bytes, SettingsKey)) {
         bytes = std::move(unlocked->plain);
-    SettingsArray settings{};
-    parseSettings(bytes, SettingsFileName, settings);
+        settings.lockedAt = unlocked->packedDateTime;
+    }
+    parseSettings(bytes, SettingsFileName, settings.entries);
     return settings;
 }
 
@@ -33,17 +42,28 @@ fs::path siteFilesDir(const fs::path& siteRoot) {
 DataFiles readSystemFolder(const fs::path& systemDir) {
     DataFiles files;
     for (const auto& name : requiredSystemFiles())
-        files[name] = readWholeFile(systemDir / name);
+        files[name] = readSystemFile(systemDir, name); // bounded, as every reader of the folder
     return files;
 }
 
-fs::path publishSite(const DataFiles& files, const fs::path& outDir, std::optional<std::int32_t> version) {
+void setDataVersion(DataFiles& files, std::int32_t version) {
+    if (!files.count(SettingsFileName))
+        throw DataError(SettingsFileName, 0, "ファイルがありません");
+    SettingsFile settings = settingsOf(files);
+    settings.entries[entry::DataVersion] = version;
+    std::string plain = formatSettings(settings.entries);
+    files[SettingsFileName] = settings.lockedAt ? lockBytes(plain, SettingsKey, *settings.lockedAt) : plain;
+}
+
+fs::path publishSite(const DataFiles& files, const fs::path& outDir) {
     // Whatever the site serves, every client will swap in: it must pass the same check.
     if (auto problems = checkDataFiles(files); !problems.empty())
         throw DataError(problems.front().file, problems.front().line, problems.front().message);
-    SettingsArray settings = settingsOf(files);
-    if (version)
-        settings[entry::DataVersion] = *version;
+    const std::int32_t version = settingsOf(files).entries[entry::DataVersion];
+    // A client reads the version as its first ten characters: a sign would cut it.
+    if (version < 0)
+        throw DataError(SettingsFileName, entry::DataVersion + 1,
+                        "データのバージョン (エントリ 58) が負の数です: " + std::to_string(version));
 
     fs::path site = siteFilesDir(outDir);
     std::error_code ec;
@@ -51,10 +71,8 @@ fs::path publishSite(const DataFiles& files, const fs::path& outDir, std::option
     if (ec)
         throw DataError(site, 0, "フォルダを作成できません (" + ec.message() + ")");
     for (const auto& name : requiredSystemFiles())
-        if (name != SettingsFileName)
-            writeFileAtomically(site / name, files.at(name));
-    SaveSettings(site / SettingsFileName, settings);
-    writeFileAtomically(site / VersionFileName, std::to_string(settings[entry::DataVersion]) + "\r\n");
+        writeFileAtomically(site / name, files.at(name));
+    writeFileAtomically(site / VersionFileName, std::to_string(version) + "\r\n");
     return site;
 }
 

@@ -4,10 +4,17 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // A new data set is fetched into a staging folder beside `system` and moved into place in
 // one step, so that `system` holds either the whole old set or the whole new one.
 namespace tavu {
+
+// `system` itself may be a link to the real folder elsewhere. An update works on the real
+// folder: its staging and previous siblings sit beside it (the renames need one file system)
+// and it is the one swapped, so the link stays a link and keeps pointing at the data.
+// Other folders come back as given, without a trailing slash.
+std::filesystem::path resolvedSystemDir(const std::filesystem::path& systemDir);
 
 std::filesystem::path stagingDirFor(const std::filesystem::path& systemDir);  // system.staging
 std::filesystem::path previousDirFor(const std::filesystem::path& systemDir); // system.previous
@@ -22,8 +29,11 @@ struct StagedProblem {
 std::optional<StagedProblem> checkStagedSystemFolder(const std::filesystem::path& stagingDir);
 
 // Files of `system` that a download does not bring (a user's own additions) are copied
-// into the staging folder so that the swap loses nothing. Throws DataError.
-void carryOverOtherFiles(const std::filesystem::path& systemDir, const std::filesystem::path& stagingDir);
+// into the staging folder so that the swap loses nothing: folders with what they hold, links
+// as links (never what they point at). Anything else (a FIFO, a socket, a device) is left
+// behind; the returned lines say so (UTF-8). Throws DataError.
+std::vector<std::string> carryOverOtherFiles(const std::filesystem::path& systemDir,
+                                             const std::filesystem::path& stagingDir);
 
 // Renames `from` to `to`; fails with a non-zero error code. Replaceable for tests.
 using FolderRename =

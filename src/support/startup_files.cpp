@@ -1,10 +1,11 @@
 #include "startup_files.h"
 
-#include "staged_folder.h"
 #include "store/system_files.h"
 #include "system_folder_check.h"
+#include "update_leftovers.h"
 
 #include <exception>
+#include <new>
 #include <thread>
 
 namespace tavu {
@@ -24,17 +25,21 @@ StartupFiles readStartupFiles(std::filesystem::path systemDir) {
     files.systemDir = std::move(systemDir);
     // A data update cut off between its two folder renames (power loss, a crash) left `system`
     // missing or a kept old set beside it; the last whole set goes back before the check.
-    recoverInterruptedSwap(files.systemDir);
-    if (firstMissingSystemFile(files.systemDir, pauseAfterFoundFile)) {
+    files.notice = clearUpdateLeftovers(files.systemDir);
+    if (auto missing = firstMissingSystemFile(files.systemDir, pauseAfterFoundFile)) {
         files.reached = StartupFiles::Reached::MissingFile;
+        files.error = describeMissingSystemFile(files.systemDir, *missing);
         return files;
     }
     try {
-        LoadSettings(files.systemDir / SettingsFileName, files.settings);
+        files.settingsNotWritable =
+            LoadSettings(files.systemDir / SettingsFileName, files.settings).notWritable;
         files.reached = StartupFiles::Reached::SettingsRead;
         files.sizes = TableSizes::fromSettings(files.settings);
         loadAllTables(files.systemDir, files.sizes, files.tables);
         files.reached = StartupFiles::Reached::TablesRead;
+    } catch (const std::bad_alloc&) {
+        files.error = "メモリが足りないためデータを読み込めません: " + files.systemDir.string();
     } catch (const std::exception& e) {
         files.error = e.what();
     }

@@ -21,14 +21,17 @@ struct StartupFiles {
 
     std::filesystem::path systemDir;
     Reached reached = Reached::Nothing;
-    std::string error; // why it stopped short, for the error box
+    std::string error;  // why it stopped short, for the error box (with the path of the file)
+    std::string notice; // what start-up mended on the way (an interrupted update put right)
     SettingsArray settings{};
+    std::string settingsNotWritable; // why system.tri could not be written back, when it could not
     TableSizes sizes;
     Tables tables;
 };
 
-// Finishes an interrupted data swap, checks every required file, reads the settings (which
-// unlocks system.tri in place) and the tables sized from them.
+// Clears what an interrupted update left (putting back the old set when `system` is gone),
+// checks every required file, reads the settings (which unlocks system.tri in place) and the
+// tables sized from them.
 StartupFiles readStartupFiles(std::filesystem::path systemDir);
 
 } // namespace tavu

@@ -15,4 +15,20 @@ std::optional<std::string> firstMissingSystemFile(const std::filesystem::path& s
     return std::nullopt;
 }
 
+std::string describeMissingSystemFile(const std::filesystem::path& systemDir, const std::string& name) {
+    namespace fs = std::filesystem;
+    fs::path file = systemDir / name;
+    std::error_code ec;
+    fs::file_status status = fs::status(file, ec);
+    if (fs::is_directory(status))
+        return file.string() + " がファイルではなくフォルダになっています";
+    if (fs::exists(status))
+        return file.string() + " が通常のファイルではありません (FIFO や装置など)";
+    if (fs::is_symlink(fs::symlink_status(file, ec)))
+        return file.string() + " はリンクですが、リンク先がありません";
+    if (!fs::is_directory(systemDir, ec))
+        return "データフォルダがありません: " + systemDir.string();
+    return file.string() + " がありません";
+}
+
 } // namespace tavu

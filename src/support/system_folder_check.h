@@ -12,4 +12,8 @@ namespace tavu {
 std::optional<std::string> firstMissingSystemFile(const std::filesystem::path& systemDir,
                                                   void (*onFound)() = nullptr);
 
+// Why a file that firstMissingSystemFile named cannot be used, for the user (UTF-8, with its
+// path): absent, a folder, or not a regular file (a FIFO, a device, a broken link).
+std::string describeMissingSystemFile(const std::filesystem::path& systemDir, const std::string& name);
+
 } // namespace tavu

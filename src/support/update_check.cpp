@@ -1,41 +1,24 @@
 #include "update_check.h"
 
 #include "site_version.h"
-#include "store/data_error.h"
-#include "store/file_io.h"
 #include "update_texts.h"
 
-namespace tavu {
+#include <algorithm>
 
-namespace fs = std::filesystem;
+namespace tavu {
 
 namespace {
 
 constexpr std::chrono::milliseconds PauseBeforeReading{1000};
+// The version file holds one number; anything longer is not a version file.
+constexpr std::uint64_t VersionFileLimit = 1024;
+// A one-line file: a site that takes longer than this to send it is not going to serve a
+// whole set in time either.
+constexpr std::chrono::seconds CheckTimeLimit{60};
 
-// temp.tri must never outlive a check, whichever way the check ends.
-class RemoveOnExit {
-public:
-    explicit RemoveOnExit(fs::path path)
-        : path_(std::move(path)) {}
-    ~RemoveOnExit() {
-        std::error_code ec;
-        fs::remove(path_, ec);
-    }
-    RemoveOnExit(const RemoveOnExit&) = delete;
-    RemoveOnExit& operator=(const RemoveOnExit&) = delete;
-
-private:
-    fs::path path_;
-};
-
-CheckResult compareVersions(const fs::path& versionFile, std::int32_t installedVersion) {
+CheckResult compareVersions(const std::string& versionFile, std::int32_t installedVersion) {
     CheckResult result;
-    std::optional<std::int32_t> site;
-    try {
-        site = parseSiteVersion(readWholeFile(versionFile));
-    } catch (const DataError&) {
-    }
+    std::optional<std::int32_t> site = parseSiteVersion(versionFile);
     if (!site) {
         result.outcome = CheckResult::VersionUnreadable;
         return result;
@@ -50,6 +33,8 @@ CheckResult compareVersions(const fs::path& versionFile, std::int32_t installedV
 std::vector<std::string> CheckResult::messageLines() const {
     switch (outcome) {
     case FetchFailed:
+        if (!reason.empty())
+            return {update_text::FetchFailed1, update_text::FetchFailed2, "理由: " + reason};
         return {update_text::FetchFailed1, update_text::FetchFailed2};
     case VersionUnreadable:
         return {update_text::VersionUnreadable};
@@ -65,9 +50,13 @@ std::vector<std::string> CheckResult::messageLines() const {
 
 CheckResult checkForUpdate(const UpdateConfig& config, HttpFetcher& fetcher, std::int32_t installedVersion,
                            const std::atomic<bool>& cancel) {
-    fs::path versionFile = config.systemDir / VersionFileName;
-    RemoveOnExit removeVersionFile(versionFile);
-    FetchResult fetched = fetcher.fetch(remoteFileUrl(config.baseUrl, VersionFileName), versionFile, cancel);
+    // Fetched into memory: nothing is written, so neither a link in the data folder nor a
+    // second check running at the same time can interfere.
+    std::string versionFile;
+    FetchBounds bounds{VersionFileLimit,
+                       std::chrono::steady_clock::now() + std::min(config.timeLimit, CheckTimeLimit)};
+    FetchResult fetched =
+        fetcher.fetchBytes(remoteFileUrl(config.baseUrl, VersionFileName), versionFile, cancel, bounds);
     if (fetched.status == FetchResult::Cancelled)
         return {CheckResult::Cancelled, 0, fetched.reason};
     if (!fetched.ok())

@@ -18,14 +18,15 @@ struct CheckResult {
     std::int32_t siteVersion = 0;
     std::string reason; // why the version file could not be fetched, UTF-8
 
-    // The message shown for this outcome (one entry per line); empty for Newer, which asks.
+    // The message shown for this outcome (one entry per line, the reason last when known);
+    // empty for Newer, which asks.
     std::vector<std::string> messageLines() const;
 };
 
-// Fetches the site's temp.tri into the system folder, waits the pause before reading it,
-// and compares its version with `installedVersion` (settings entry 58); only a strictly
-// greater site version is newer. temp.tri is gone again when this returns, whatever happened.
-// It blocks for the fetch and the pause, so the window calls it off the GUI thread too.
+// Fetches the site's temp.tri into memory (nothing is written anywhere), waits the pause before
+// reading it, and compares its version with `installedVersion` (settings entry 58); only a
+// strictly greater site version is newer. It blocks for the fetch and the pause (at most the
+// config's time limit), so the window calls it off the GUI thread too.
 CheckResult checkForUpdate(const UpdateConfig& config, HttpFetcher& fetcher, std::int32_t installedVersion,
                            const std::atomic<bool>& cancel);
 

@@ -4,6 +4,10 @@
 #include "store/file_io.h"
 #include "store/system_files.h"
 
+#include <QColor>
+#include <algorithm>
+#include <cmath>
+
 namespace tavu::test {
 
 StartedWindow::StartedWindow(const SettingsArray& settings)
@@ -19,6 +23,18 @@ void StartedWindow::start(Pages pages) {
     dialogs.window = window_.get();
     if (pages == Pages::All)
         window_->completePages();
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 std::filesystem::path StartedWindow::settingsFile() const {

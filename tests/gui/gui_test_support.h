@@ -46,4 +46,8 @@ private:
     std::unique_ptr<TMainForm> window_;
 };
 
+// The contrast ratio of two colours as the accessibility guidelines define it: 1 for the
+// same colour, 21 for black on white. Text wants 4.5, a control against its surroundings 3.
+double contrastRatio(const QColor& a, const QColor& b);
+
 } // namespace tavu::test

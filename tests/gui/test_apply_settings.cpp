@@ -44,7 +44,7 @@ void ApplySettingsTest::bookCountsRestoreInOrder() {
     QCOMPARE(w.find<QLabel>(QStringLiteral("LabelB"))->text(), QStringLiteral("枚数を設定して下さい"));
     // The complete book saves only through its own button.
     QVERIFY(!w.settingsLocked());
-    QCOMPARE(w.window().context().settings[entry::BookCountFirst], 40);
+    QCOMPARE(w.window().context().settings()[entry::BookCountFirst], 40);
 }
 
 void ApplySettingsTest::bookOutputPair() {
@@ -75,7 +75,7 @@ void ApplySettingsTest::mapRangesRestoreAgainstInitialMaximum() {
     QCOMPARE(w.find<SpinEdit>(QStringLiteral("SESet1"))->value(), 8000);
     QCOMPARE(w.find<SpinEdit>(QStringLiteral("SESet2"))->value(), 30000);
     QCOMPARE(w.find<SpinEdit>(QStringLiteral("SESet5"))->value(), 55);
-    QCOMPARE(w.window().context().settings[entry::MapSpinFirst], 20000);
+    QCOMPARE(w.window().context().settings()[entry::MapSpinFirst], 20000);
 }
 
 void ApplySettingsTest::mapConditionSurvivesSetU1Reset() {

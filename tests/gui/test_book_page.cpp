@@ -99,9 +99,9 @@ void BookPageTest::untickingFullyRandomLeavesSaveAlone() {
 }
 
 void BookPageTest::eOptionRecountsBookCards() {
-    QCOMPARE(w_->window().context().bookCardCount, 24);
+    QCOMPARE(w_->window().context().bookCardCount(), 24);
     option(1)->setChecked(false);
-    QCOMPARE(w_->window().context().bookCardCount, 32);
+    QCOMPARE(w_->window().context().bookCardCount(), 32);
     QVERIFY(!w_->settingsLocked());
 }
 
@@ -115,7 +115,7 @@ void BookPageTest::saveCancelledWritesNothing() {
     QCOMPARE(w_->dialogs.texts(), QStringList{QStringLiteral("現在の設定を保存しますか？")});
     QCOMPARE(w_->dialogs.calls.front().caption, QStringLiteral("TAVU"));
     QCOMPARE(w_->settingsBytes(), before);
-    QCOMPARE(w_->window().context().settings[entry::BookCountFirst], 20);
+    QCOMPARE(w_->window().context().settings()[entry::BookCountFirst], 20);
 }
 
 void BookPageTest::saveWritesItsEntries() {

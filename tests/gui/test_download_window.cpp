@@ -9,8 +9,8 @@
 #include "store/sjis_text.h"
 #include "support/site_publish.h"
 #include "support/staged_folder.h"
-#include "support/update_texts.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -90,9 +90,11 @@ void DownloadWindowTest::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     w_ = std::make_unique<StartedWindow>(fs::path(TAVU_SYSTEM_DIR));
     w_->start();
-    installed_ = w_->window().context().settings[entry::DataVersion];
+    installed_ = w_->window().context().settings()[entry::DataVersion];
     const fs::path root = fs::path(dir_->path().toStdString()) / "site";
-    siteFiles_ = publishSite(readSystemFolder(TAVU_SYSTEM_DIR), root, installed_ + 1);
+    DataFiles files = readSystemFolder(TAVU_SYSTEM_DIR);
+    setDataVersion(files, installed_ + 1);
+    siteFiles_ = publishSite(files, root);
     writeFileAtomically(siteFiles_ / "Explanation_1.tri", sjis::fromUtf8OrThrow("新しいページ\r\n"));
     site_ = std::make_unique<Site>(root);
     UpdateOptions options;
@@ -121,7 +123,7 @@ void DownloadWindowTest::pressAndWait() {
 
 void DownloadWindowTest::expectUntouched() {
     QVERIFY(snapshot(w_->systemDir()) == before_);
-    QCOMPARE(w_->window().context().settings[entry::DataVersion], installed_);
+    QCOMPARE(w_->window().context().settings()[entry::DataVersion], installed_);
     QVERIFY(!fs::exists(stagingDirFor(w_->systemDir())));
     QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
 }
@@ -135,27 +137,36 @@ void DownloadWindowTest::newerVersionIsInstalledAndThenUpToDate() {
     QCOMPARE(w_->dialogs.calls[0].caption, QStringLiteral("TAVU for DS"));
     QCOMPARE(readWholeFile(w_->systemDir() / "Explanation_1.tri"),
              readWholeFile(siteFiles_ / "Explanation_1.tri"));
-    QCOMPARE(w_->window().context().settings[entry::DataVersion], installed_ + 1);
+    QCOMPARE(w_->window().context().settings()[entry::DataVersion], installed_ + 1);
     auto* memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"));
-    QCOMPARE(memo->lines(),
-             QStringList({QString::fromUtf8(update_text::Success1), QString::fromUtf8(update_text::Success2),
-                          QString(), QString::fromUtf8(update_text::Success4),
-                          QString::fromUtf8(update_text::Success5)}));
+    QCOMPARE(memo->lines(), QStringList({QStringLiteral("システムファイルのダウンロードが成功しました。"),
+                                         QStringLiteral("全ての設定が一度初期化されます。"), QString(),
+                                         QStringLiteral("TAVU を再起動して下さい。"),
+                                         QStringLiteral("（そのままプログラムを使いつづけると、エラーが"
+                                                        "発生する場合がございます）")}));
     QVERIFY(!fs::exists(w_->systemDir() / "temp.tri"));
+    // The window's own download is no foreign replacement: saves go on, over the new set.
+    w_->find<QCheckBox>(QStringLiteral("CCB2A"))->toggle();
+    QCOMPARE(w_->storedSettings(), w_->window().context().settings());
+    QCOMPARE(w_->storedSettings()[entry::DataVersion], installed_ + 1);
+    QCOMPARE(w_->dialogs.calls.size(), 1);
     pressAndWait();
     QCOMPARE(w_->dialogs.calls.size(), 2);
-    QCOMPARE(w_->dialogs.calls[1].text, QString::fromUtf8(update_text::UpToDate));
+    QCOMPARE(w_->dialogs.calls[1].text, QStringLiteral("ご使用のシステムは最新に保たれております"));
 }
 
 void DownloadWindowTest::declinedAndUnreachableChangeNothing() {
     w_->dialogs.answers = {false};
     pressAndWait();
-    QCOMPARE(w_->dialogs.calls.last().text, QString::fromUtf8(update_text::Declined));
+    QCOMPARE(w_->dialogs.calls.last().text, QStringLiteral("ダウンロードを中止しました"));
     expectUntouched();
     site_.reset();
     pressAndWait();
-    QCOMPARE(w_->dialogs.calls.last().text,
-             QStringLiteral("ダウンロードに失敗しました\r\nインターネット接続をご確認下さい"));
+    const QStringList lines = w_->dialogs.calls.last().text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.mid(0, 2), (QStringList{QStringLiteral("ダウンロードに失敗しました"),
+                                           QStringLiteral("インターネット接続をご確認下さい")}));
+    QVERIFY2(lines.value(2).contains(QStringLiteral("接続できません")),
+             qPrintable(lines.value(2))); // and why
     expectUntouched();
 }
 
@@ -164,9 +175,10 @@ void DownloadWindowTest::missingFileMidwayLeavesDataUntouched() {
     pressAndWait();
     expectUntouched();
     const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
-    QVERIFY(memo.contains(QString::fromUtf8(update_text::Failed)));
+    QVERIFY(memo.contains(QStringLiteral("システムファイルのダウンロードに失敗しました。")));
     QVERIFY(memo.contains(QStringLiteral("RM_05.tri")));
-    QVERIFY(memo.contains(QString::fromUtf8(update_text::NothingChanged)));
+    QVERIFY(
+        memo.contains(QStringLiteral("システムファイルは変更されていません。これまでのまま使用できます。")));
 }
 
 // Pauses of that length last until cancelled; the others are skipped.
@@ -189,10 +201,12 @@ void DownloadWindowTest::closingTheProgressWindowCancels() {
     TFormDL* form = page()->progressForm();
     QVERIFY(form->isVisible());
     QCOMPARE(form->windowTitle(), QStringLiteral("TAVU for DS     ダウンロードしています"));
-    QCOMPARE(form->size(), QSize(385, 74));
+    QVERIFY(form->rect().contains(form->progressBar()->geometry()));
     QVERIFY(form->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(form->progressBar()->maximum(), 21);
-    QCOMPARE(form->palette().color(QPalette::Window), QColor(104, 104, 108));
+    // It stands apart from the main window it greys out.
+    QVERIFY(contrastRatio(form->palette().color(QPalette::Window),
+                          w_->window().palette().color(QPalette::Disabled, QPalette::Window)) >= 3);
     QVERIFY(!form->parentWidget()); // a disabled main window would disable its children too
     QVERIFY(!w_->window().isEnabled());
     form->close();
@@ -200,7 +214,7 @@ void DownloadWindowTest::closingTheProgressWindowCancels() {
     QTRY_VERIFY_WITH_TIMEOUT(button()->isEnabled() && !page()->progressForm(), 10000);
     expectUntouched();
     const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
-    QVERIFY(memo.contains(QString::fromUtf8(update_text::Cancelled)));
+    QVERIFY(memo.contains(QStringLiteral("システムファイルのダウンロードを中止しました。")));
 }
 
 void DownloadWindowTest::closingBeforeTheFirstTickFetchesNothing() {
@@ -212,7 +226,7 @@ void DownloadWindowTest::closingBeforeTheFirstTickFetchesNothing() {
     QVERIFY(w_->window().isEnabled());
     expectUntouched();
     const QString memo = w_->find<ResultBox>(QStringLiteral("Memo_DL"))->toPlainText();
-    QVERIFY(memo.contains(QString::fromUtf8(update_text::Cancelled)));
+    QVERIFY(memo.contains(QStringLiteral("システムファイルのダウンロードを中止しました。")));
 }
 
 void DownloadWindowTest::windowGoingAwayStopsCheckAndDownload() {
@@ -248,6 +262,10 @@ void DownloadWindowTest::startUpFinishesAnInterruptedSwap() {
     QVERIFY(!other.window().startupAborted());
     QVERIFY(fs::exists(other.systemDir() / "system.tri"));
     QVERIFY(!fs::exists(previous));
+    // The user is told, with the folders, rather than left to wonder where the data went.
+    QCOMPARE(other.dialogs.texts().size(), 1);
+    QVERIFY(other.dialogs.texts().front().contains(QStringLiteral("元のデータを戻しました")));
+    QVERIFY(other.dialogs.texts().front().contains(QString::fromStdString(previous.string())));
 }
 
 // The transport is a module beside the program; without it a fetch fails like a dead server
@@ -261,12 +279,13 @@ void DownloadWindowTest::httpModuleLoadsOnFirstFetchOrFailsPlainly() {
 
     QTemporaryDir empty;
     ModuleFetcher missing({}, empty.path());
-    const FetchResult result = missing.fetch(site_->baseUrl() + "temp.tri", target, cancel);
+    const fs::path otherTarget = target.parent_path() / "not-fetched.tri";
+    const FetchResult result = missing.fetch(site_->baseUrl() + "temp.tri", otherTarget, cancel);
     QCOMPARE(result.status, FetchResult::Failed);
     QVERIFY2(
         QString::fromStdString(result.reason).startsWith(QStringLiteral("通信モジュールを読み込めません")),
         result.reason.c_str());
-    QVERIFY(!fs::exists(target));
+    QVERIFY(!fs::exists(otherTarget));
 }
 
 QTEST_MAIN(DownloadWindowTest)

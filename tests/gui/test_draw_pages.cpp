@@ -188,12 +188,13 @@ void DrawPagesTest::spellWithoutMatchingCardSaysSo() {
     QCOMPARE(field("SEdit8")->text(), QStringLiteral("  1"));
 
     // Replace the tables' spells by N spells only: nothing matches E.
-    auto& spells = w_->window().context().tables.spells;
+    Tables tables = w_->window().context().tables();
     Table<SpellRecord> onlyN(1);
     SpellRecord n;
     n.rarity = "  N";
     onlyN.append(n);
-    spells = onlyN;
+    tables.spells = onlyN;
+    w_->window().context().takeTables(std::move(tables));
     field("SEdit1")->setText(QStringLiteral("before"));
     press("BRandom5");
     QCOMPARE(w_->dialogs.texts(), QStringList{QStringLiteral("該当カードなし")});

@@ -59,7 +59,7 @@ void MatchPagesTest::mapSaveCancelledChangesNothing() {
     QCOMPARE(w_->dialogs.calls[0].text, QStringLiteral("現在の設定を保存しますか？   "));
     QCOMPARE(w_->dialogs.calls[0].caption, QStringLiteral("TAVU for DS Warning !"));
     QCOMPARE(w_->settingsBytes(), before);
-    QCOMPARE(w_->window().context().settings[entry::MapRuleFirst + 1], 0);
+    QCOMPARE(w_->window().context().settings()[entry::MapRuleFirst + 1], 0);
 }
 
 void MatchPagesTest::mapSaveWritesItsEntries() {

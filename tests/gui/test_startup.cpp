@@ -1,4 +1,5 @@
 // Start-up: the data-folder check, the settings read and the state the window opens in.
+#include "app/startup_tools.h"
 #include "gui_test_support.h"
 #include "store/settings_entries.h"
 
@@ -30,6 +31,8 @@ private slots:
     void laterPagesKeepWhatStartUpReached();
     void bundledDataStartsCleanly();
     void secondInstanceEndsSilently();
+    void dataFolderIsAbsoluteHoweverItIsNamed();
+    void dataFolderPathKeepsItsBytes();
 };
 
 void StartupTest::missingFileEndsAfterOneMessage_data() {
@@ -47,12 +50,16 @@ void StartupTest::missingFileEndsAfterOneMessage() {
     std::filesystem::remove(w.systemDir() / file.toStdString());
     w.start();
 
-    QCOMPARE(w.dialogs.texts(), QStringList{QStringLiteral("システムファイルが足りません")});
+    QCOMPARE(w.dialogs.texts().size(), 1);
+    const QStringList lines = w.dialogs.texts().front().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.front(), QStringLiteral("システムファイルが足りません"));
+    QVERIFY2(lines.back().contains(QString::fromStdString((w.systemDir() / file.toStdString()).string())),
+             qPrintable(lines.back()));                   // the user learns which file to put back
     QCOMPARE(w.dialogs.calls.front().caption, QString()); // the application title
     QVERIFY(w.window().startupAborted());
     QVERIFY(w.window().timer1()->isActive());
-    QCOMPARE(w.window().context().tables.creatures[0].size(), 0);
-    QCOMPARE(w.window().context().tables.spells.size(), 0);
+    QCOMPARE(w.window().context().tables().creatures[0].size(), 0);
+    QCOMPARE(w.window().context().tables().spells.size(), 0);
     if (settingsPresent)
         QCOMPARE(w.settingsBytes(), before);
 }
@@ -66,7 +73,7 @@ void StartupTest::shortSettingsFileStopsStartUpButOpensWindow() {
     QCOMPARE(w.dialogs.calls.front().kind, QStringLiteral("error"));
     QVERIFY(!w.dialogs.calls.front().text.isEmpty());
     QVERIFY(!w.window().startupAborted());
-    QCOMPARE(w.window().context().tables.creatures[0].size(), 0);
+    QCOMPARE(w.window().context().tables().creatures[0].size(), 0);
     // Start-up stopped before the notice and caption step.
     QCOMPARE(w.window().noticeText(), QString());
 }
@@ -89,9 +96,9 @@ void StartupTest::captionAndCreditNotice() {
     QVERIFY(w.dialogs.calls.isEmpty());
     QCOMPARE(w.window().windowTitle(), QStringLiteral("TAVU for DS   Version 1.00"));
     QVERIFY(w.window().noticeText().endsWith(QStringLiteral("2004 - 2006")));
-    QCOMPARE(w.window().context().creditNotice, w.window().noticeText());
-    QCOMPARE(w.window().context().drawWarningText, QStringLiteral("抽出条件を正しく設定して下さい"));
-    QCOMPARE(w.window().context().drawWarningCaption, QStringLiteral("TAVU for DS Warning !"));
+    QCOMPARE(w.window().creditNotice(), w.window().noticeText());
+    QCOMPARE(w.window().context().drawWarningText(), QStringLiteral("抽出条件を正しく設定して下さい"));
+    QCOMPARE(w.window().context().drawWarningCaption(), QStringLiteral("TAVU for DS Warning !"));
 }
 
 void StartupTest::startWithoutChangeLeavesSettingsPlain() {
@@ -139,7 +146,7 @@ void StartupTest::stayOnTopEntryKeepsItsValue() {
     w.start();
     QVERIFY(w.find<QAction>(QStringLiteral("mnuWindowPos"))->isChecked());
     QVERIFY(staysOnTop(&w.window()));
-    QCOMPARE(w.window().context().settings[entry::StayOnTop], 7);
+    QCOMPARE(w.window().context().settings()[entry::StayOnTop], 7);
     QCOMPARE(w.storedSettings()[entry::StayOnTop], 7);
     QVERIFY(!w.settingsLocked());
 }
@@ -148,13 +155,13 @@ void StartupTest::tablesAreLoadedFromTheStoredCounts() {
     StartedWindow w;
     w.start();
     const AppContext& ctx = w.window().context();
-    QCOMPARE(ctx.tables.creatures[4].size(), 4);
-    QCOMPARE(ctx.tables.itemKinds[3].size(), 2);
-    QCOMPARE(ctx.tables.opponents.size(), 3);
+    QCOMPARE(ctx.tables().creatures[4].size(), 4);
+    QCOMPARE(ctx.tables().itemKinds[3].size(), 2);
+    QCOMPARE(ctx.tables().opponents.size(), 3);
     // One E creature per element; "E カードを含まない" is ticked, so E cards are left out.
-    QCOMPARE(ctx.creatureRarityCount[3], 1);
-    QCOMPARE(ctx.bookCardCount, 24);
-    QCOMPARE(ctx.bookSpellCount, 3);
+    QCOMPARE(ctx.creatureRarityCount()[3], 1);
+    QCOMPARE(ctx.bookCardCount(), 24);
+    QCOMPARE(ctx.bookSpellCount(), 3);
 }
 
 // Only the page in view is built for the first paint; the others arrive right after it,
@@ -171,16 +178,16 @@ void StartupTest::laterPagesFollowTheFirstPaint() {
     QVERIFY(w.find<QCheckBox>(QStringLiteral("CCB3A"))->isEnabled());
     QVERIFY(!w.find<QCheckBox>(QStringLiteral("CCB2B")));
     const AppContext& ctx = w.window().context();
-    const std::int32_t withE = CountBookCards(ctx.tables, false);
-    QVERIFY(withE != CountBookCards(ctx.tables, true));
-    QCOMPARE(ctx.bookCardCount, withE); // counted as stored, before the book page exists
+    const std::int32_t withE = CountBookCards(ctx.tables(), false);
+    QVERIFY(withE != CountBookCards(ctx.tables(), true));
+    QCOMPARE(ctx.bookCardCount(), withE); // counted as stored, before the book page exists
     w.window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window()));
     QTRY_VERIFY(w.window().pagesComplete());
     QVERIFY(w.find<QCheckBox>(QStringLiteral("CCB2B"))->isChecked());
     QVERIFY(w.find<QCheckBox>(QStringLiteral("CCB3B"))->isEnabled());
     QVERIFY(!w.find<QCheckBox>(QStringLiteral("AbsoluteCB1"))->isChecked());
-    QCOMPARE(ctx.bookCardCount, withE);
+    QCOMPARE(ctx.bookCardCount(), withE);
     QVERIFY(w.dialogs.calls.isEmpty());
 }
 
@@ -221,10 +228,10 @@ void StartupTest::bundledDataStartsCleanly() {
     w.start();
     QVERIFY2(w.dialogs.calls.isEmpty(), qPrintable(w.dialogs.texts().join(QLatin1Char('\n'))));
     const AppContext& ctx = w.window().context();
-    QCOMPARE(ctx.tables.cardList.size(), ctx.settings[entry::CardListCount]);
-    QVERIFY(ctx.tables.cardList.size() > 0);
-    QVERIFY(ctx.bookCardCount > 0);
-    QVERIFY(w.window().noticeText().contains(QString::number(ctx.settings[entry::NoticeLastYear])));
+    QCOMPARE(ctx.tables().cardList.size(), ctx.settings()[entry::CardListCount]);
+    QVERIFY(ctx.tables().cardList.size() > 0);
+    QVERIFY(ctx.bookCardCount() > 0);
+    QVERIFY(w.window().noticeText().contains(QString::number(ctx.settings()[entry::NoticeLastYear])));
     // Start-up leaves the file deciphered or, after a handler saved, locked again; either
     // way it holds the shipped entries.
     QVERIFY(w.storedSettings() == shipped);
@@ -254,6 +261,35 @@ void StartupTest::secondInstanceEndsSilently() {
     QCOMPARE(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished();
+}
+
+// The window derives its update's working folders from the data folder's parent and name,
+// so `tavu --system .` must name the folder itself, not a "." inside it.
+void StartupTest::dataFolderIsAbsoluteHoweverItIsNamed() {
+    QTemporaryDir dir;
+    const std::filesystem::path system = std::filesystem::path(dir.path().toStdString()) / "system";
+    std::filesystem::create_directories(system);
+    const std::filesystem::path real = std::filesystem::canonical(system);
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QString::fromStdString(system.string())));
+    for (const char* given : {".", "./", "../system/"}) {
+        char program[] = "tavu";
+        char option[] = "--system";
+        std::string value = given;
+        char* argv[] = {program, option, value.data(), nullptr};
+        QCOMPARE(dataFolder(parseToolOptions(3, argv)).systemDir, real);
+    }
+    QVERIFY(QDir::setCurrent(before));
+}
+
+// A folder whose name is not UTF-8 (made under another locale, say) must be opened as named,
+// not as a look-alike with replacement characters that does not exist.
+void StartupTest::dataFolderPathKeepsItsBytes() {
+    std::string program = "tavu";
+    std::string option = "--system";
+    std::string path = "/data/\xff\xfe\x82\xa0/system";
+    char* argv[] = {program.data(), option.data(), path.data(), nullptr};
+    QCOMPARE(parseToolOptions(3, argv).systemDir.native(), path);
 }
 
 QTEST_MAIN(StartupTest)

@@ -127,11 +127,18 @@ void InstalledPrefixTest::windowDrawsAndSavesItsSettingsThere() {
 }
 
 fs::path InstalledPrefixTest::publish(std::int32_t version, const char* name) {
-    const fs::path out = work_ / name;
-    Run run =
-        runInstalled(QStringLiteral("tavu-cli"), {QStringLiteral("publish"), QStringLiteral("--out"),
-                                                  QString::fromStdString(out.string()),
-                                                  QStringLiteral("--version"), QString::number(version)});
+    // The site serves the user's set as it is, under the next version.
+    const fs::path set = work_ / name / "set";
+    fs::create_directories(set.parent_path());
+    fs::copy(userDir_, set, fs::copy_options::recursive);
+    SettingsArray settings = readSettingsReadOnly(set / SettingsFileName);
+    settings[entry::DataVersion] = version;
+    SaveSettings(set / SettingsFileName, settings);
+    const fs::path out = work_ / name / "site";
+    Run run = runInstalled(QStringLiteral("tavu-cli"),
+                           {QStringLiteral("publish"), QStringLiteral("--system"),
+                            QString::fromStdString(set.string()), QStringLiteral("--out"),
+                            QString::fromStdString(out.string())});
     if (run.exitCode != 0)
         qWarning("%s", qPrintable(run.err));
     return out / "tavuds" / "system_file";
@@ -156,7 +163,7 @@ void InstalledPrefixTest::windowUpdatesFromALoopbackSite() {
     page->downloadButton()->click(); // the module is loaded from the prefix here
     QTRY_VERIFY_WITH_TIMEOUT(page->downloadButton()->isEnabled() && !page->progressForm(), 60000);
     QCOMPARE(userVersion(), next);
-    QCOMPARE(window.context().settings[entry::DataVersion], next);
+    QCOMPARE(window.context().settings()[entry::DataVersion], next);
 }
 
 void InstalledPrefixTest::commandLineUpdatesFromALoopbackSite() {
@@ -171,7 +178,7 @@ void InstalledPrefixTest::commandLineUpdatesFromALoopbackSite() {
 }
 
 // Whatever the runs wrote lies in the user's data, configuration, cache or runtime folder;
-// beside the data folder only its download lock may stay.
+// beside the data folder only its download and window locks may stay.
 void InstalledPrefixTest::nothingWasWrittenOutsideTheUsersFolders() {
     const fs::path home = envPath("HOME");
     const std::vector<fs::path> allowed{envPath("XDG_DATA_HOME") / "tavu", envPath("XDG_CONFIG_HOME"),
@@ -186,7 +193,8 @@ void InstalledPrefixTest::nothingWasWrittenOutsideTheUsersFolders() {
     }
     for (const auto& entry : fs::directory_iterator(userDir_.parent_path())) {
         const std::string name = entry.path().filename().string();
-        QVERIFY2(name == "system" || name == "system.staging.lock", name.c_str());
+        QVERIFY2(name == "system" || name == "system.staging.lock" || name == "system.window.lock",
+                 name.c_str());
     }
 }
 

@@ -138,17 +138,18 @@ TEST(DataFolderChoice, TheCommandLineMakesTheUsersFolderAndSaysWhere) {
     fs::copy_file(TAVU_CLI, prefix.bin / "tavu-cli");
     fs::remove(prefix.installedSet);
     fs::copy(TAVU_SYSTEM_DIR, prefix.installedSet, fs::copy_options::recursive);
-    const std::string cli = (prefix.bin / "tavu-cli").string();
-    const std::vector<std::string> env{"HOME=" + (prefix.root / "home").string(), "XDG_DATA_HOME="};
+    CliCall installed;
+    installed.program = prefix.bin / "tavu-cli";
+    installed.environment = {"HOME=" + (prefix.root / "home").string(), "XDG_DATA_HOME="};
     const fs::path user = prefix.root / "home/.local/share/tavu/system";
 
-    CliRun where = runProgram(cli, {"where"}, env);
+    CliRun where = runCli({"where"}, installed);
     EXPECT_EQ(where.exitCode, 0) << where.err;
     EXPECT_TRUE(where.out.starts_with(user.string() + "\n")) << where.out;
     EXPECT_NE(where.out.find(prefix.installedSet.string()), std::string::npos) << where.out;
     EXPECT_FALSE(fs::exists(user)); // where only tells
 
-    CliRun draw = runProgram(cli, {"--seed", "12345", "creature", "multiple", "--count", "30"}, env);
+    CliRun draw = runCli({"--seed", "12345", "creature", "multiple", "--count", "30"}, installed);
     EXPECT_EQ(draw.exitCode, 0) << draw.err;
     EXPECT_TRUE(fs::exists(user / "system.tri"));
     CliRun same = runCli({"--system", prefix.installedSet.string(), "--seed", "12345", "creature", "multiple",

@@ -40,20 +40,20 @@ TEST(ResultFile, MissingCommentFileIsAnError) {
 TEST(ResultFile, ReplacesAnExistingFileWhole) {
     test::TempDir dir;
     writeBytes(dir / "out.txt", std::string(1000, 'o'));
-    writeResultFile(dir / "out.txt", "new\r\n");
+    saveResultBytes(dir / "out.txt", "new\r\n");
     EXPECT_EQ(readBytes(dir / "out.txt"), "new\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
 TEST(ResultFile, FailureLeavesNoFileAndNoLeftovers) {
     test::TempDir dir;
-    EXPECT_THROW(writeResultFile(dir / "gone" / "out.txt", "x"), DataError);
+    EXPECT_THROW(saveResultBytes(dir / "gone" / "out.txt", "x"), DataError);
     EXPECT_FALSE(fs::exists(dir / "gone"));
 
     // A folder under the chosen name cannot be replaced: it stays, and no temporary file
     // is left beside it.
     fs::create_directory(dir / "taken.txt");
-    EXPECT_THROW(writeResultFile(dir / "taken.txt", "x"), DataError);
+    EXPECT_THROW(saveResultBytes(dir / "taken.txt", "x"), DataError);
     EXPECT_TRUE(fs::is_directory(dir / "taken.txt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
@@ -65,7 +65,7 @@ TEST(ResultFile, CrashAtAnyPointKeepsAWholeFile) {
     const std::string newBytes(300, 'n');
     int broken = 0;
     int points = test::injectCrashAtEveryPoint([&] { writeBytes(dir / "out.txt", oldBytes); },
-                                               [&] { writeResultFile(dir / "out.txt", newBytes); },
+                                               [&] { saveResultBytes(dir / "out.txt", newBytes); },
                                                [&] {
                                                    std::string now = readBytes(dir / "out.txt");
                                                    if (now != oldBytes && now != newBytes)

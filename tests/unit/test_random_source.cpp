@@ -1,6 +1,11 @@
 #include "store/random_source.h"
 
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
 
 namespace tavu {
 
@@ -36,10 +41,53 @@ TEST(RandomSource, EveryCallAdvancesEvenForZeroAndOne) {
     EXPECT_EQ(a.seed(), b.seed());
 }
 
-TEST(RandomSource, RandomizeStaysWithinOneDay) {
+namespace {
+
+std::uint32_t millisecondsSinceUtcMidnight() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(now - floor<days>(now)).count());
+}
+
+// The local time of a zone well away from UTC, for the life of the object.
+class ZoneAwayFromUtc {
+public:
+    ZoneAwayFromUtc() {
+        if (const char* zone = std::getenv("TZ"))
+            previous_ = zone;
+        setenv("TZ", "JST-9", 1);
+        tzset();
+    }
+    ~ZoneAwayFromUtc() {
+        if (previous_)
+            setenv("TZ", previous_->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+
+private:
+    std::optional<std::string> previous_;
+};
+
+} // namespace
+
+// The seed is the UTC time of day when Randomize ran, in milliseconds, whatever the local
+// zone: neither left as it was, nor taken from the local clock.
+TEST(RandomSource, RandomizeTakesTheUtcTimeOfDay) {
+    ZoneAwayFromUtc zone;
     RandomSource rnd;
-    rnd.Randomize();
-    EXPECT_LT(rnd.seed(), 86400000u);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::uint32_t before = millisecondsSinceUtcMidnight();
+        rnd.Randomize();
+        const std::uint32_t after = millisecondsSinceUtcMidnight();
+        if (after < before)
+            continue; // midnight came in between
+        EXPECT_GE(rnd.seed(), before);
+        EXPECT_LE(rnd.seed(), after);
+        return;
+    }
+    FAIL() << "midnight three times in a row";
 }
 
 } // namespace tavu

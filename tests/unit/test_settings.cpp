@@ -1,5 +1,6 @@
 #include "store/cipher.h"
 #include "store/data_error.h"
+#include "store/file_io.h"
 #include "store/settings.h"
 #include "test_helpers.h"
 
@@ -101,6 +102,37 @@ TEST(Settings, ReadOnlyLoadLeavesLockedFileUntouched) {
     EXPECT_EQ(readSettingsReadOnly(file)[42], 42);
     EXPECT_EQ(readBytes(file), before);
     EXPECT_EQ(std::filesystem::last_write_time(file), stamp);
+}
+
+namespace {
+void failEveryWrite(const char* step) {
+    if (std::string_view(step) == "write")
+        throw DataError("system.$$$", 0, "ディスクに空きがありません");
+}
+} // namespace
+
+// A read-only folder or a full disk: the locked file is read as it is, never parsed as plain
+// text, and the caller learns why it could not be written back.
+TEST(Settings, LoadThatCannotWriteBackDeciphersInMemory) {
+    TempDir dir;
+    auto file = dir / "system.tri";
+    writeBytes(file, lines(100, 7));
+    ASSERT_TRUE(LockDataFile(file, SettingsKey, false));
+    const std::string locked = readBytes(file);
+    SettingsArray settings{};
+    setFileFaultHook(&failEveryWrite);
+    SettingsLoad load;
+    EXPECT_NO_THROW(load = LoadSettings(file, settings));
+    setFileFaultHook(nullptr);
+    EXPECT_NE(load.notWritable.find("ディスクに空きがありません"), std::string::npos);
+    EXPECT_EQ(settings[0], 7);
+    EXPECT_EQ(settings[99], 106);
+    EXPECT_EQ(readBytes(file), locked);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+    // Written back in place, nothing is said.
+    EXPECT_TRUE(LoadSettings(file, settings).notWritable.empty());
+    EXPECT_EQ(readBytes(file), lines(100, 7));
 }
 
 TEST(Settings, FailedSaveReachesTheCaller) {

@@ -2,7 +2,6 @@
 #include "support/site_publish.h"
 #include "support/site_version.h"
 #include "support/update_check.h"
-#include "support/update_texts.h"
 #include "test_helpers.h"
 #include "update_test_site.h"
 
@@ -37,7 +36,7 @@ class UpdateCheckTest : public ::testing::Test {
 protected:
     UpdateCheckTest() {
         test::makeSystemFolder(source, 7, "new");
-        publishSite(readSystemFolder(source), dir / "site", std::nullopt);
+        publishSite(readSystemFolder(source), dir / "site");
         std::filesystem::create_directories(systemDir);
         config.baseUrl = site.baseUrl();
         config.systemDir = systemDir;
@@ -72,7 +71,7 @@ TEST_F(UpdateCheckTest, OnlyAStrictlyGreaterSiteVersionIsNewer) {
 
     CheckResult equal = check(7);
     EXPECT_EQ(equal.outcome, CheckResult::UpToDate);
-    EXPECT_EQ(equal.messageLines(), std::vector<std::string>{update_text::UpToDate});
+    EXPECT_EQ(equal.messageLines(), std::vector<std::string>{"ご使用のシステムは最新に保たれております"});
     EXPECT_EQ(check(8).outcome, CheckResult::UpToDate);
     EXPECT_EQ(site.requests(), 3); // temp.tri only, nothing else fetched
 }
@@ -81,9 +80,11 @@ TEST_F(UpdateCheckTest, MissingVersionFileSaysCheckTheConnection) {
     std::filesystem::remove(siteFilesDir(dir / "site") / "temp.tri");
     CheckResult result = check(1);
     EXPECT_EQ(result.outcome, CheckResult::FetchFailed);
-    EXPECT_EQ(result.messageLines(),
-              (std::vector<std::string>{update_text::FetchFailed1, update_text::FetchFailed2}));
-    EXPECT_NE(result.reason.find("404"), std::string::npos);
+    auto lines = result.messageLines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "ダウンロードに失敗しました");
+    EXPECT_EQ(lines[1], "インターネット接続をご確認下さい");
+    EXPECT_NE(lines[2].find("HTTP 404"), std::string::npos) << lines[2]; // the connection was fine
     EXPECT_TRUE(pauses.empty());
 }
 
@@ -91,7 +92,8 @@ TEST_F(UpdateCheckTest, VersionFileThatIsNotANumberEndsTheCheck) {
     writeBytes(siteFilesDir(dir / "site") / "temp.tri", "<html>not found</html>\r\n");
     CheckResult result = check(1);
     EXPECT_EQ(result.outcome, CheckResult::VersionUnreadable);
-    EXPECT_EQ(result.messageLines(), std::vector<std::string>{update_text::VersionUnreadable});
+    EXPECT_EQ(result.messageLines(),
+              std::vector<std::string>{"サーバーのバージョン情報を読み取れませんでした"});
 }
 
 TEST_F(UpdateCheckTest, UnreachableSiteAndCancelLeaveNoVersionFile) {

@@ -6,6 +6,7 @@
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"
+#include "support/data_folder_use.h"
 #include "support/staged_folder.h"
 #include "support/update_lock.h"
 #include "test_helpers.h"
@@ -173,14 +174,24 @@ TEST(UserDataFolder, ADamagedNewerInstalledSetIsRefusedAndTheCopyKept) {
     EXPECT_TRUE(leftovers(layout.user()).empty());
 }
 
-TEST(UserDataFolder, NoUpgradeWhileADownloadHoldsTheFolder) {
+// Neither a download nor a running window may have the folder swapped under it; the next
+// start that finds the folder free brings the newer set in.
+TEST(UserDataFolder, NoUpgradeWhileADownloadOrAWindowHoldsTheFolder) {
     Layout layout(7);
     prepareDataFolder(layout.choice);
     setVersion(layout.installed, 8);
-    UpdateLock download(layout.user());
-    ASSERT_TRUE(download.acquired());
-    EXPECT_FALSE(prepareDataFolder(layout.choice).upgraded);
+    {
+        UpdateLock download(layout.user());
+        ASSERT_TRUE(download.acquired());
+        EXPECT_FALSE(prepareDataFolder(layout.choice).upgraded);
+    }
+    {
+        DataFolderUse window(layout.user());
+        ASSERT_TRUE(window.held());
+        EXPECT_FALSE(prepareDataFolder(layout.choice).upgraded);
+    }
     EXPECT_EQ(dataVersion(layout.user()), 7);
+    EXPECT_TRUE(prepareDataFolder(layout.choice).upgraded);
 }
 
 // The upgrade copies the whole bundled set (some two thousand crash points): every 97th

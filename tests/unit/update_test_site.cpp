@@ -46,11 +46,13 @@ struct LoopbackSite::Impl {
 
     void serve(const std::string& name, httplib::Response& res);
     void serveStalled(httplib::Response& res);
+    void serveTrickle(std::shared_ptr<std::string> body, httplib::Response& res);
 };
 
 namespace {
 constexpr auto StallLimit = std::chrono::seconds(5); // a bound, should the client never give up
-}
+constexpr auto TricklePause = std::chrono::milliseconds(300);
+} // namespace
 
 void LoopbackSite::Impl::serveStalled(httplib::Response& res) {
     res.set_content_provider(1000, "application/octet-stream",
@@ -59,6 +61,18 @@ void LoopbackSite::Impl::serveStalled(httplib::Response& res) {
                                  while (!stopping.load() && std::chrono::steady_clock::now() < until)
                                      std::this_thread::sleep_for(std::chrono::milliseconds(20));
                                  return false;
+                             });
+}
+
+void LoopbackSite::Impl::serveTrickle(std::shared_ptr<std::string> body, httplib::Response& res) {
+    res.set_content_provider(body->size(), "application/octet-stream",
+                             [this, body](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                                 auto until = std::chrono::steady_clock::now() + TricklePause;
+                                 while (!stopping.load() && std::chrono::steady_clock::now() < until)
+                                     std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                                 if (stopping.load() || offset >= body->size())
+                                     return false;
+                                 return sink.write(body->data() + offset, 1);
                              });
 }
 
@@ -87,6 +101,9 @@ void LoopbackSite::Impl::serve(const std::string& name, httplib::Response& res) 
         break;
     case Misbehaviour::Stall:
         serveStalled(res);
+        break;
+    case Misbehaviour::Trickle:
+        serveTrickle(body, res);
         break;
     case Misbehaviour::Chunked:
         res.set_chunked_content_provider("application/octet-stream",

@@ -24,6 +24,7 @@ enum class Misbehaviour {
     Truncated, // announces the full length, sends half, hangs up
     Stall,     // sends headers, then nothing
     Chunked,   // sends the file without a length
+    Trickle,   // sends a byte every few hundred milliseconds: never stalled, never done
 };
 
 // An HTTP server on 127.0.0.1 (ephemeral port) in the test process, serving the files of

@@ -1,9 +1,18 @@
 #include "curl_fetcher.h"
 
+#include "store/system_error_text.h"
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <curl/curl.h>
 #include <memory>
 #include <mutex>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace tavu {
 
@@ -17,12 +26,15 @@ void initCurlOnce() {
 }
 
 struct Transfer {
-    std::FILE* file = nullptr;
+    std::FILE* file = nullptr;     // the body goes here, or
+    std::string* memory = nullptr; // here
     std::uint64_t received = 0;
     std::uint64_t cap = 0;
     bool overCap = false;
     bool writeFailed = false;
+    bool deadlinePassed = false;
     const std::atomic<bool>* cancel = nullptr;
+    FetchDeadline deadline = FetchDeadline::max();
 };
 
 // Stops the transfer the moment the cap is passed: a server that sends no length (or a
@@ -34,7 +46,9 @@ std::size_t writeBody(char* data, std::size_t size, std::size_t count, void* use
         t->overCap = true;
         return 0;
     }
-    if (std::fwrite(data, 1, bytes, t->file) != bytes) {
+    if (t->memory) {
+        t->memory->append(data, bytes);
+    } else if (std::fwrite(data, 1, bytes, t->file) != bytes) {
         t->writeFailed = true;
         return 0;
     }
@@ -42,17 +56,36 @@ std::size_t writeBody(char* data, std::size_t size, std::size_t count, void* use
     return bytes;
 }
 
-std::FILE* openForWriting(const fs::path& path) {
+// A new file only: an existing file or a link of that name is never written through.
+std::FILE* createForWriting(const fs::path& path) {
 #ifdef _WIN32
-    return _wfopen(path.c_str(), L"wb");
+    return _wfopen(path.c_str(), L"wxb");
 #else
-    return std::fopen(path.c_str(), "wb");
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (!file)
+        ::close(fd);
+    return file;
 #endif
 }
 
 int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     auto* t = static_cast<Transfer*>(user);
-    return t->cancel->load() ? 1 : 0;
+    if (std::chrono::steady_clock::now() >= t->deadline)
+        t->deadlinePassed = true;
+    return t->cancel->load() || t->deadlinePassed ? 1 : 0;
+}
+
+// The progress callback, called at least once a second, ends a transfer at its deadline; the
+// transport's own time-out, a second later, is there should it ever not be called.
+long timeoutFor(const FetchLimits& limits, FetchDeadline deadline) {
+    if (deadline == FetchDeadline::max())
+        return limits.totalTimeoutMs;
+    auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return std::clamp<long>(static_cast<long>(left.count()) + 1000, 1L, limits.totalTimeoutMs);
 }
 
 std::string capReason(std::uint64_t cap) {
@@ -62,6 +95,8 @@ std::string capReason(std::uint64_t cap) {
 std::string reasonFor(CURLcode code, CURL* curl, const Transfer& t) {
     if (t.overCap || code == CURLE_FILESIZE_EXCEEDED)
         return capReason(t.cap);
+    if (t.deadlinePassed)
+        return "制限時間を過ぎたため打ち切りました";
     if (t.writeFailed)
         return "受信したデータを書き込めません";
     switch (code) {
@@ -101,11 +136,11 @@ void configure(CURL* curl, const std::string& url, const FetchLimits& limits, Tr
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L); // the window fetches on a worker thread
     curl_easy_setopt(curl, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits.connectTimeoutMs);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, limits.totalTimeoutMs);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, timeoutFor(limits, t.deadline));
     long stallSeconds = (limits.stallTimeoutMs + 999) / 1000;
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, stallSeconds < 1 ? 1L : stallSeconds);
-    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxFileBytes));
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(t.cap));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &t);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
@@ -113,17 +148,47 @@ void configure(CURL* curl, const std::string& url, const FetchLimits& limits, Tr
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
 }
 
-FetchResult finish(CURLcode code, CURL* curl, Transfer& t, const fs::path& target) {
-    bool closed = std::fclose(t.file) == 0;
+FetchResult finish(CURLcode code, CURL* curl, Transfer& t, const fs::path* target) {
+    bool closed = !t.file || std::fclose(t.file) == 0;
     if (code == CURLE_OK && closed)
-        return {FetchResult::Ok, {}};
-    std::error_code ec;
-    fs::remove(target, ec);
+        return {FetchResult::Ok, {}, false};
+    if (target) {
+        std::error_code ec;
+        fs::remove(*target, ec);
+    }
+    if (t.memory)
+        t.memory->clear();
+    if (code == CURLE_OPERATION_TIMEDOUT && std::chrono::steady_clock::now() >= t.deadline)
+        t.deadlinePassed = true;
     if (code == CURLE_ABORTED_BY_CALLBACK && t.cancel->load())
-        return {FetchResult::Cancelled, "中止しました"};
+        return {FetchResult::Cancelled, "中止しました", false};
     if (code == CURLE_OK)
-        return {FetchResult::Failed, "受信したデータを書き込めません"};
-    return {FetchResult::Failed, reasonFor(code, curl, t)};
+        return {FetchResult::Failed, "受信したデータを書き込めません", false};
+    return {FetchResult::Failed, reasonFor(code, curl, t), t.deadlinePassed};
+}
+
+FetchResult transfer(const std::string& url, const FetchLimits& limits, Transfer& t, const fs::path* target) {
+    std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
+    if (!curl) {
+        if (t.file)
+            std::fclose(t.file);
+        if (target) {
+            std::error_code ec;
+            fs::remove(*target, ec);
+        }
+        return {FetchResult::Failed, "通信の準備に失敗しました", false};
+    }
+    configure(curl.get(), url, limits, t);
+    CURLcode code = curl_easy_perform(curl.get());
+    return finish(code, curl.get(), t, target);
+}
+
+Transfer prepare(const FetchLimits& limits, const std::atomic<bool>& cancel, const FetchBounds& bounds) {
+    Transfer t;
+    t.cap = std::min(limits.maxFileBytes, bounds.maxBytes);
+    t.cancel = &cancel;
+    t.deadline = bounds.deadline;
+    return t;
 }
 
 } // namespace
@@ -133,22 +198,28 @@ CurlFetcher::CurlFetcher(FetchLimits limits)
     initCurlOnce();
 }
 
-FetchResult CurlFetcher::fetch(const std::string& url, const fs::path& target,
-                               const std::atomic<bool>& cancel) {
+FetchResult CurlFetcher::fetchToFile(const std::string& url, const fs::path& target,
+                                     const std::atomic<bool>& cancel, const FetchBounds& bounds) {
     if (cancel.load())
-        return {FetchResult::Cancelled, "中止しました"};
-    std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl)
-        return {FetchResult::Failed, "通信の準備に失敗しました"};
-    Transfer t;
-    t.cap = limits_.maxFileBytes;
-    t.cancel = &cancel;
-    t.file = openForWriting(target);
+        return {FetchResult::Cancelled, "中止しました", false};
+    if (std::chrono::steady_clock::now() >= bounds.deadline)
+        return {FetchResult::Failed, "制限時間を過ぎたため打ち切りました", true};
+    Transfer t = prepare(limits_, cancel, bounds);
+    t.file = createForWriting(target);
     if (!t.file)
-        return {FetchResult::Failed, "保存先のファイルを作成できません"};
-    configure(curl.get(), url, limits_, t);
-    CURLcode code = curl_easy_perform(curl.get());
-    return finish(code, curl.get(), t, target);
+        return {FetchResult::Failed,
+                "保存先のファイルを作成できません: " + target.string() + " (" + systemErrorText(errno) + ")",
+                false};
+    return transfer(url, limits_, t, &target);
+}
+
+FetchResult CurlFetcher::fetchToMemory(const std::string& url, std::string& body,
+                                       const std::atomic<bool>& cancel, const FetchBounds& bounds) {
+    if (cancel.load())
+        return {FetchResult::Cancelled, "中止しました", false};
+    Transfer t = prepare(limits_, cancel, bounds);
+    t.memory = &body;
+    return transfer(url, limits_, t, nullptr);
 }
 
 } // namespace tavu

@@ -5,13 +5,16 @@
 namespace tavu {
 
 // HttpFetcher over libcurl: http and https only (redirects included), time-outs and the
-// size cap from FetchLimits, any HTTP status of 400 or more counted as a failure.
+// size cap from FetchLimits and FetchBounds, any HTTP status of 400 or more counted as a failure.
 class CurlFetcher : public HttpFetcher {
 public:
     explicit CurlFetcher(FetchLimits limits = {});
 
-    FetchResult fetch(const std::string& url, const std::filesystem::path& target,
-                      const std::atomic<bool>& cancel) override;
+protected:
+    FetchResult fetchToFile(const std::string& url, const std::filesystem::path& target,
+                            const std::atomic<bool>& cancel, const FetchBounds& bounds) override;
+    FetchResult fetchToMemory(const std::string& url, std::string& body, const std::atomic<bool>& cancel,
+                              const FetchBounds& bounds) override;
 
 private:
     FetchLimits limits_;

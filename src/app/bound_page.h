@@ -1,0 +1,38 @@
+#pragma once
+
+#include "binding.h"
+
+#include <QWidget>
+
+namespace tavu {
+
+class MouseMoveTexts;
+class PageContext;
+
+// A page of the window with its binding table: the one place that says what each of its
+// controls stores, how start-up restores it and what it hints.
+class BoundPage : public QWidget {
+    Q_OBJECT
+public:
+    const PageBindings& bindings() const { return bindings_; }
+    // Finds the page's bound controls and gives them their hints. A name that does not
+    // resolve is a fault of the table: fatal in a debug build, reported otherwise.
+    void bind(MouseMoveTexts& texts);
+    // What start-up does to the page once the tables are in; nothing for most pages.
+    virtual void clearForStart() {}
+
+protected:
+    BoundPage(PageContext& context, const QString& name, std::vector<Binding> rows);
+
+    // The page's save path: the entry of `control`, or of every bound control, written and saved.
+    void store(const QWidget* control);
+    // The pages that save only by their button "設定を保存" ask first and confirm after.
+    void storeAllIfConfirmed(const QString& question, const QString& caption);
+
+    PageContext& ctx_;
+
+private:
+    PageBindings bindings_;
+};
+
+} // namespace tavu

@@ -1,0 +1,114 @@
+#include "card_page.h"
+#include "draw/output_buffer.h"
+#include "draw_steps.h"
+#include "page_context.h"
+#include "result_box.h"
+#include "spin_edit.h"
+#include "store/random_source.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tavu {
+
+void CardPage::filterClicked() {
+    // The rule itself lives in the core, so the command line refuses exactly what the page does.
+    ok_->setEnabled(family_.okEnabled(ticks()));
+    store(rarities_[3]);
+}
+
+void CardPage::countChanged() {
+    store(d_.isList() ? static_cast<QWidget*>(count_) : copies_);
+}
+
+void CardPage::randomClicked() {
+    const bool random = random_->isChecked();
+    count_->setEnabled(!random);
+    QPalette palette = count_->palette();
+    palette.setColor(QPalette::Base, random ? QColor(0xC0, 0xC0, 0xC0) : QColor(0xFF, 0xFF, 0xFF));
+    // The grey field says the count is not the player's to set; the drawn count it then shows
+    // must still be read, so it keeps the enabled text colour.
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    count_->setPalette(palette);
+    store(random_);
+}
+
+void CardPage::outputClicked() {
+    clearAfter_->setEnabled(output_->isChecked());
+    store(output_);
+}
+
+void CardPage::clearAfterClicked() {
+    store(clearAfter_);
+}
+
+void CardPage::clearResults() {
+    if (list_ != nullptr)
+        list_->clear();
+    for (QLineEdit* field : fields_)
+        field->clear();
+}
+
+CardTicks CardPage::ticks() const {
+    CardTicks ticks;
+    for (qsizetype i = 0; i < groups_.size(); ++i)
+        ticks.groups[static_cast<std::size_t>(i)] = groups_[i]->isChecked();
+    for (qsizetype i = 0; i < rarities_.size(); ++i)
+        ticks.rarities[static_cast<std::size_t>(i)] = rarities_[i]->isChecked();
+    return ticks;
+}
+
+void CardPage::okClicked() {
+    const auto draw = [this] {
+        d_.isList() ? drawList() : drawSingle();
+    };
+    if (family_.guarded)
+        runUnderDrawGuard(ctx_, draw);
+    else
+        runShowingErrors(ctx_, draw);
+}
+
+void CardPage::drawSingle() {
+    const SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
+    finishSingleDraw(family_.drawSingle(ctx_.tables(), ticks(), copies, processRandom()));
+}
+
+void CardPage::drawList() {
+    list_->clear();
+    const MultipleCount count{count_->value(), random_->isChecked()};
+    finishListDraw(family_.drawList(ctx_.tables(), ticks(), count, processRandom()));
+}
+
+void CardPage::finishSingleDraw(const SingleDrawResult& result) {
+    if (showDrawEnd(ctx_, result.end))
+        return;
+    showFields(fields_, result.fields);
+    if (output_->isChecked())
+        ctx_.writeResultFile(singleDrawOutput(result.fields.front(), result.fields.back()), clearAfter_,
+                             [this] { clearAfterOutput(); });
+}
+
+// A list draw's spin edit keeps a random count even when the draw then stops.
+void CardPage::finishListDraw(const MultipleDrawResult& result) {
+    if (result.randomCount)
+        count_->setValue(*result.randomCount);
+    if (showDrawEnd(ctx_, result.end))
+        return;
+    showLines(list_, result.lines);
+    if (output_->isChecked())
+        ctx_.writeResultFile(multipleDrawOutput(result.lines, result.count), clearAfter_,
+                             [this] { clearAfterOutput(); });
+}
+
+void CardPage::clearAfterOutput() {
+    for (qsizetype i = 0; i < fields_.size(); ++i) {
+        if (i != family_.keptAfterOutput)
+            fields_[i]->clear();
+    }
+    if (list_ != nullptr)
+        list_->clear();
+}
+
+} // namespace tavu

@@ -1,0 +1,23 @@
+# cmake -DSOURCE_DIR=dir -DBUILD_DIR=dir -P programs_carry_no_build_path.cmake PROGRAM...
+# Fails when a program holds one of the folders of the machine that built it: a program
+# moved elsewhere must not look for anything there.
+math(EXPR last "${CMAKE_ARGC} - 1")
+set(found "")
+foreach(i RANGE 1 ${last})
+    if(CMAKE_ARGV${i} STREQUAL "-P")
+        math(EXPR first "${i} + 2")
+    endif()
+endforeach()
+foreach(i RANGE ${first} ${last})
+    set(program "${CMAKE_ARGV${i}}")
+    foreach(dir IN ITEMS "${SOURCE_DIR}" "${BUILD_DIR}")
+        file(STRINGS "${program}" hits LIMIT_COUNT 3 REGEX "${dir}")
+        if(hits)
+            list(APPEND found "${program}: ${hits}")
+        endif()
+    endforeach()
+endforeach()
+if(found)
+    list(JOIN found "\n" text)
+    message(FATAL_ERROR "paths of the build machine:\n${text}")
+endif()
