@@ -5,22 +5,19 @@
 
 namespace tavu {
 
-GuardedApplication::GuardedApplication(int& argc, char** argv)
-    : QApplication(argc, argv) {}
-
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+    QString message;
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::bad_alloc&) {
-        if (showError_)
-            showError_(QStringLiteral("メモリが足りないため、操作を完了できませんでした"));
+        message = QStringLiteral("メモリが足りないため、操作を完了できませんでした");
     } catch (const std::exception& e) {
-        if (showError_)
-            showError_(QString::fromUtf8(e.what()));
+        message = QString::fromUtf8(e.what());
     } catch (...) {
-        if (showError_)
-            showError_(QStringLiteral("予期しないエラーが発生しました"));
+        message = QStringLiteral("予期しないエラーが発生しました");
     }
+    if (showError_)
+        showError_(message);
     return false;
 }
 

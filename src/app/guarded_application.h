@@ -9,14 +9,13 @@ namespace tavu {
 // running, instead of Qt ending the process on an exception it cannot pass through.
 class GuardedApplication : public QApplication {
 public:
-    using ShowError = std::function<void(const QString&)>;
-    GuardedApplication(int& argc, char** argv);
+    using QApplication::QApplication;
 
-    void setErrorHandler(ShowError show) { showError_ = std::move(show); }
+    void setErrorHandler(std::function<void(const QString&)> show) { showError_ = std::move(show); }
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
-    ShowError showError_;
+    std::function<void(const QString&)> showError_;
 };
 
 } // namespace tavu

@@ -18,41 +18,4 @@ void setStaysOnTop(QWidget* window, bool onTop) {
         window->show();
 }
 
-WindowStepBack::WindowStepBack(QWidget* window)
-    : window_(window)
-    , wasOnTop_(window != nullptr && staysOnTop(window)) {
-    if (wasOnTop_)
-        setStaysOnTop(window_, false);
-}
-
-WindowStepBack::~WindowStepBack() {
-    if (wasOnTop_)
-        setStaysOnTop(window_, true);
-}
-
-void StepBackDialogs::inform(const QString& text, const QString& caption) {
-    WindowStepBack stepBack(window_);
-    inner_.inform(text, caption);
-}
-
-void StepBackDialogs::warn(const QString& text, const QString& caption) {
-    WindowStepBack stepBack(window_);
-    inner_.warn(text, caption);
-}
-
-bool StepBackDialogs::question(const QString& text, const QString& caption, Buttons buttons) {
-    WindowStepBack stepBack(window_);
-    return inner_.question(text, caption, buttons);
-}
-
-void StepBackDialogs::error(const QString& text) {
-    WindowStepBack stepBack(window_);
-    inner_.error(text);
-}
-
-QString StepBackDialogs::saveFileName(const SaveDialogRequest& request) {
-    WindowStepBack stepBack(window_);
-    return inner_.saveFileName(request);
-}
-
 } // namespace tavu
