@@ -4,7 +4,6 @@
 #include "controls.h"
 #include "developer_pages.h"
 #include "dialogs.h"
-#include "explanation_page.h"
 #include "fonts.h"
 #include "page_context.h"
 #include "platform_url_opener.h"
@@ -107,7 +106,7 @@ void ManualPage::TAVUManualClick() {
     auto* button = qobject_cast<QPushButton*>(sender());
     if (!button)
         return;
-    loadExplanationPage(ctx_.systemDir(), button->property("tag").toInt(), *comment_, ctx_.dialogs());
+    ctx_.loadExplanationPage(button->property("tag").toInt(), *comment_);
 }
 
 void ManualPage::Label_Development_conceptClick() {
