@@ -3,6 +3,9 @@
 #include "app_strings.h"
 #include "controls.h"
 #include "dialogs.h"
+#include "draw/complete_book.h"
+#include "draw/draw_result.h"
+#include "draw_steps.h"
 #include "fonts.h"
 #include "page_context.h"
 #include "result_box.h"
@@ -106,7 +109,6 @@ BookPage::BookPage(PageContext& context)
     layout->setSpacing(10);
     layout->addLayout(left);
     layout->addWidget(result_, 1);
-    connectHandlers();
 }
 
 QWidget* BookPage::buildCounts() {
@@ -122,9 +124,11 @@ QWidget* BookPage::buildCounts() {
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
         grid->addWidget(makeLabel(box, captions[i], QStringLiteral("AbsoluteLabel") + n), i, 0);
-        counts_ << makeSpinEdit(box, QStringLiteral("AbsoluteSE") + n, 0, maxima[i], 1, initial[i]);
-        counts_.back()->setFixedWidth(56);
-        grid->addWidget(counts_.back(), i, 1);
+        SpinEdit* spin = makeSpinEdit(box, QStringLiteral("AbsoluteSE") + n, 0, maxima[i], 1, initial[i]);
+        spin->setFixedWidth(56);
+        connect(spin, &SpinEdit::valueChanged, this, [this, spin] { AbsoluteSEChange(spin); });
+        counts_ << spin;
+        grid->addWidget(spin, i, 1);
         grid->addWidget(makeLabel(box, QStringLiteral("枚"), unitNames[i]), i, 2);
     }
     labelA_ = makeLabel(box, notReadyA(), QStringLiteral("LabelA"));
@@ -155,13 +159,17 @@ QWidget* BookPage::buildOptions() {
     auto* randomRow = new QHBoxLayout;
     options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB4"), QStringLiteral("完全ランダム     <<"),
                              false);
-    caution_ = makeButton(box, QStringLiteral("AbsoluteBCaution"), QStringLiteral("CAUTION !"));
+    auto* caution = makeButton(box, QStringLiteral("AbsoluteBCaution"), QStringLiteral("CAUTION !"));
     randomRow->addWidget(options_[3]);
-    randomRow->addWidget(caution_);
+    randomRow->addWidget(caution);
     randomRow->addStretch();
     for (int i = 0; i < 3; ++i)
         column->addWidget(options_[i]);
     column->addLayout(randomRow);
+    connect(options_[0], &QCheckBox::toggled, this, &BookPage::AbsoluteCB1Click);
+    connect(options_[1], &QCheckBox::toggled, this, &BookPage::AbsoluteCB2Click);
+    connect(options_[3], &QCheckBox::toggled, this, &BookPage::AbsoluteCB4Click);
+    connect(caution, &QPushButton::clicked, this, &BookPage::AbsoluteBCautionClick);
     return box;
 }
 
@@ -171,44 +179,22 @@ QWidget* BookPage::buildButtons() {
     layout->setContentsMargins(0, 0, 0, 0);
     save_ = makeButton(row, QStringLiteral("ButtonAbsoluteSave"), QStringLiteral("設定を保存"));
     ok_ = makeButton(row, QStringLiteral("BRandomAbsolute"), QStringLiteral("OK"));
-    clear_ = makeButton(row, QStringLiteral("ButtonAbsoluteClear"), QStringLiteral("クリア"));
+    auto* clear = makeButton(row, QStringLiteral("ButtonAbsoluteClear"), QStringLiteral("クリア"));
     layout->addWidget(save_);
     layout->addStretch();
     layout->addWidget(ok_);
-    layout->addWidget(clear_);
-    return row;
-}
-
-void BookPage::connectHandlers() {
-    connect(counts_[0], &SpinEdit::valueChanged, this, &BookPage::AbsoluteSE1Change);
-    connect(counts_[1], &SpinEdit::valueChanged, this, &BookPage::AbsoluteSE2Change);
-    connect(counts_[2], &SpinEdit::valueChanged, this, &BookPage::AbsoluteSE3Change);
-    connect(options_[0], &QCheckBox::toggled, this, &BookPage::AbsoluteCB1Click);
-    connect(options_[1], &QCheckBox::toggled, this, &BookPage::AbsoluteCB2Click);
-    connect(options_[3], &QCheckBox::toggled, this, &BookPage::AbsoluteCB4Click);
-    connect(ok_, &QPushButton::clicked, this, &BookPage::BRandomAbsoluteClick);
-    connect(clear_, &QPushButton::clicked, this, &BookPage::ButtonAbsoluteClearClick);
-    connect(caution_, &QPushButton::clicked, this, &BookPage::AbsoluteBCautionClick);
+    layout->addWidget(clear);
     connect(save_, &QPushButton::clicked, this, &BookPage::ButtonAbsoluteSaveClick);
+    connect(ok_, &QPushButton::clicked, this, &BookPage::BRandomAbsoluteClick);
+    connect(clear, &QPushButton::clicked, this, &BookPage::ButtonAbsoluteClearClick);
+    return row;
 }
 
 int BookPage::total() const {
     return counts_[0]->value() + counts_[1]->value() + counts_[2]->value();
 }
 
-void BookPage::AbsoluteSE1Change() {
-    runCountRule(counts_[0]);
-}
-
-void BookPage::AbsoluteSE2Change() {
-    runCountRule(counts_[1]);
-}
-
-void BookPage::AbsoluteSE3Change() {
-    runCountRule(counts_[2]);
-}
-
-void BookPage::runCountRule(SpinEdit* changed) {
+void BookPage::AbsoluteSEChange(SpinEdit* changed) {
     // Lowering the value raises this handler again, so it settles at 50 minus the others.
     if (total() > BookSize)
         changed->setValue(changed->value() - 1);
@@ -231,6 +217,26 @@ void BookPage::AbsoluteCB2Click() {
 
 void BookPage::AbsoluteCB4Click() {
     ok_->setEnabled(options_[3]->isChecked() || total() >= BookSize);
+}
+
+void BookPage::BRandomAbsoluteClick() {
+    result_->clear();
+    const bool excludeE = options_[0]->isChecked();
+    ctx_.countBookSpells(excludeE);
+    const book::BookRequest request{
+        {counts_[0]->value(), counts_[1]->value(), counts_[2]->value()}, excludeE, options_[3]->isChecked()};
+    const auto result = book::drawCompleteBook(ctx_.tables(), request, processRandom());
+    if (!result.message.empty()) {
+        ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
+        return;
+    }
+    showLines(result_, result.lines);
+    if (!options_[1]->isChecked())
+        return;
+    auto body = book::bookFileBody(result.lines);
+    runShowingErrors(ctx_, [this, &body] {
+        ctx_.writeResultFile(std::move(body), options_[2], [this] { result_->clear(); });
+    });
 }
 
 void BookPage::ButtonAbsoluteClearClick() {

@@ -31,10 +31,8 @@ public slots:
     // Any filter box: OK enabled exactly when a group (if any) and a rarity are ticked and,
     // on item pages, the choice is not an E-only choice of armour and scrolls alone.
     void filterClicked();
-    void countChanged();
     void randomClicked();
     void outputClicked();
-    void clearAfterClicked();
     void okClicked();
     void clearResults();
 
@@ -44,7 +42,6 @@ private:
     QWidget* countRow();
     QGroupBox* buildConditions(QWidget* countControls);
     QWidget* buildFields();
-    void connectHandlers();
 
     CardTicks ticks() const;
     void drawSingle();
@@ -65,7 +62,6 @@ private:
     QCheckBox* output_ = nullptr;
     QCheckBox* clearAfter_ = nullptr;
     QPushButton* ok_ = nullptr;
-    QPushButton* clear_ = nullptr;
     QList<QLineEdit*> fields_;
     ResultBox* list_ = nullptr;
 };

@@ -19,10 +19,6 @@ void CardPage::filterClicked() {
     store(rarities_[3]);
 }
 
-void CardPage::countChanged() {
-    store(d_.isList() ? static_cast<QWidget*>(count_) : copies_);
-}
-
 void CardPage::randomClicked() {
     const bool random = random_->isChecked();
     count_->setEnabled(!random);
@@ -38,10 +34,6 @@ void CardPage::randomClicked() {
 void CardPage::outputClicked() {
     clearAfter_->setEnabled(output_->isChecked());
     store(output_);
-}
-
-void CardPage::clearAfterClicked() {
-    store(clearAfter_);
 }
 
 void CardPage::clearResults() {

@@ -3,9 +3,7 @@
 #include "bound_page.h"
 
 #include <QList>
-#include <string>
 
-class QAction;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -33,16 +31,11 @@ public slots:
     void ButtonCPUSaveClick();
 
 private:
-    // One CPU player with two allies: the box that stops the draw.
-    void ShowTendencyWarning();
-    void showStop(const std::string& message);
     cpu::CpuDisplay shownDisplay() const;
     void show(const cpu::CpuDisplay& display);
-    void clearDisplay();
     QWidget* buildInputs();
     QWidget* buildNote();
     QWidget* buildDisplays();
-    void connectHandlers();
 
     QList<QCheckBox*> elements_;
     QComboBox* count_ = nullptr;
@@ -51,7 +44,6 @@ private:
     QCheckBox* clearAfter_ = nullptr;
     QList<QLineEdit*> displays_;
     QList<QCheckBox*> allyMarks_;
-    QAction* checkAll_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* save_ = nullptr;
 };

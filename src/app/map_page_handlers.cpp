@@ -86,18 +86,6 @@ void MapPage::keepMinimumBelow(int pair, int step) {
         minimum->setValue(maximum - step);
 }
 
-void MapPage::SESet1Change() {
-    keepMinimumBelow(0, 1000);
-}
-
-void MapPage::SESet3Change() {
-    keepMinimumBelow(1, 5);
-}
-
-void MapPage::SESet5Change() {
-    keepMinimumBelow(2, 5);
-}
-
 void MapPage::ButtonMapSaveClick() {
     storeAllIfConfirmed(QString::fromUtf8(text::SaveQuestion) + QStringLiteral("   "),
                         QString::fromUtf8(DrawWarningCaption));
