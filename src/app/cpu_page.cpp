@@ -1,6 +1,5 @@
-#include "cpu_page.h"
-
 #include "app_strings.h"
+#include "bound_page.h"
 #include "controls.h"
 #include "dialogs.h"
 #include "draw_steps.h"
@@ -74,6 +73,39 @@ std::vector<Binding> bindingTable() {
 }
 
 } // namespace
+
+// "対戦相手の抽出 ( CPU )": the computer opponents and which of them are allies. Its settings
+// are written only by "設定を保存".
+class CpuPage : public BoundPage {
+    Q_OBJECT
+public:
+    explicit CpuPage(PageContext& context);
+
+public slots:
+    void VS_CB1Click();
+    void N3Click();
+    void VS_ComboBoxChange();
+    void VS_CBFile1Click();
+    void ButtonVSSetUpClick();
+    void ButtonCPUSaveClick();
+
+private:
+    cpu::CpuDisplay shownDisplay() const;
+    void show(const cpu::CpuDisplay& display);
+    QWidget* buildInputs();
+    QWidget* buildNote();
+    QWidget* buildDisplays();
+
+    QList<QCheckBox*> elements_;
+    QComboBox* count_ = nullptr;
+    QComboBox* allies_ = nullptr;
+    QCheckBox* output_ = nullptr;
+    QCheckBox* clearAfter_ = nullptr;
+    QList<QLineEdit*> displays_;
+    QList<QCheckBox*> allyMarks_;
+    QPushButton* ok_ = nullptr;
+    QPushButton* save_ = nullptr;
+};
 
 CpuPage::CpuPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet9"), bindingTable()) {
@@ -237,4 +269,10 @@ void CpuPage::ButtonVSSetUpClick() {
         ctx_, [this, &body] { ctx_.writeResultFile(std::move(body), clearAfter_, [this] { show({}); }); });
 }
 
+BoundPage* newCpuPage(PageContext& context) {
+    return new CpuPage(context);
+}
+
 } // namespace tavu
+
+#include "cpu_page.moc"

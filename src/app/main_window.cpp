@@ -3,10 +3,8 @@
 #include "about_form.h"
 #include "book_page.h"
 #include "card_page.h"
-#include "cpu_page.h"
 #include "download_page.h"
 #include "fonts.h"
-#include "manual_page.h"
 #include "map_page.h"
 #include "mouse_move_texts.h"
 
@@ -149,9 +147,9 @@ void TMainForm::buildPages(QWidget* area) {
                       {add(new CardPage(ctx_, SpellListPage)), QStringLiteral("複数抽出")}});
         fillSubPages(match, QStringLiteral("PageControl5"),
                      {{add(new MapPage(ctx_)), QStringLiteral("対戦マップ")},
-                      {add(new CpuPage(ctx_)), QStringLiteral("対戦相手の抽出 ( CPU )")}});
+                      {add(newCpuPage(ctx_)), QStringLiteral("対戦相手の抽出 ( CPU )")}});
         add(fillHolder(book, new BookPage(ctx_)));
-        add(fillHolder(manual, new ManualPage(ctx_)));
+        add(fillHolder(manual, newManualPage(ctx_)));
         add(fillHolder(download, new DownloadPage(ctx_)));
     };
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app_context.h"
+#include "page_context.h"
 #include "step_back_dialogs.h"
 #include "support/startup_files.h"
 

@@ -2,13 +2,24 @@
 
 #include "dialogs.h"
 
-class QWidget;
+#include <QWidget>
 
 namespace tavu {
 
 // Shows the stay-on-top state of a window and changes it, keeping the window visible.
-bool staysOnTop(const QWidget* window);
-void setStaysOnTop(QWidget* window, bool onTop);
+inline bool staysOnTop(const QWidget* window) {
+    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+inline void setStaysOnTop(QWidget* window, bool onTop) {
+    if (staysOnTop(window) == onTop)
+        return;
+    const bool visible = window->isVisible();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    // Changing a window flag hides a shown window; bring it back as it was.
+    if (visible)
+        window->show();
+}
 
 // A stay-on-top main window would hide the boxes it opens; it steps back while one is open
 // and returns to the top afterwards.
