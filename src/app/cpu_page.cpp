@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 
 namespace tavu {
 
@@ -206,10 +208,7 @@ QWidget* CpuPage::buildDisplays() {
 }
 
 void CpuPage::VS_CB1Click() {
-    bool any = false;
-    for (QCheckBox* box : elements_)
-        any = any || box->isChecked();
-    ok_->setEnabled(any);
+    ok_->setEnabled(std::any_of(elements_.begin(), elements_.end(), std::mem_fn(&QCheckBox::isChecked)));
 }
 
 void CpuPage::N3Click() {
@@ -218,14 +217,11 @@ void CpuPage::N3Click() {
 }
 
 void CpuPage::VS_ComboBoxChange() {
-    ok_->setEnabled(true);
-    save_->setEnabled(true);
     // One CPU player leaves nobody to be allied with.
     const int allies = allies_->currentIndex();
-    if (count_->currentIndex() == 1 && (allies == 2 || allies == 3)) {
-        ok_->setEnabled(false);
-        save_->setEnabled(false);
-    }
+    const bool possible = count_->currentIndex() != 1 || (allies != 2 && allies != 3);
+    ok_->setEnabled(possible);
+    save_->setEnabled(possible);
 }
 
 void CpuPage::VS_CBFile1Click() {
