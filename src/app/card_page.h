@@ -112,12 +112,10 @@ private:
     QWidget* buildFields();
 
     CardTicks ticks() const;
+    // Each draw ends with the message it stopped with, or its result on screen and, with
+    // output ticked, in the result file.
     void drawSingle();
     void drawList();
-    // The end every draw shares: the message it stopped with, or its result on screen and,
-    // with output ticked, in the result file.
-    void finishSingleDraw(const SingleDrawResult& result);
-    void finishListDraw(const MultipleDrawResult& result);
     void clearAfterOutput();
 
     const CardPageDescription& d_;
