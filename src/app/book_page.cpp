@@ -26,14 +26,9 @@ namespace {
 
 constexpr int BookSize = 50;
 
-const QString& notReadyA() {
-    static const QString text = QStringLiteral("それぞれの合計枚数が50以内になるように");
-    return text;
-}
-const QString& notReadyB() {
-    static const QString text = QStringLiteral("枚数を設定して下さい");
-    return text;
-}
+// What the two labels say while the counts are short of a whole book.
+constexpr const char* NotReadyA = "それぞれの合計枚数が50以内になるように";
+constexpr const char* NotReadyB = "枚数を設定して下さい";
 
 Binding count(int n, const QString& hint) {
     return {QStringLiteral("AbsoluteSE%1").arg(n), entry::BookCountFirst + n - 1, Holds::Value, Step::Book,
@@ -131,8 +126,8 @@ QWidget* BookPage::buildCounts() {
         grid->addWidget(spin, i, 1);
         grid->addWidget(makeLabel(box, QStringLiteral("枚"), unitNames[i]), i, 2);
     }
-    labelA_ = makeLabel(box, notReadyA(), QStringLiteral("LabelA"));
-    labelB_ = makeLabel(box, notReadyB(), QStringLiteral("LabelB"));
+    labelA_ = makeLabel(box, QString::fromUtf8(NotReadyA), QStringLiteral("LabelA"));
+    labelB_ = makeLabel(box, QString::fromUtf8(NotReadyB), QStringLiteral("LabelB"));
     auto* note = makeLabel(box,
                            QStringLiteral("尚、E カードが１枚以上含まれてしまった場合お手数ですが、"
                                           "それぞれについて単体抽出を行って下さい"),
@@ -203,8 +198,8 @@ void BookPage::AbsoluteSEChange(SpinEdit* changed) {
     save_->setEnabled(ready);
     if (options_[3]->isChecked())
         return;
-    labelA_->setText(ready ? QStringLiteral("抽出準備が整いました") : notReadyA());
-    labelB_->setText(ready ? QStringLiteral("下のＯＫボタンを押して下さい") : notReadyB());
+    labelA_->setText(ready ? QStringLiteral("抽出準備が整いました") : QString::fromUtf8(NotReadyA));
+    labelB_->setText(ready ? QStringLiteral("下のＯＫボタンを押して下さい") : QString::fromUtf8(NotReadyB));
 }
 
 void BookPage::AbsoluteCB1Click() {
@@ -245,21 +240,14 @@ void BookPage::ButtonAbsoluteClearClick() {
 
 void BookPage::AbsoluteBCautionClick() {
     result_->clear();
-    const QStringList lines = {
-        QStringLiteral("この機能は、クリーチャー、アイテム、スペル共に完全ランダム抽出を行う機能であり、"
-                       "対戦相手との力の差が歴然である場合や、自分の力を試したい方にお勧めの機能です。"),
-        QString(),
-        QStringLiteral(
-            "自分の予期せぬカードが混入する面白さが在る反面、クリーチャーが一枚も無い状態になってしまう"
-            "ケースや、アイテム、スペルがとんでもない物ばかりになってしまうケースが多々考えられます。"),
-        QString(),
-        QStringLiteral("この機能を使用する場合には、ちょっとした覚悟を持った上でご使用下さい。"),
-        QString(),
-        QString(),
-        QStringLiteral("―― ヒント ――"),
-        QStringLiteral("Ｅカードの有無は、完全ランダム選択時でも設定することが出来ます。")};
-    for (const QString& line : lines)
-        result_->appendPlainText(line);
+    result_->appendPlainText(QStringLiteral(
+        "この機能は、クリーチャー、アイテム、スペル共に完全ランダム抽出を行う機能であり、"
+        "対戦相手との力の差が歴然である場合や、自分の力を試したい方にお勧めの機能です。\n\n"
+        "自分の予期せぬカードが混入する面白さが在る反面、クリーチャーが一枚も無い状態になってしまう"
+        "ケースや、アイテム、スペルがとんでもない物ばかりになってしまうケースが多々考えられます。\n\n"
+        "この機能を使用する場合には、ちょっとした覚悟を持った上でご使用下さい。\n\n\n"
+        "―― ヒント ――\n"
+        "Ｅカードの有無は、完全ランダム選択時でも設定することが出来ます。"));
 }
 
 void BookPage::ButtonAbsoluteSaveClick() {
