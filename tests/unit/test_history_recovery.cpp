@@ -111,7 +111,7 @@ TEST(HistoryRecovery, AFileLockedPastTheTimeoutIsSetAsideAndItsHolderCarriesOn) 
 
 TEST(HistoryRecovery, ANewerOrForeignDatabaseIsLeftAsItIsAndTheHistoryIsOff) {
     TempDir dir;
-    for (const char* made : {"PRAGMA application_id = 1414676053; PRAGMA user_version = 7;",
+    for (const char* made : {"PRAGMA application_id = 1413568085; PRAGMA user_version = 7;",
                              "CREATE TABLE scores (name TEXT, points INTEGER);"}) {
         auto file = dir / "history.sqlite3";
         fs::remove(file);
