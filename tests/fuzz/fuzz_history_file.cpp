@@ -9,11 +9,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path workFolder() {
-    fs::path dir = fs::temp_directory_path() / ("tavu-fuzz-history-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    return dir;
-}
+// A folder of this run's own, in memory where the system offers it (every run syncs the file,
+// which a disk makes slow), removed when the run ends.
+class WorkFolder {
+public:
+    WorkFolder() {
+        std::error_code error;
+        fs::path base =
+            fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
+        path_ = base / ("tavu-fuzz-history-" + std::to_string(::getpid()));
+    }
+    ~WorkFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    // The folder, emptied.
+    const fs::path& fresh() const {
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+        return path_;
+    }
+
+private:
+    fs::path path_;
+};
 
 tavu::history::DrawEntry draw() {
     tavu::history::DrawEntry entry;
@@ -29,10 +48,8 @@ tavu::history::DrawEntry draw() {
 // Any bytes at all where the history file lies: a draw is recorded and reads back whole, or
 // the history says why not. Never a crash or a hang.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const fs::path dir = workFolder();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::path file = dir / "history.sqlite3";
+    static const WorkFolder folder;
+    fs::path file = folder.fresh() / "history.sqlite3";
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
