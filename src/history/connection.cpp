@@ -1,6 +1,7 @@
 #include "connection.h"
 
 #include <sqlite3.h>
+#include <thread>
 
 namespace tavu::history {
 
@@ -24,12 +25,25 @@ std::unique_ptr<Database> openConnection(const std::filesystem::path& file,
     return db;
 }
 
-void useWriteAheadLog(Database& db) {
+void useWriteAheadLog(Database& db, std::chrono::milliseconds patience) {
+    // Switching a file to the log needs it to itself for a moment, and SQLite calls no busy
+    // handler for that: a program starting on a new history while another reads or makes it
+    // would be refused at once. So the switch is tried again, for as long as a write waits.
+    auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        try {
+            db.exec("PRAGMA journal_mode = WAL");
+            break;
+        } catch (const SqlError& error) {
+            if (error.primary() != SQLITE_BUSY || std::chrono::steady_clock::now() >= deadline)
+                throw;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     // NORMAL: a commit appends to the log without waiting for the disk, and the log is synced
     // at each checkpoint. A crash of the program loses nothing; a power cut can lose the last
     // draws but never damage the file. FULL would wait for the disk on every draw.
-    db.exec("PRAGMA journal_mode = WAL;"
-            "PRAGMA synchronous = NORMAL;");
+    db.exec("PRAGMA synchronous = NORMAL");
 }
 
 } // namespace tavu::history

@@ -15,7 +15,8 @@ std::unique_ptr<Database> openConnection(const std::filesystem::path& file,
                                          std::chrono::milliseconds busyTimeout, const char* vfs);
 
 // Puts the file in write-ahead-log mode, which lets readers and one writer in other programs
-// work at once, with the durability the history needs. Throws SqlError.
-void useWriteAheadLog(Database& db);
+// work at once, with the durability the history needs; waits up to `patience` for other
+// programs to let go of the file. Throws SqlError.
+void useWriteAheadLog(Database& db, std::chrono::milliseconds patience);
 
 } // namespace tavu::history

@@ -102,7 +102,7 @@ bool History::openOnce() {
     try {
         db = openConnection(file_, options_.busyTimeout, options_.vfs);
         refuseUnknown(*db);
-        useWriteAheadLog(*db);
+        useWriteAheadLog(*db, options_.busyTimeout);
         prepareSchema(*db);
         db_ = std::move(db);
         opened_ = identityOf(file_);

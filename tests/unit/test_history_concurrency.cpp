@@ -1,4 +1,5 @@
 #include "history/history.h"
+#include "history/sqlite_db.h"
 #include "history_fixture.h"
 #include "test_helpers.h"
 
@@ -100,8 +101,28 @@ TEST(HistoryConcurrency, TwoProgramsAndTwoThreadsRecordingAtOnceAllSucceed) {
     EXPECT_FALSE(ids.contains(0));
     EXPECT_EQ(reader.count({}), 3 * DrawsEach);
     EXPECT_EQ(reader.count({"cli-b", ""}), DrawsEach);
-    EXPECT_FALSE(reader.takeNotice());
+    auto notice = reader.takeNotice();
+    EXPECT_FALSE(notice) << *notice;
     EXPECT_TRUE(test::filesNamedWith(dir.path(), "history.sqlite3.").empty()) << "nothing was set aside";
+}
+
+// Making a new file a history takes it whole for a moment; another program making it a history
+// at the same moment must be waited for, not taken for a fault.
+TEST(HistoryConcurrency, AHistoryStartedWhileAnotherProgramMakesTheFileWaitsForIt) {
+    TempDir dir;
+    auto file = dir / "history.sqlite3";
+    history::Database other(file, nullptr);
+    auto making = std::make_unique<history::Transaction>(other, history::Transaction::Kind::Write);
+    std::thread letGo([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        making->commit();
+    });
+    History history(file);
+    auto id = history.record(sampleDraw("book", 1));
+    letGo.join();
+    EXPECT_EQ(id, 1);
+    auto notice = history.takeNotice();
+    EXPECT_FALSE(notice) << *notice;
 }
 
 } // namespace tavu
