@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <set>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -112,6 +113,7 @@ TEST(HistoryConcurrency, AHistoryStartedWhileAnotherProgramMakesTheFileWaitsForI
     TempDir dir;
     auto file = dir / "history.sqlite3";
     history::Database other(file, nullptr);
+    sqlite3_busy_timeout(other.handle(), 2000); // its commit waits for the reads of the one that waits
     auto making = std::make_unique<history::Transaction>(other, history::Transaction::Kind::Write);
     std::thread letGo([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
