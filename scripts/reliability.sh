@@ -12,7 +12,7 @@ cmake --build --preset dev -j "$jobs" --target tavu_unit_tests tavu_hostile_upda
 tests=build/dev/bin/tavu_unit_tests
 
 echo "== Crash injection (SIGKILL at every write slice, flush and rename)"
-$tests --gtest_filter='CrashInjection.*:ResultFile.CrashAtAnyPoint*' | grep '^\[reliability\]' | sed 's/^\[reliability\] /  /'
+$tests --gtest_filter='CrashInjection.*:ResultFile.CrashAtAnyPoint*:UserDataFolder.Killed*' | grep '^\[reliability\]' | sed 's/^\[reliability\] /  /'
 
 echo "== Update fault scenarios (loopback HTTP site; the system folder compared byte for byte)"
 update_filter='DownloadTest.*:UpdateCheckTest.*:CurlFetcherTest.*:UpdateCliTest.*:StagedFolder.*:HostileSite.*:UpdateLeftovers.*:FileCreation.*'

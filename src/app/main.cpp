@@ -1,12 +1,13 @@
 #include "app/app_strings.h"
+#include "app/data_folder_start.h"
 #include "app/fonts.h"
 #include "app/guarded_application.h"
 #include "app/main_window.h"
 #include "app/platform_instance_guard.h"
 #include "app/platform_url_opener.h"
+#include "app/preferences.h"
 #include "app/qt_dialogs.h"
 #include "app/startup_tools.h"
-#include "support/data_folder_use.h"
 
 #include <QApplication>
 #include <future>
@@ -22,27 +23,36 @@ int main(int argc, char** argv) {
     std::future<void> fontConfig = readFontConfiguration();
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVU_APP_ID));
     const ToolOptions options = parseToolOptions(argc, argv);
-    const std::filesystem::path systemDir = dataFolder(options);
-    // An update from the command line leaves the folder alone while this window uses it.
-    DataFolderUse folderUse(systemDir);
-    // The data folder is read (its settings unlocked and flushed to disk) on a thread of its
-    // own while the font configuration is still loading.
-    auto files = std::async(std::launch::async, readStartupFiles, systemDir);
+    const DataFolderChoice folder = dataFolder(options);
+    // The data folder is made or brought up to date if need be, then held and read (its
+    // settings unlocked and flushed to disk), on a thread of its own while the font
+    // configuration loads.
+    auto startup = std::async(std::launch::async, prepareAndReadDataFolder, folder);
     fontConfig.wait();
     installFontSubstitutes();
     QApplication::setFont(proportionalFont(12));
     QtDialogs dialogs;
     app.setErrorHandler([&dialogs](const QString& message) { dialogs.error(message); });
+    PreparedStartup prepared = startup.get();
+    if (dataFolderUnavailable(prepared)) {
+        dialogs.error(QString::fromStdString(prepared.preparation.problem));
+        return 1;
+    }
     DesktopUrlOpener urls;
-    TMainForm window(files.get(), dialogs, urls);
+    TMainForm window(std::move(prepared.files), dialogs, urls);
     if (window.startupAborted())
         return 0;
     dialogs.setParentWindow(&window);
     window.show();
     if (!options.screenshotDir.isEmpty())
         return saveScreenshots(window, options.screenshotDir) ? 0 : 1;
-    if (options.quitAfterPaint)
+    if (options.quitAfterPaint) {
         quitAfterFirstPaint(app);
+    } else {
+        Preferences preferences(Preferences::userFile());
+        tellDataFolderChanges(prepared.preparation, folder.systemDir, dialogs, preferences);
+    }
     return QApplication::exec();
 }

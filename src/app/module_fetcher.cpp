@@ -1,5 +1,6 @@
 #include "module_fetcher.h"
 
+#include "folders/install_layout.h"
 #include "support/http_module.h"
 
 #include <QCoreApplication>
@@ -8,9 +9,19 @@
 
 namespace tavu {
 
+namespace {
+
+// Beside the executable in a build tree, under the prefix once installed.
+QString defaultModuleDir() {
+    const auto dir = httpModuleDir(QCoreApplication::applicationDirPath().toStdString());
+    return QString::fromStdString(dir.string());
+}
+
+} // namespace
+
 ModuleFetcher::ModuleFetcher(FetchLimits limits, QString moduleDir)
     : limits_(limits)
-    , moduleDir_(moduleDir.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(moduleDir)) {}
+    , moduleDir_(moduleDir.isEmpty() ? defaultModuleDir() : std::move(moduleDir)) {}
 
 ModuleFetcher::~ModuleFetcher() = default;
 

@@ -1,7 +1,5 @@
 #include "startup_tools.h"
 
-#include "store/data_folder.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -71,9 +69,10 @@ ToolOptions parseToolOptions(int argc, char** argv) {
     return options;
 }
 
-std::filesystem::path dataFolder(const ToolOptions& options) {
+DataFolderChoice dataFolder(const ToolOptions& options) {
     return chooseDataFolder(options.systemDir,
-                            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+                            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(),
+                            UserFolders::fromProcess());
 }
 
 void quitAfterFirstPaint(QApplication& app) {
