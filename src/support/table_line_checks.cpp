@@ -1,164 +1,170 @@
 #include "table_line_checks.h"
 
 #include "card_list_order.h"
-#include "line_scanner.h"
-#include "source_records.h"
+#include "store/field_reader.h"
+#include "store/record_layouts.h"
 #include "store/sjis_text.h"
 
 namespace tavu {
 
 namespace {
 
-using Checks = std::initializer_list<std::pair<std::int32_t, const char*>>;
-
-// A text that decodes to the replacement character holds bytes that are no Shift-JIS.
-void requireShiftJis(std::string_view line, LineScanner& in) {
-    if (sjis::toUtf8(line).find("\xEF\xBF\xBD") != std::string::npos)
-        in.fault("Shift-JIS として読めない文字があります");
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
 }
 
-void requireName(const std::string& name, LineScanner& in) {
-    if (withoutTrailingBlanks(name).empty())
-        in.fault("名前が空です");
+bool isLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-void requireRarity(const std::string& rarity, LineScanner& in) {
-    if (rarityIndex(rarity) < 0)
-        in.fault("レア度が「  N」「  S」「  R」「  E」のどれでもありません: 「" + sjis::toUtf8(rarity) +
-                 "」");
+// True when the bytes end with the lead byte of a double-byte Shift-JIS character.
+bool endsInsideCharacter(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size())
+        i += isLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+    return i > bytes.size();
 }
 
-void requireAtLeast(std::int32_t value, std::int32_t lowest, std::string_view what, LineScanner& in) {
-    if (value < lowest)
-        in.fault("「" + std::string(what) + "」が " + std::to_string(lowest) +
-                 " より小さい値です: " + std::to_string(value));
+std::string quoted(std::string_view what) {
+    return "「" + std::string(what) + "」";
 }
 
-void requireFlag(std::int32_t value, std::string_view what, LineScanner& in) {
-    if (value != 0 && value != 1)
-        in.fault("「" + std::string(what) + "」は 0 か 1 のはずです: " + std::to_string(value));
-}
-
+// Walks a record's layout over the line, checking each field's rule as it goes.
 template <class Record>
-CheckedLine<Record> finish(Record record, LineScanner& in) {
-    in.expectEnd();
-    return {std::move(record), in.faults()};
-}
+class LineChecker {
+public:
+    LineChecker(std::string_view line, int element)
+        : line_(line)
+        , element_(element) {
+        // A text that decodes to the replacement character holds bytes that are no Shift-JIS.
+        if (sjis::toUtf8(line).find("\xEF\xBF\xBD") != std::string::npos)
+            fault("Shift-JIS として読めない文字があります");
+    }
+
+    void text(std::string& value, const TextField& field) {
+        checkNumbers();
+        std::string_view bytes = line_.substr(pos_, static_cast<std::size_t>(field.width));
+        pos_ += bytes.size();
+        value = std::string(bytes);
+        // The last field of a line may be cut short by its end, where trailing blanks were dropped.
+        bool last = ++read_ == fieldCount();
+        if (bytes.size() < static_cast<std::size_t>(field.width) && !last)
+            breakLayout(quoted(field.what) + "の途中で行が終わっています");
+        else if (endsInsideCharacter(bytes))
+            breakLayout(quoted(field.what) + "の欄の終わりで全角文字が切れています");
+        checkText(field.rule, value);
+    }
+
+    void number(std::int32_t& value, const NumberField& field) {
+        ++read_;
+        value = integer(field.what);
+        unchecked_.push_back({field.rule, value, field.what});
+        if (!Layout<Record>::checkNumbersTogether)
+            checkNumbers();
+    }
+
+    std::vector<std::string> finish() {
+        checkNumbers();
+        if (line_.find_first_not_of(' ', pos_) != std::string_view::npos)
+            breakLayout("行末に余分な文字があります");
+        return std::move(faults_);
+    }
+
+private:
+    struct Number {
+        Rule rule;
+        std::int32_t value;
+        const char* what;
+    };
+
+    static int fieldCount() {
+        static const int count = [] {
+            struct Counter {
+                int fields = 0;
+                void text(const std::string&, const TextField&) { ++fields; }
+                void number(std::int32_t, const NumberField&) { ++fields; }
+            } counter;
+            const Record blank{};
+            Layout<Record>::fields(blank, counter);
+            return counter.fields;
+        }();
+        return count;
+    }
+
+    std::int32_t integer(std::string_view what) {
+        while (pos_ < line_.size() && isBlank(line_[pos_]))
+            ++pos_;
+        std::size_t start = pos_;
+        while (pos_ < line_.size() && !isBlank(line_[pos_]) && pos_ - start < MaxNumberBytes)
+            ++pos_;
+        std::string_view token = line_.substr(start, pos_ - start);
+        auto value = decimalNumber(token);
+        if (token.empty())
+            breakLayout(quoted(what) + "の数値がありません");
+        else if (!value)
+            breakLayout(quoted(what) + "が数値として読めません: " + sjis::toUtf8(token));
+        return value.value_or(0);
+    }
+
+    void checkText(Rule rule, const std::string& value) {
+        if (rule == Rule::Name && withoutTrailingBlanks(value).empty())
+            fault("名前が空です");
+        if (rule == Rule::Rarity && rarityIndex(value) < 0)
+            fault("レア度が「  N」「  S」「  R」「  E」のどれでもありません: 「" + sjis::toUtf8(value) +
+                  "」");
+        if (rule == Rule::Element && value != "  " + sjis::fromUtf8OrThrow(ElementNames[element_]))
+            fault(std::string("属性が「  ") + ElementNames[element_] + "」ではありません: 「" +
+                  sjis::toUtf8(value) + "」");
+    }
+
+    void checkNumbers() {
+        for (const auto& [rule, value, what] : unchecked_) {
+            std::int32_t lowest = rule == Rule::Positive ? 1 : 0;
+            if ((rule == Rule::NotNegative || rule == Rule::Positive) && value < lowest)
+                fault(quoted(what) + "が " + std::to_string(lowest) +
+                      " より小さい値です: " + std::to_string(value));
+            if (rule == Rule::Flag && value != 0 && value != 1)
+                fault(quoted(what) + "は 0 か 1 のはずです: " + std::to_string(value));
+            if (rule == Rule::ItemKind && (value < 0 || value >= ItemKindCount))
+                fault(quoted(what) + "は 0〜3 のはずです: " + std::to_string(value));
+        }
+        unchecked_.clear();
+    }
+
+    void fault(std::string message) {
+        if (!broken_)
+            faults_.push_back(std::move(message));
+    }
+    void breakLayout(std::string message) {
+        fault(std::move(message));
+        broken_ = true;
+    }
+
+    std::string_view line_;
+    int element_;
+    std::size_t pos_ = 0;
+    int read_ = 0;
+    bool broken_ = false;
+    std::vector<Number> unchecked_;
+    std::vector<std::string> faults_;
+};
 
 } // namespace
 
-CheckedLine<CreatureRecord> checkCreatureLine(std::string_view line, int element) {
-    LineScanner in(line);
-    requireShiftJis(line, in);
-    CreatureRecord r;
-    r.name = in.text(width::CardName, "名前");
-    requireName(r.name, in);
-    r.st = in.integer("ST");
-    r.hp = in.integer("HP");
-    r.cost = in.integer("魔力");
-    r.chain = in.integer("連鎖");
-    r.sacrifice = in.integer("生贄");
-    for (auto [value, what] : Checks{{r.st, "ST"}, {r.hp, "HP"}, {r.cost, "魔力"}, {r.chain, "連鎖"}})
-        requireAtLeast(value, 0, what, in);
-    r.rarity = in.text(width::Rarity, "レア度");
-    requireRarity(r.rarity, in);
-    r.element = in.text(width::Element, "属性");
-    std::string expected = "  " + sjis::fromUtf8OrThrow(source::ElementNames[element]);
-    if (r.element != expected)
-        in.fault("属性が「" + sjis::toUtf8(expected) + "」ではありません: 「" + sjis::toUtf8(r.element) +
-                 "」");
-    r.extraNumber = in.integer("番号");
-    r.special = in.text(width::Special, "タイミング", true);
-    return finish(std::move(r), in);
+template <class Record>
+CheckedLine<Record> checkTableLine(std::string_view line, int element) {
+    CheckedLine<Record> checked;
+    LineChecker<Record> checker(line, element);
+    Layout<Record>::fields(checked.record, checker);
+    checked.faults = checker.finish();
+    return checked;
 }
 
-CheckedLine<ItemRecord> checkItemLine(std::string_view line) {
-    LineScanner in(line);
-    requireShiftJis(line, in);
-    ItemRecord r;
-    r.name = in.text(width::CardName, "名前");
-    requireName(r.name, in);
-    r.stBonus = in.integer("ST増加");
-    r.hpBonus = in.integer("HP増加");
-    r.cost = in.integer("魔力");
-    requireAtLeast(r.cost, 0, "魔力", in);
-    r.kind = in.integer("種類");
-    if (r.kind < 0 || r.kind >= ItemKindCount)
-        in.fault("「種類」は 0〜3 のはずです: " + std::to_string(r.kind));
-    r.rarity = in.text(width::Rarity, "レア度");
-    requireRarity(r.rarity, in);
-    r.special = in.text(width::Special, "タイミング");
-    r.extraNumber = in.integer("番号");
-    return finish(std::move(r), in);
-}
-
-CheckedLine<SpellRecord> checkSpellLine(std::string_view line) {
-    LineScanner in(line);
-    requireShiftJis(line, in);
-    SpellRecord r;
-    r.name = in.text(width::CardName, "名前");
-    requireName(r.name, in);
-    r.cost = in.integer("魔力");
-    requireAtLeast(r.cost, 0, "魔力", in);
-    r.rarity = in.text(width::Rarity, "レア度");
-    requireRarity(r.rarity, in);
-    r.range = in.text(width::SpellRange, "効果範囲");
-    r.target = in.text(width::SpellTarget, "効果対象");
-    r.duration = in.text(width::SpellDuration, "継続時間");
-    r.sacrifice = in.text(width::SpellSacrifice, "生贄");
-    r.extraNumber = in.integer("番号");
-    return finish(std::move(r), in);
-}
-
-CheckedLine<CardListRecord> checkCardListLine(std::string_view line) {
-    LineScanner in(line);
-    requireShiftJis(line, in);
-    CardListRecord r;
-    r.name = in.text(width::CardListName, "名前");
-    requireName(r.name, in);
-    r.extraNumber = in.integer("番号");
-    r.isECard = in.integer("E カード");
-    return finish(std::move(r), in);
-}
-
-CheckedLine<MapRecord> checkMapLine(std::string_view line) {
-    LineScanner in(line);
-    requireShiftJis(line, in);
-    MapRecord r;
-    r.extraNumber = in.integer("番号");
-    r.hasSanctuary = in.integer("聖堂");
-    r.hasShrine = in.integer("ほこら");
-    r.hasWarpCircle = in.integer("転送円");
-    r.hasShop = in.integer("ショップ");
-    r.maxDice = in.integer("ダイス最大");
-    r.firstPrizeCards = in.integer("1位報酬");
-    for (auto [value, what] : Checks{{r.hasSanctuary, "聖堂"},
-                                     {r.hasShrine, "ほこら"},
-                                     {r.hasWarpCircle, "転送円"},
-                                     {r.hasShop, "ショップ"}})
-        requireFlag(value, what, in);
-    requireAtLeast(r.maxDice, 1, "ダイス最大", in);
-    requireAtLeast(r.firstPrizeCards, 0, "1位報酬", in);
-    r.name = in.text(width::MapName, "名前");
-    requireName(r.name, in);
-    r.forts = in.text(width::MapForts, "砦");
-    r.isDownloadMap = in.integer("ダウンロードマップ");
-    requireFlag(r.isDownloadMap, "ダウンロードマップ", in);
-    return finish(std::move(r), in);
-}
-
-CheckedLine<OpponentRecord> checkOpponentLine(std::string_view line) {
-    LineScanner in(line);
-    requireShiftJis(line, in);
-    OpponentRecord r;
-    r.name = in.text(width::OpponentName, "名前");
-    requireName(r.name, in);
-    for (int e = 0; e < ElementCount; ++e) {
-        auto& uses = r.usesElement[static_cast<std::size_t>(e)];
-        uses = in.integer(source::ElementNames[e]);
-        requireFlag(uses, source::ElementNames[e], in);
-    }
-    return finish(std::move(r), in);
-}
+template CheckedLine<CreatureRecord> checkTableLine(std::string_view, int);
+template CheckedLine<ItemRecord> checkTableLine(std::string_view, int);
+template CheckedLine<SpellRecord> checkTableLine(std::string_view, int);
+template CheckedLine<CardListRecord> checkTableLine(std::string_view, int);
+template CheckedLine<MapRecord> checkTableLine(std::string_view, int);
+template CheckedLine<OpponentRecord> checkTableLine(std::string_view, int);
 
 } // namespace tavu

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "store/records.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Strict checks of one table line (its line end removed): the record it holds as the
-// loaders would read it, and every fault found in it as a Japanese message.
 namespace tavu {
 
 template <class Record>
@@ -16,11 +12,13 @@ struct CheckedLine {
     std::vector<std::string> faults;
 };
 
-CheckedLine<CreatureRecord> checkCreatureLine(std::string_view line, int element);
-CheckedLine<ItemRecord> checkItemLine(std::string_view line);
-CheckedLine<SpellRecord> checkSpellLine(std::string_view line);
-CheckedLine<CardListRecord> checkCardListLine(std::string_view line);
-CheckedLine<MapRecord> checkMapLine(std::string_view line);
-CheckedLine<OpponentRecord> checkOpponentLine(std::string_view line);
+// Strict check of one table line (its line end removed) against its record's layout: the record
+// as the loader would read it, and every fault found in it as a Japanese message. Where the
+// loader makes a silent zero or shift of a number that is missing, does not convert or runs past
+// the line, or of a text cut short or ending inside a double-byte character, this finds a fault,
+// and keeps only the faults found before it: every later field is read from the wrong place.
+// Never reads outside the line. `element` is the element of a creature file.
+template <class Record>
+CheckedLine<Record> checkTableLine(std::string_view line, int element = 0);
 
 } // namespace tavu
