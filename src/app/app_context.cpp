@@ -1,7 +1,7 @@
 #include "app_context.h"
 
 #include "dialogs.h"
-#include "draw/result_file.h"
+#include "output/result_file.h"
 #include "store/data_error.h"
 #include "store/system_files.h"
 

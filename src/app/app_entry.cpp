@@ -8,8 +8,8 @@
 #include "platform_instance_guard.h"
 #include "platform_url_opener.h"
 #include "qt_dialogs.h"
+#include "startup/data_folder_use.h"
 #include "startup_tools.h"
-#include "support/data_folder_use.h"
 
 #include <QApplication>
 #include <future>

@@ -1,6 +1,6 @@
 #include "developer_pages.h"
 
-#include "support/update_config.h"
+#include "update/update_config.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "page_context.h"
 #include "result_box.h"
 #include "store/settings_entries.h"
-#include "support/update_texts.h"
+#include "update/update_texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -85,7 +85,7 @@ void DownloadPage::checkEnded(const CheckResult& result) {
         const QString question = QString::fromUtf8(update_text::NewerQuestion1) + QStringLiteral("\r\n") +
                                  QString::fromUtf8(update_text::NewerQuestion2);
         if (ctx_.dialogs().question(question, QString::fromUtf8(update_text::QuestionCaption),
-                                  Dialogs::Buttons::YesNo))
+                                    Dialogs::Buttons::YesNo))
             return startDownload(result.siteVersion);
         ctx_.dialogs().inform(QString::fromUtf8(update_text::Declined));
     } else {

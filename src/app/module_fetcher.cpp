@@ -1,6 +1,6 @@
 #include "module_fetcher.h"
 
-#include "support/http_module.h"
+#include "update/http_module.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
+#include "dataset/source_records.h"
 #include "store/derived_counts.h"
 #include "store/record_layouts.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/tables.h"
-#include "support/source_records.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "dataset/data_build.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/record_layouts.h"
@@ -5,7 +6,6 @@
 #include "store/settings_entries.h"
 #include "store/system_files.h"
 #include "store/tables.h"
-#include "support/data_build.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>

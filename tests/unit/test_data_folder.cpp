@@ -1,6 +1,6 @@
 #include "store/data_folder.h"
-#include "support/staged_folder.h"
 #include "test_helpers.h"
+#include "update/staged_folder.h"
 
 #include <gtest/gtest.h>
 
