@@ -3,7 +3,6 @@
 #include "controls.h"
 #include "dialogs.h"
 #include "download_form.h"
-#include "explanation_page.h"
 #include "page_context.h"
 #include "result_box.h"
 #include "store/settings_entries.h"
@@ -116,7 +115,7 @@ void DownloadPage::downloadEnded() {
 }
 
 void DownloadPage::ButtonExpositionClick() {
-    loadExplanationPage(ctx_.systemDir(), ExplanationPage, *memo_, ctx_.dialogs());
+    ctx_.loadExplanationPage(ExplanationPage, *memo_);
 }
 
 } // namespace tavu

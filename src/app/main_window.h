@@ -1,14 +1,15 @@
 #pragma once
 
-#include "app_context.h"
+#include "page_context.h"
 #include "startup/startup_files.h"
 #include "step_back_dialogs.h"
 
+#include <QLabel>
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 
 class QAction;
-class QLabel;
 class QTabWidget;
 class QTimer;
 
@@ -38,8 +39,8 @@ public:
     QList<BoundPage*> pages() const { return firstPages_ + waitingPages_; }
     // True when a data file was missing: the program is to end without showing the window.
     bool startupAborted() const { return startupAborted_; }
-    QString hintText() const;
-    QString noticeText() const;
+    QString hintText() const { return hintPanel_->text(); }
+    QString noticeText() const { return noticePanel_->text(); }
     const QString& creditNotice() const { return creditNotice_; }
     TFormAbout* aboutForm() const { return about_; }
     QTimer* timer1() const { return timer1_; }
@@ -63,7 +64,6 @@ protected:
 private:
     void buildWindow();
     void buildPages(QWidget* area);
-    void buildWaitingPages();
     void bindPages(const QList<BoundPage*>& pages);
     void buildMenus();
     void buildStatusBar();
@@ -86,20 +86,10 @@ private:
     StartupReached reached_ = StartupReached::Nothing;
     bool pagesComplete_ = false;
     bool completionPosted_ = false;
-    // Empty holders standing in the tabs until their pages are built.
-    struct WaitingHolders {
-        QWidget* creatureMultiple = nullptr;
-        QWidget* items = nullptr; // the tabs with two pages each get their page control late too
-        QWidget* spells = nullptr;
-        QWidget* match = nullptr;
-        QWidget* book = nullptr;
-        QWidget* manual = nullptr;
-        QWidget* download = nullptr;
-    } holders_;
-    QWidget* area_ = nullptr;
-
     QList<BoundPage*> firstPages_;
     QList<BoundPage*> waitingPages_;
+    // Builds the waiting pages into the empty holders standing in their tabs.
+    std::function<void()> buildWaitingPages_;
 
     QLabel* hintPanel_ = nullptr;
     QLabel* noticePanel_ = nullptr;

@@ -39,14 +39,6 @@ private:
     bool seen_ = false;
 };
 
-bool saveGrab(QMainWindow& window, const QString& file) {
-    QApplication::processEvents();
-    // Whatever the pointer happened to rest on would otherwise leave its hint in the picture.
-    if (auto* hint = window.findChild<QLabel*>(QStringLiteral("StatusPanel0")))
-        hint->clear();
-    return window.grab().save(file);
-}
-
 // File names of the pictures: tab number, then the page's own name.
 struct Shot {
     int tab;
@@ -91,7 +83,9 @@ void quitAfterFirstPaint(QApplication& app) {
 bool saveScreenshots(QMainWindow& window, const QString& dir) {
     QDir().mkpath(dir);
     auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    bool ok = pages != nullptr;
+    if (pages == nullptr)
+        return false;
+    bool ok = true;
     for (const Shot& shot : Shots) {
         if (!ok)
             break;
@@ -100,7 +94,11 @@ bool saveScreenshots(QMainWindow& window, const QString& dir) {
             auto* inner = pages->currentWidget()->findChild<QTabWidget*>();
             inner->setCurrentIndex(shot.subTab);
         }
-        ok = saveGrab(window, QDir(dir).filePath(QString::fromUtf8(shot.file)));
+        QApplication::processEvents();
+        // Whatever the pointer happened to rest on would otherwise leave its hint in the picture.
+        if (auto* hint = window.findChild<QLabel*>(QStringLiteral("StatusPanel0")))
+            hint->clear();
+        ok = window.grab().save(QDir(dir).filePath(QString::fromUtf8(shot.file)));
     }
     pages->setCurrentIndex(0);
     return ok;

@@ -1,36 +1,53 @@
-#include "app_context.h"
+#include "page_context.h"
 
 #include "dialogs.h"
 #include "output/result_file.h"
+#include "result_box.h"
 #include "store/data_error.h"
+#include "store/derived_counts.h"
+#include "store/sjis_text.h"
 #include "store/system_files.h"
 
 #include <QCheckBox>
+#include <exception>
 
 namespace tavu {
 
-AppContext::AppContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls)
+namespace {
+
+// The pages are written on Windows: CR LF, sometimes a last line without an end.
+QString pageText(const std::string& sjisBytes) {
+    QString text = QString::fromUtf8(sjis::toUtf8(sjisBytes));
+    text.remove(QLatin1Char('\r'));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+PageContext::PageContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls)
     : systemDir_(std::move(systemDir))
     , dialogs_(dialogs)
     , urls_(urls) {}
 
-bool AppContext::storeEntries(const EntryValues& values, SettingsSaves::Asked asked) {
+bool PageContext::storeEntries(const EntryValues& values, SettingsSaves::Asked asked) {
     for (const auto& [index, value] : values)
         settings_[static_cast<std::size_t>(index)] = value;
     return saves_.save(systemDir_ / SettingsFileName, settings_, asked, dialogs_);
 }
 
-void AppContext::replaceSettings(const SettingsArray& settings) {
+void PageContext::replaceSettings(const SettingsArray& settings) {
     settings_ = settings;
     saves_.loaded(settings); // later saves write over the new file
 }
 
-void AppContext::showDrawWarning() {
+void PageContext::showDrawWarning() {
     dialogs_.warn(drawWarningText_, drawWarningCaption_);
 }
 
-void AppContext::writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
-                                 const std::function<void()>& clearResult) {
+void PageContext::writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
+                                  const std::function<void()>& clearResult) {
     AppendCommentFooter(lines, systemDir_);
     const QString name =
         dialogs_.saveFileName({QStringLiteral("TAVU ファイルの保存"),
@@ -49,21 +66,22 @@ void AppContext::writeResultFile(std::vector<std::string> lines, const QCheckBox
         clearResult();
 }
 
-void AppContext::armDrawWarning(const QString& text, const QString& caption) {
-    drawWarningText_ = text;
-    drawWarningCaption_ = caption;
+void PageContext::loadExplanationPage(int page, ResultBox& box) {
+    // A box that has not been shown yet would otherwise put its placeholder back on first show.
+    box.setInitialText({});
+    box.clear();
+    try {
+        box.setPlainText(pageText(readSystemFile(systemDir_, explanationFileName(page))));
+    } catch (const std::exception& e) {
+        dialogs_.error(QString::fromUtf8(e.what()));
+    }
 }
 
-void AppContext::countRarities() {
-    creatureRarityCount_ = CountCreatureRarities(tables_);
-    itemRarityCount_ = CountItemRarities(tables_);
-}
-
-void AppContext::countBookCards(bool excludeECards) {
+void PageContext::countBookCards(bool excludeECards) {
     bookCardCount_ = CountBookCards(tables_, excludeECards);
 }
 
-void AppContext::countBookSpells(bool excludeECards) {
+void PageContext::countBookSpells(bool excludeECards) {
     bookSpellCount_ = CountBookSpells(tables_, excludeECards);
 }
 
