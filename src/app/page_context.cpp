@@ -1,7 +1,7 @@
 #include "page_context.h"
 
 #include "dialogs.h"
-#include "draw/result_file.h"
+#include "output/result_file.h"
 #include "result_box.h"
 #include "store/data_error.h"
 #include "store/derived_counts.h"
