@@ -215,7 +215,7 @@ void BookPage::AbsoluteCB4Click() {
 }
 
 void BookPage::BRandomAbsoluteClick() {
-    result_->clear();
+    showResultLines();
     const bool excludeE = options_[0]->isChecked();
     ctx_.countBookSpells(excludeE);
     const book::BookRequest request{
@@ -235,11 +235,19 @@ void BookPage::BRandomAbsoluteClick() {
 }
 
 void BookPage::ButtonAbsoluteClearClick() {
+    showResultLines();
+}
+
+// The book's lines stay one to a row, scrolled sideways if need be; the caution is prose
+// and wraps to the box.
+void BookPage::showResultLines() {
     result_->clear();
+    result_->setLineWrapMode(QPlainTextEdit::NoWrap);
 }
 
 void BookPage::AbsoluteBCautionClick() {
     result_->clear();
+    result_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     result_->appendPlainText(QStringLiteral(
         "この機能は、クリーチャー、アイテム、スペル共に完全ランダム抽出を行う機能であり、"
         "対戦相手との力の差が歴然である場合や、自分の力を試したい方にお勧めの機能です。\n\n"

@@ -32,6 +32,7 @@ public slots:
     void ButtonAbsoluteSaveClick();
 
 private:
+    void showResultLines();
     QWidget* buildCounts();
     QWidget* buildOptions();
     QWidget* buildButtons();

@@ -145,9 +145,11 @@ QWidget* MapPage::buildConditions() {
     grid->setVerticalSpacing(2);
     const QStringList captions = {"対戦マップ", "土地属性", "土地レベル", "魔力条件",
                                   "サドンデス", "期間条件", "時間制限"};
+    // Every row as tall as the result box beside it (see buildDisplays), so the two line up.
     for (int i = 0; i < 7; ++i) {
         rules_[i]->setParent(box);
         rules_[i]->setText(captions[i]);
+        rules_[i]->setFixedHeight(RowHeight - 2);
     }
     addComboRow(grid, MapRow, 0, QStringLiteral("CBSet1"),
                 {" 条件指定なし", " 聖堂を使用しない", " ほこらを使用しない", " 転送円を使用しない",
@@ -162,6 +164,8 @@ QWidget* MapPage::buildConditions() {
     addComboRow(grid, LevelRow, 2, QStringLiteral("CBset3"), {" 指定しない", " Lv 1", " Lv 2"});
     // Keep the entry order of the settings: CBSet1, CBset2, CBset3, CBSet4.
     combos_.swapItemsAt(2, 3);
+    // A taller box beside it leaves its room below the rows rather than spreading them apart.
+    grid->setRowStretch(grid->rowCount(), 1);
     return box;
 }
 
@@ -193,9 +197,19 @@ QWidget* MapPage::buildDisplays() {
     auto* box = makeGroupBox(this, QStringLiteral("GroupBox9"), QStringLiteral(" 表示用ボックス"));
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(8, 4, 8, 6);
-    column->setSpacing(2);
+    // The pitch of the condition rows: a row of RowHeight and the grid's spacing of 2.
+    column->setSpacing(4);
     for (int n = 1; n <= 10; ++n)
         displays_ << makeField(box, QStringLiteral("EditU") + QString::number(n), 0);
+    // The boxes carry no caption of their own: a tooltip and the name a screen reader speaks
+    // say which condition each shows.
+    const char* const shows[] = {"対戦マップ", "土地属性", "土地レベル", "目標魔力",
+                                 "サドンデス", "期間",     "時間制限"};
+    for (int n = 1; n <= 7; ++n) {
+        const QString caption = QString::fromUtf8(shows[n - 1]);
+        displays_[n - 1]->setToolTip(caption + QStringLiteral("（抽出結果）"));
+        displays_[n - 1]->setAccessibleName(caption);
+    }
     // EditU1 map, EditU4 magic, EditU6 period, EditU7 time, EditU2 element, EditU5 sudden
     // death, EditU3 level: the rows of the conditions beside them.
     for (int n : {1, 4, 6, 7, 2, 5, 3}) {
