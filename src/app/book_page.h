@@ -33,6 +33,8 @@ public slots:
 
 private:
     void showResultLines();
+    QString notReadyReason() const;
+    void showTotal();
     QWidget* buildCounts();
     QWidget* buildOptions();
     QWidget* buildButtons();
@@ -44,6 +46,7 @@ private:
     QList<QCheckBox*> options_;
     QLabel* labelA_ = nullptr;
     QLabel* labelB_ = nullptr;
+    QLabel* total_ = nullptr; // the running total of the three counts
     QPushButton* ok_ = nullptr;
     QPushButton* save_ = nullptr;
     ResultBox* result_ = nullptr;

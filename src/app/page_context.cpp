@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QWidget>
 #include <exception>
 
 namespace tavu {
@@ -90,6 +91,15 @@ void PageContext::openWebPage(const QString& url) {
     if (!urls_.openUrl(url))
         dialogs_.error(QStringLiteral("ブラウザを起動できなかったため、次のページを開けませんでした:\r\n") +
                        url);
+}
+
+void PageContext::explainOk(QWidget& ok, bool enabled, const QString& reason) const {
+    // Told once when the reason arises or changes, not again at every click that keeps it.
+    const bool news = ok.isEnabled() || ok.toolTip() != reason;
+    ok.setEnabled(enabled);
+    ok.setToolTip(enabled ? QString() : reason);
+    if (!enabled && news && ok.isVisible())
+        tellStatus(reason);
 }
 
 void PageContext::tellStatus(const QString& message) const {

@@ -58,6 +58,9 @@ public:
 
     // A short message in the status bar, over the hints for a few seconds.
     void tellStatus(const QString& message) const;
+    // Enables `ok` or disables it for `reason`, which its tooltip and, while the page is on
+    // screen, the status bar then give.
+    void explainOk(QWidget& ok, bool enabled, const QString& reason) const;
 
     // Empties `box` and fills it with an explanation page of the data folder. A page that
     // cannot be read is reported in the error box and leaves `box` empty rather than showing

@@ -5,6 +5,7 @@
 #include "app/result_box.h"
 #include "app/update_site_dialog.h"
 #include "gui_test_support.h"
+#include "loopback_site.h"
 #include "store/settings_entries.h"
 #include "support/site_publish.h"
 
@@ -13,8 +14,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
-#include <httplib.h>
-#include <thread>
 
 using namespace tavu;
 using namespace tavu::test;
@@ -22,26 +21,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Serves a published site with the installed version on 127.0.0.1.
+// A published site with the installed version, on 127.0.0.1.
 class Site {
 public:
-    explicit Site(const fs::path& root) {
-        DataFiles files = readSystemFolder(TAVU_SYSTEM_DIR);
-        publishSite(files, root);
-        server_.set_mount_point("/", root.string());
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-    }
-    ~Site() {
-        server_.stop();
-        thread_.join();
-    }
-    QString baseUrl() const { return QStringLiteral("http://127.0.0.1:%1/tavuds/system_file/").arg(port_); }
+    explicit Site(const fs::path& root)
+        : server_(published(root)) {}
+    QString baseUrl() const { return QString::fromStdString(server_.baseUrl()); }
 
 private:
-    httplib::Server server_;
-    int port_ = 0;
-    std::thread thread_;
+    static const fs::path& published(const fs::path& root) {
+        publishSite(readSystemFolder(TAVU_SYSTEM_DIR), root);
+        return root;
+    }
+    LoopbackSite server_;
 };
 
 // Nothing listens on port 1 of loopback: the connection is refused at once.
