@@ -73,13 +73,13 @@ std::vector<Binding> bindingTable() {
         condition("CBset3", entry::LandLevel,
                   "土地レベルを指定しない場合は、Lv1～Lv2 をランダムに選び出します"),
         condition("CBSet4", entry::SuddenDeath, "条件を指定しない場合、オン、オフのどちらかが選出されます"),
-        {.control = "EditU1", .hint = "表示用 ：　決定した対戦マップを表示します"},
-        {.control = "EditU2", .hint = "表示用 ：　決定した土地属性の種類を表示します"},
-        {.control = "EditU3", .hint = "表示用 ：　決定した土地レベルの状態を表示します"},
-        {.control = "EditU4", .hint = "表示用 ：　決定した目標魔力を表示します"},
-        {.control = "EditU5", .hint = "表示用 ：　決定したサドンデスの有無を表示します"},
-        {.control = "EditU6", .hint = "表示用 ：　決定した期間条件を表示します"},
-        {.control = "EditU7", .hint = "表示用 ：　決定した時間制限を表示します"},
+        {.control = "EditU1", .hint = "表示用 ：　決定した対戦マップを表示します", .popUp = true},
+        {.control = "EditU2", .hint = "表示用 ：　決定した土地属性の種類を表示します", .popUp = true},
+        {.control = "EditU3", .hint = "表示用 ：　決定した土地レベルの状態を表示します", .popUp = true},
+        {.control = "EditU4", .hint = "表示用 ：　決定した目標魔力を表示します", .popUp = true},
+        {.control = "EditU5", .hint = "表示用 ：　決定したサドンデスの有無を表示します", .popUp = true},
+        {.control = "EditU6", .hint = "表示用 ：　決定した期間条件を表示します", .popUp = true},
+        {.control = "EditU7", .hint = "表示用 ：　決定した時間制限を表示します", .popUp = true},
         {.control = "EditU8", .hint = "表示用 ：　抽出された MAP の最大ダイス目が表示されます"},
         {.control = "EditU9", .hint = "表示用 ：　抽出された MAP の１位報酬カード数が表示されます"},
         {.control = "EditU10", .hint = "表示用 ：　抽出された MAP の砦数を表示します"},
@@ -201,15 +201,12 @@ QWidget* MapPage::buildDisplays() {
     column->setSpacing(4);
     for (int n = 1; n <= 10; ++n)
         displays_ << makeField(box, QStringLiteral("EditU") + QString::number(n), 0);
-    // The boxes carry no caption of their own: a tooltip and the name a screen reader speaks
-    // say which condition each shows.
+    // The boxes carry no caption of their own: their hints pop up (see the binding table) and
+    // a screen reader speaks the condition each shows.
     const char* const shows[] = {"対戦マップ", "土地属性", "土地レベル", "目標魔力",
                                  "サドンデス", "期間",     "時間制限"};
-    for (int n = 1; n <= 7; ++n) {
-        const QString caption = QString::fromUtf8(shows[n - 1]);
-        displays_[n - 1]->setToolTip(caption + QStringLiteral("（抽出結果）"));
-        displays_[n - 1]->setAccessibleName(caption);
-    }
+    for (int n = 1; n <= 7; ++n)
+        displays_[n - 1]->setAccessibleName(QString::fromUtf8(shows[n - 1]));
     // EditU1 map, EditU4 magic, EditU6 period, EditU7 time, EditU2 element, EditU5 sudden
     // death, EditU3 level: the rows of the conditions beside them.
     for (int n : {1, 4, 6, 7, 2, 5, 3}) {
