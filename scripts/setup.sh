@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n
     libcurl4-openssl-dev libcli11-dev libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     libfontconfig-dev fonts-ipafont-gothic xvfb xauth time

@@ -133,6 +133,10 @@ QWidget* BookPage::buildCounts() {
                                           "それぞれについて単体抽出を行って下さい"),
                            QStringLiteral("Label27"));
     note->setWordWrap(true);
+    total_ = makeLabel(box, {}, QStringLiteral("AbsoluteTotal"));
+    total_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(total_, 2, 3);
+    showTotal();
     grid->addWidget(labelA_, 3, 0, 1, 4);
     grid->addWidget(labelB_, 4, 0, 1, 4);
     grid->addWidget(note, 5, 0, 1, 4);
@@ -194,8 +198,9 @@ void BookPage::AbsoluteSEChange(SpinEdit* changed) {
     if (total() > BookSize)
         changed->setValue(changed->value() - 1);
     const bool ready = options_[3]->isChecked() || total() >= BookSize;
-    ok_->setEnabled(ready);
+    ctx_.explainOk(*ok_, ready, notReadyReason());
     save_->setEnabled(ready);
+    showTotal();
     if (options_[3]->isChecked())
         return;
     labelA_->setText(ready ? QStringLiteral("抽出準備が整いました") : QString::fromUtf8(NotReadyA));
@@ -211,11 +216,21 @@ void BookPage::AbsoluteCB2Click() {
 }
 
 void BookPage::AbsoluteCB4Click() {
-    ok_->setEnabled(options_[3]->isChecked() || total() >= BookSize);
+    ctx_.explainOk(*ok_, options_[3]->isChecked() || total() >= BookSize, notReadyReason());
+}
+
+void BookPage::showTotal() {
+    total_->setText(QStringLiteral("合計 %1 / %2 枚").arg(total()).arg(BookSize));
+}
+
+QString BookPage::notReadyReason() const {
+    return QStringLiteral("クリーチャー・アイテム・スペルの合計を %1 枚にして下さい（現在 %2 枚）")
+        .arg(BookSize)
+        .arg(total());
 }
 
 void BookPage::BRandomAbsoluteClick() {
-    result_->clear();
+    showResultLines();
     const bool excludeE = options_[0]->isChecked();
     ctx_.countBookSpells(excludeE);
     const book::BookRequest request{
@@ -235,11 +250,19 @@ void BookPage::BRandomAbsoluteClick() {
 }
 
 void BookPage::ButtonAbsoluteClearClick() {
+    showResultLines();
+}
+
+// The book's lines stay one to a row, scrolled sideways if need be; the caution is prose
+// and wraps to the box.
+void BookPage::showResultLines() {
     result_->clear();
+    result_->setLineWrapMode(QPlainTextEdit::NoWrap);
 }
 
 void BookPage::AbsoluteBCautionClick() {
     result_->clear();
+    result_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     result_->appendPlainText(QStringLiteral(
         "この機能は、クリーチャー、アイテム、スペル共に完全ランダム抽出を行う機能であり、"
         "対戦相手との力の差が歴然である場合や、自分の力を試したい方にお勧めの機能です。\n\n"

@@ -32,6 +32,9 @@ public slots:
     void ButtonAbsoluteSaveClick();
 
 private:
+    void showResultLines();
+    QString notReadyReason() const;
+    void showTotal();
     QWidget* buildCounts();
     QWidget* buildOptions();
     QWidget* buildButtons();
@@ -43,6 +46,7 @@ private:
     QList<QCheckBox*> options_;
     QLabel* labelA_ = nullptr;
     QLabel* labelB_ = nullptr;
+    QLabel* total_ = nullptr; // the running total of the three counts
     QPushButton* ok_ = nullptr;
     QPushButton* save_ = nullptr;
     ResultBox* result_ = nullptr;

@@ -112,6 +112,8 @@ private:
     QWidget* buildFields();
 
     CardTicks ticks() const;
+    // Why the family's rule keeps OK disabled for `t`.
+    QString okDisabledReason(const CardTicks& t) const;
     // Each draw ends with the message it stopped with, or its result on screen and, with
     // output ticked, in the result file.
     void drawSingle();

@@ -10,13 +10,25 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace tavu {
 
 void CardPage::filterClicked() {
     // The rule itself lives in the core, so the command line refuses exactly what the page does.
-    ok_->setEnabled(family_.okEnabled(ticks()));
+    const CardTicks t = ticks();
+    const bool enabled = family_.okEnabled(t);
+    ctx_.explainOk(*ok_, enabled, enabled ? QString() : okDisabledReason(t));
     store(rarities_[3]);
+}
+
+QString CardPage::okDisabledReason(const CardTicks& t) const {
+    const auto groups = t.groups.begin() + family_.groupCaptions.size();
+    if (!family_.groupCaptions.isEmpty() && std::none_of(t.groups.begin(), groups, [](bool b) { return b; }))
+        return family_.groupLabel + QStringLiteral("を一つ以上選んで下さい");
+    if (std::none_of(t.rarities.begin(), t.rarities.end(), [](bool b) { return b; }))
+        return QStringLiteral("レア度を一つ以上選んで下さい");
+    return QStringLiteral("レア度 E だけのときは、防具と巻物だけでは抽出できません");
 }
 
 void CardPage::randomClicked() {

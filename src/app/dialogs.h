@@ -9,6 +9,7 @@ struct SaveDialogRequest {
     QString filter; // Qt filter syntax, entries separated by ";;"
     QString defaultSuffix;
     QString initialName; // the name chosen last time in this run
+    QString folder;      // where the dialog opens
 };
 
 // Every message box and the save dialog go through here, so tests can answer them and the

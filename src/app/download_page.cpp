@@ -7,6 +7,7 @@
 #include "result_box.h"
 #include "store/settings_entries.h"
 #include "update/update_texts.h"
+#include "update_site.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,10 +63,17 @@ DownloadPage::~DownloadPage() = default;
 void DownloadPage::ButtonDLClick() {
     if (check_ || form_)
         return;
+    const UpdateOptions options = currentOptions();
+    // Without a site there is nothing to connect to: say so rather than blame the connection.
+    if (isUnsetUpdateSite(options.baseUrl)) {
+        memo_->setInitialText({});
+        memo_->setPlainText(noUpdateSiteText());
+        return;
+    }
     download_->setEnabled(false);
     check_ = std::make_unique<BackgroundTask>();
     auto result = std::make_shared<CheckResult>();
-    const UpdateConfig config = options_.config(ctx_.systemDir());
+    const UpdateConfig config = options.config(ctx_.systemDir());
     auto fetcher = std::make_shared<ModuleFetcher>(options_.limits);
     const std::int32_t installed = ctx_.settings()[entry::DataVersion];
     check_->start(
@@ -96,7 +104,7 @@ void DownloadPage::checkEnded(const CheckResult& result) {
 void DownloadPage::startDownload(std::int32_t announcedVersion) {
     memo_->setInitialText({});
     memo_->clear();
-    form_ = std::make_unique<TFormDL>(options_, ctx_.systemDir(), announcedVersion);
+    form_ = std::make_unique<TFormDL>(currentOptions(), ctx_.systemDir(), announcedVersion);
     connect(form_.get(), &TFormDL::memoLine, memo_, &ResultBox::appendPlainText);
     QWidget* mainWindow = window();
     connect(form_.get(), &TFormDL::closed, mainWindow, [mainWindow] { mainWindow->setEnabled(true); });
@@ -112,6 +120,12 @@ void DownloadPage::downloadEnded() {
         ctx_.replaceSettings(result.settings);
     form_.release()->deleteLater();
     download_->setEnabled(true);
+}
+
+UpdateOptions DownloadPage::currentOptions() const {
+    UpdateOptions options = options_;
+    options.baseUrl = chosenUpdateSite(ctx_.preferences(), options_.baseUrl);
+    return options;
 }
 
 void DownloadPage::ButtonExpositionClick() {

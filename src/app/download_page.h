@@ -25,6 +25,7 @@ public:
     ResultBox* memo() const { return memo_; }
     QPushButton* downloadButton() const { return download_; }
     void setUpdateOptions(UpdateOptions options) { options_ = std::move(options); }
+    const UpdateOptions& updateOptions() const { return options_; }
     // The open progress window, if a download is under way.
     TFormDL* progressForm() const { return form_.get(); }
 
@@ -33,6 +34,8 @@ public slots:
     void ButtonExpositionClick();
 
 private:
+    // The options with the site the user set, if any.
+    UpdateOptions currentOptions() const;
     void checkEnded(const CheckResult& result);
     void startDownload(std::int32_t announcedVersion);
     void downloadEnded();

@@ -7,7 +7,9 @@
 #include "app/platform_url_opener.h"
 #include "app/preferences.h"
 #include "app/qt_dialogs.h"
+#include "app/qt_translation.h"
 #include "app/startup_tools.h"
+#include "app/window_activation.h"
 
 #include <QApplication>
 #include <future>
@@ -17,11 +19,16 @@ using namespace tavu;
 // The whole process: single-instance guard, application set-up, main window, message loop.
 int main(int argc, char** argv) {
     SingleInstanceGuard guard(text::InstanceName);
-    // A second copy leaves at once and without a word; the first one is already on screen.
-    if (!guard.acquired())
+    const QString activationName = activationServerName(text::InstanceName);
+    // A second copy brings the first one's window to the front and leaves.
+    if (!guard.acquired()) {
+        QCoreApplication second(argc, argv);
+        askRunningWindowToShow(activationName);
         return 0;
+    }
     std::future<void> fontConfig = readFontConfiguration();
     GuardedApplication app(argc, argv);
+    installQtJapanese(app);
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVU_APP_ID));
     const ToolOptions options = parseToolOptions(argc, argv);
@@ -41,17 +48,19 @@ int main(int argc, char** argv) {
         return 1;
     }
     DesktopUrlOpener urls;
+    Preferences preferences(Preferences::userFile());
     TMainForm window(std::move(prepared.files), dialogs, urls);
+    window.context().usePreferences(&preferences);
     if (window.startupAborted())
         return 0;
     dialogs.setParentWindow(&window);
     window.show();
+    WindowActivationServer activation(activationName, window);
     if (!options.screenshotDir.isEmpty())
         return saveScreenshots(window, options.screenshotDir) ? 0 : 1;
     if (options.quitAfterPaint) {
         quitAfterFirstPaint(app);
     } else {
-        Preferences preferences(Preferences::userFile());
         tellDataFolderChanges(prepared.preparation, folder.systemDir, dialogs, preferences);
     }
     return QApplication::exec();

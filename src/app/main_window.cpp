@@ -24,6 +24,8 @@ namespace {
 constexpr int ClientWidth = 631;
 constexpr int ClientHeight = 404;
 constexpr int StatusHeight = 19;
+// How long a message of the program (a file saved, why OK is off) stays over the hints.
+constexpr int StatusMessageMs = 10000;
 
 // A page not built yet: an empty holder the page is later put into, filling it.
 QWidget* holder(QWidget* parent = nullptr) {
@@ -90,6 +92,8 @@ void TMainForm::buildWindow() {
     buildPages(area);
     buildMenus();
     buildStatusBar();
+    ctx_.setStatusOutput(
+        [this](const QString& message) { statusBar()->showMessage(message, StatusMessageMs); });
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(1);

@@ -16,6 +16,7 @@ class QTimer;
 namespace tavu {
 
 class BoundPage;
+class HelpWindow;
 class MouseMoveTexts;
 class TFormAbout;
 
@@ -43,6 +44,7 @@ public:
     QString noticeText() const { return noticePanel_->text(); }
     const QString& creditNotice() const { return creditNotice_; }
     TFormAbout* aboutForm() const { return about_; }
+    HelpWindow* helpWindow() const { return help_; } // null until the help is first opened
     QTimer* timer1() const { return timer1_; }
 
     // Builds the pages still waiting and puts their settings in; does nothing the second time.
@@ -53,6 +55,7 @@ public slots:
     void mnuExitClick();
     void mnuRandomizeClick();
     void mnuWindowPosClick();
+    void mnuUpdateSiteClick();
     void mnuTAVUHelpClick();
     void mnuUpDateClick();
     void mnuVersionClick();
@@ -97,6 +100,7 @@ private:
     QTimer* timer1_ = nullptr;
     MouseMoveTexts* moveTexts_ = nullptr;
     TFormAbout* about_ = nullptr;
+    HelpWindow* help_ = nullptr;
     QString creditNotice_;
     QString versionText_;
 };

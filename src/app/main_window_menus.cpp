@@ -1,10 +1,15 @@
 #include "about_form.h"
 #include "app_strings.h"
 #include "developer_pages.h"
+#include "download_page.h"
+#include "help_window.h"
 #include "main_window.h"
 #include "platform_url_opener.h"
+#include "preferences.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
+#include "update_site_dialog.h"
+#include "window_activation.h"
 
 #include <QAction>
 #include <QDir>
@@ -39,6 +44,9 @@ void TMainForm::buildMenus() {
         addMenuItem(options, QStringLiteral("mnuWindowPos"), QStringLiteral("最前面に表示(&S)"), Qt::Key_F5,
                     QStringLiteral("TAVU を最前面に表示させます"), &TMainForm::mnuWindowPosClick);
     mnuWindowPos_->setCheckable(true);
+    addMenuItem(options, QStringLiteral("mnuUpdateSite"), QStringLiteral("更新サイトの設定(&D)..."),
+                Qt::Key(0), QStringLiteral("データを更新するサイトのアドレスを設定します"),
+                &TMainForm::mnuUpdateSiteClick);
     // The handler flips the mark itself; undo the flip Qt makes before it runs.
     disconnect(mnuWindowPos_, &QAction::triggered, this, &TMainForm::mnuWindowPosClick);
     connect(mnuWindowPos_, &QAction::triggered, this, [this](bool checked) {
@@ -74,20 +82,36 @@ void TMainForm::mnuWindowPosClick() {
 
 void TMainForm::mnuTAVUHelpClick() {
     const QString contents = helpContentsFile();
-    // A viewer that cannot start says so itself; a manual that was never installed is ours to report.
+    // A manual that was never installed is reported; otherwise it opens in a window of ours,
+    // which needs no browser.
     if (!QFileInfo::exists(contents)) {
         ctx_.dialogs().error(QString::fromUtf8(text::HelpMissing) + QStringLiteral("\r\n") +
                              QDir::toNativeSeparators(contents));
         return;
     }
-    WindowStepBack stepBack(this);
-    ctx_.urls().openDocument(contents);
+    if (!help_)
+        help_ = new HelpWindow(
+            contents, [this](const QUrl& url) { ctx_.openWebPage(url.toString()); }, this);
+    bringToFront(*help_);
 }
 
 void TMainForm::mnuUpDateClick() {
     if (ctx_.dialogs().question(QString::fromUtf8(text::UpdateLinkQuestion),
                                 QString::fromUtf8(text::UpdateLinkCaption), Dialogs::Buttons::YesNo))
-        ctx_.urls().openUrl(developerHomePage());
+        ctx_.openWebPage(developerHomePage());
+}
+
+void TMainForm::mnuUpdateSiteClick() {
+    Preferences* preferences = ctx_.preferences();
+    if (!preferences) {
+        ctx_.dialogs().warn(QStringLiteral("設定を保存するフォルダがないため、更新サイトを設定できません"),
+                            QStringLiteral("更新サイトの設定"));
+        return;
+    }
+    auto* page = findChild<DownloadPage*>();
+    UpdateSiteDialog dialog(*preferences, page ? page->updateOptions().limits : FetchLimits{}, this);
+    WindowStepBack stepBack(this);
+    dialog.exec();
 }
 
 void TMainForm::mnuVersionClick() {

@@ -134,7 +134,7 @@ void ManualPage::TAVUManualClick() {
 void ManualPage::Label_Development_conceptClick() {
     if (ctx_.dialogs().question(QString::fromUtf8(text::ConceptQuestion),
                                 QString::fromUtf8(text::ConceptCaption), Dialogs::Buttons::YesNo))
-        ctx_.urls().openUrl(developerConceptPage());
+        ctx_.openWebPage(developerConceptPage());
 }
 
 void ManualPage::Label_Development_conceptMouseMove() {

@@ -73,13 +73,13 @@ std::vector<Binding> bindingTable() {
         condition("CBset3", entry::LandLevel,
                   "土地レベルを指定しない場合は、Lv1～Lv2 をランダムに選び出します"),
         condition("CBSet4", entry::SuddenDeath, "条件を指定しない場合、オン、オフのどちらかが選出されます"),
-        {.control = "EditU1", .hint = "表示用 ：　決定した対戦マップを表示します"},
-        {.control = "EditU2", .hint = "表示用 ：　決定した土地属性の種類を表示します"},
-        {.control = "EditU3", .hint = "表示用 ：　決定した土地レベルの状態を表示します"},
-        {.control = "EditU4", .hint = "表示用 ：　決定した目標魔力を表示します"},
-        {.control = "EditU5", .hint = "表示用 ：　決定したサドンデスの有無を表示します"},
-        {.control = "EditU6", .hint = "表示用 ：　決定した期間条件を表示します"},
-        {.control = "EditU7", .hint = "表示用 ：　決定した時間制限を表示します"},
+        {.control = "EditU1", .hint = "表示用 ：　決定した対戦マップを表示します", .popUp = true},
+        {.control = "EditU2", .hint = "表示用 ：　決定した土地属性の種類を表示します", .popUp = true},
+        {.control = "EditU3", .hint = "表示用 ：　決定した土地レベルの状態を表示します", .popUp = true},
+        {.control = "EditU4", .hint = "表示用 ：　決定した目標魔力を表示します", .popUp = true},
+        {.control = "EditU5", .hint = "表示用 ：　決定したサドンデスの有無を表示します", .popUp = true},
+        {.control = "EditU6", .hint = "表示用 ：　決定した期間条件を表示します", .popUp = true},
+        {.control = "EditU7", .hint = "表示用 ：　決定した時間制限を表示します", .popUp = true},
         {.control = "EditU8", .hint = "表示用 ：　抽出された MAP の最大ダイス目が表示されます"},
         {.control = "EditU9", .hint = "表示用 ：　抽出された MAP の１位報酬カード数が表示されます"},
         {.control = "EditU10", .hint = "表示用 ：　抽出された MAP の砦数を表示します"},
@@ -145,9 +145,11 @@ QWidget* MapPage::buildConditions() {
     grid->setVerticalSpacing(2);
     const QStringList captions = {"対戦マップ", "土地属性", "土地レベル", "魔力条件",
                                   "サドンデス", "期間条件", "時間制限"};
+    // Every row as tall as the result box beside it (see buildDisplays), so the two line up.
     for (int i = 0; i < 7; ++i) {
         rules_[i]->setParent(box);
         rules_[i]->setText(captions[i]);
+        rules_[i]->setFixedHeight(RowHeight - 2);
     }
     addComboRow(grid, MapRow, 0, QStringLiteral("CBSet1"),
                 {" 条件指定なし", " 聖堂を使用しない", " ほこらを使用しない", " 転送円を使用しない",
@@ -162,6 +164,8 @@ QWidget* MapPage::buildConditions() {
     addComboRow(grid, LevelRow, 2, QStringLiteral("CBset3"), {" 指定しない", " Lv 1", " Lv 2"});
     // Keep the entry order of the settings: CBSet1, CBset2, CBset3, CBSet4.
     combos_.swapItemsAt(2, 3);
+    // A taller box beside it leaves its room below the rows rather than spreading them apart.
+    grid->setRowStretch(grid->rowCount(), 1);
     return box;
 }
 
@@ -193,9 +197,16 @@ QWidget* MapPage::buildDisplays() {
     auto* box = makeGroupBox(this, QStringLiteral("GroupBox9"), QStringLiteral(" 表示用ボックス"));
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(8, 4, 8, 6);
-    column->setSpacing(2);
+    // The pitch of the condition rows: a row of RowHeight and the grid's spacing of 2.
+    column->setSpacing(4);
     for (int n = 1; n <= 10; ++n)
         displays_ << makeField(box, QStringLiteral("EditU") + QString::number(n), 0);
+    // The boxes carry no caption of their own: their hints pop up (see the binding table) and
+    // a screen reader speaks the condition each shows.
+    const char* const shows[] = {"対戦マップ", "土地属性", "土地レベル", "目標魔力",
+                                 "サドンデス", "期間",     "時間制限"};
+    for (int n = 1; n <= 7; ++n)
+        displays_[n - 1]->setAccessibleName(QString::fromUtf8(shows[n - 1]));
     // EditU1 map, EditU4 magic, EditU6 period, EditU7 time, EditU2 element, EditU5 sudden
     // death, EditU3 level: the rows of the conditions beside them.
     for (int n : {1, 4, 6, 7, 2, 5, 3}) {

@@ -63,7 +63,12 @@ void MapPage::ButtonMapSetUpClick() {
 
 void MapPage::runOkRule() {
     // Period and time limit alone make no match: OK needs one of the first five items.
-    ok_->setEnabled(std::any_of(rules_.begin(), rules_.begin() + 5, std::mem_fn(&QCheckBox::isChecked)));
+    const bool enabled = std::any_of(rules_.begin(), rules_.begin() + 5, std::mem_fn(&QCheckBox::isChecked));
+    const bool timingOnly = std::any_of(rules_.begin() + 5, rules_.end(), std::mem_fn(&QCheckBox::isChecked));
+    ctx_.explainOk(*ok_, enabled,
+                   timingOnly ? QStringLiteral("期間条件と時間制限だけでは抽出できません。"
+                                               "対戦マップからサドンデスまでのいずれかも選んで下さい")
+                              : QStringLiteral("抽出する対戦条件を選んで下さい"));
 }
 
 void MapPage::SetU1Click() {

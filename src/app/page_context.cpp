@@ -2,6 +2,8 @@
 
 #include "dialogs.h"
 #include "output/result_file.h"
+#include "platform_url_opener.h"
+#include "preferences.h"
 #include "result_box.h"
 #include "store/data_error.h"
 #include "store/derived_counts.h"
@@ -9,6 +11,10 @@
 #include "store/system_files.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QWidget>
 #include <exception>
 
 namespace tavu {
@@ -52,7 +58,7 @@ void PageContext::writeResultFile(std::vector<std::string> lines, const QCheckBo
     const QString name =
         dialogs_.saveFileName({QStringLiteral("TAVU ファイルの保存"),
                                QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"),
-                               QStringLiteral("txt"), lastSaveName_});
+                               QStringLiteral("txt"), lastSaveName_, saveFolder()});
     if (!name.isEmpty()) {
         lastSaveName_ = name;
         try {
@@ -61,9 +67,44 @@ void PageContext::writeResultFile(std::vector<std::string> lines, const QCheckBo
             dialogs_.error(QString::fromUtf8(e.what()));
             return;
         }
+        const QFileInfo saved(name);
+        if (preferences_)
+            preferences_->setLastSaveFolder(saved.absolutePath());
+        tellStatus(
+            QStringLiteral("保存しました: %1").arg(QDir::toNativeSeparators(saved.absoluteFilePath())));
     }
     if (clearAfter->isEnabled() && clearAfter->isChecked())
         clearResult();
+}
+
+QString PageContext::saveFolder() const {
+    if (!lastSaveName_.isEmpty())
+        return QFileInfo(lastSaveName_).absolutePath();
+    const QString remembered = preferences_ ? preferences_->lastSaveFolder() : QString();
+    // A folder removed since (or on a drive not attached now) is not offered.
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void PageContext::openWebPage(const QString& url) {
+    if (!urls_.openUrl(url))
+        dialogs_.error(QStringLiteral("ブラウザを起動できなかったため、次のページを開けませんでした:\r\n") +
+                       url);
+}
+
+void PageContext::explainOk(QWidget& ok, bool enabled, const QString& reason) const {
+    // Told once when the reason arises or changes, not again at every click that keeps it.
+    const bool news = ok.isEnabled() || ok.toolTip() != reason;
+    ok.setEnabled(enabled);
+    ok.setToolTip(enabled ? QString() : reason);
+    if (!enabled && news && ok.isVisible())
+        tellStatus(reason);
+}
+
+void PageContext::tellStatus(const QString& message) const {
+    if (tellStatus_)
+        tellStatus_(message);
 }
 
 void PageContext::loadExplanationPage(int page, ResultBox& box) {

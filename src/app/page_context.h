@@ -17,6 +17,7 @@ class QCheckBox;
 namespace tavu {
 
 class Dialogs;
+class Preferences;
 class ResultBox;
 class UrlOpener;
 
@@ -48,6 +49,19 @@ public:
     void writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
                          const std::function<void()>& clearResult);
 
+    // The user's preferences; null where none are kept (tests, a user without a home).
+    Preferences* preferences() const { return preferences_; }
+
+    // Opens `url` in the desktop's browser; when nothing can open it, the error box says which
+    // page could not be opened.
+    void openWebPage(const QString& url);
+
+    // A short message in the status bar, over the hints for a few seconds.
+    void tellStatus(const QString& message) const;
+    // Enables `ok` or disables it for `reason`, which its tooltip and, while the page is on
+    // screen, the status bar then give.
+    void explainOk(QWidget& ok, bool enabled, const QString& reason) const;
+
     // Empties `box` and fills it with an explanation page of the data folder. A page that
     // cannot be read is reported in the error box and leaves `box` empty rather than showing
     // the page before it.
@@ -61,6 +75,8 @@ protected:
     PageContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls);
     ~PageContext() = default;
 
+    QString saveFolder() const;
+
     std::filesystem::path systemDir_;
     Dialogs& dialogs_;
     UrlOpener& urls_;
@@ -69,7 +85,9 @@ protected:
     Tables tables_;
     std::int32_t bookSpellCount_ = 0;
     std::int32_t bookCardCount_ = 0;
-    QString lastSaveName_; // offered again by the next save dialog of the run
+    QString lastSaveName_;               // offered again by the next save dialog of the run
+    Preferences* preferences_ = nullptr; // none: nothing is remembered beyond the run
+    std::function<void(const QString&)> tellStatus_;
     QString drawWarningText_;
     QString drawWarningCaption_;
 };
@@ -80,6 +98,10 @@ class AppContext final : public PageContext {
 public:
     AppContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls)
         : PageContext(std::move(systemDir), dialogs, urls) {}
+
+    // The user's preferences (the last save folder) and the status bar, where there are.
+    void usePreferences(Preferences* preferences) { preferences_ = preferences; }
+    void setStatusOutput(std::function<void(const QString&)> tell) { tellStatus_ = std::move(tell); }
 
     // Start-up's steps, in the order it takes them.
     void takeSettings(const SettingsArray& settings) { settings_ = settings; }

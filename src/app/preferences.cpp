@@ -1,5 +1,6 @@
 #include "preferences.h"
 
+#include "folders/preference_entry.h"
 #include "folders/user_folders.h"
 
 #include <QSettings>
@@ -8,7 +9,8 @@ namespace tavu {
 
 namespace {
 constexpr const char* UpgradeFailureToldKey = "DataFolder/UpgradeFailureTold";
-}
+constexpr const char* LastSaveFolderKey = "Results/LastSaveFolder";
+} // namespace
 
 Preferences::Preferences(const std::filesystem::path& file) {
     if (!file.empty())
@@ -27,6 +29,24 @@ int Preferences::upgradeFailureTold() const {
 
 void Preferences::setUpgradeFailureTold(int dataVersion) {
     setValue(UpgradeFailureToldKey, dataVersion);
+}
+
+QString Preferences::lastSaveFolder() const {
+    return value(LastSaveFolderKey).toString();
+}
+
+void Preferences::setLastSaveFolder(const QString& folder) {
+    setValue(LastSaveFolderKey, folder);
+}
+
+QString Preferences::updateSite() const {
+    static const std::string key = std::string(UpdateSiteSection) + "/" + std::string(UpdateSiteKey);
+    return value(key.c_str()).toString();
+}
+
+void Preferences::setUpdateSite(const QString& url) {
+    static const std::string key = std::string(UpdateSiteSection) + "/" + std::string(UpdateSiteKey);
+    setValue(key.c_str(), url);
 }
 
 QVariant Preferences::value(const char* key) const {

@@ -28,6 +28,16 @@ public:
     int upgradeFailureTold() const;
     void setUpgradeFailureTold(int dataVersion);
 
+    // The folder the last result file was saved in (empty: none yet), offered by the next
+    // save dialog, also in a later run.
+    QString lastSaveFolder() const;
+    void setLastSaveFolder(const QString& folder);
+
+    // The update site's base URL the user set (empty: the build's default). tavu-cli reads
+    // and writes the same entry.
+    QString updateSite() const;
+    void setUpdateSite(const QString& url);
+
 private:
     QVariant value(const char* key) const;
     void setValue(const char* key, const QVariant& value);

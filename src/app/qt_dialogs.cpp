@@ -39,7 +39,7 @@ void QtDialogs::error(const QString& text) {
 }
 
 QString QtDialogs::saveFileName(const SaveDialogRequest& request) {
-    QFileDialog dialog(parent_, request.title, {}, request.filter);
+    QFileDialog dialog(parent_, request.title, request.folder, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     // Result files are replaced without a question, as the draws have always done.

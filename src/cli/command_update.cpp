@@ -1,4 +1,6 @@
 #include "cli_commands.h"
+#include "folders/preference_entry.h"
+#include "folders/user_folders.h"
 #include "startup/data_folder_use.h"
 #include "startup/system_folder_check.h"
 #include "store/data_error.h"
@@ -31,10 +33,34 @@ extern "C" void onInterrupt(int) {
 }
 
 struct UpdateArgs {
-    std::string url = defaultUpdateUrl();
+    std::string url;
+    bool saveUrl = false;
     bool yes = false;
     bool noWait = false;
 };
+
+// The site the user set (here with --save-url, or in the window), else the build's default.
+std::string preferredUpdateUrl() {
+    const auto file = preferencesFile(UserFolders::fromProcess());
+    auto saved = file.empty() ? std::nullopt : readPreferenceEntry(file, UpdateSiteSection, UpdateSiteKey);
+    return saved && !saved->empty() ? *saved : defaultUpdateUrl();
+}
+
+bool saveUpdateUrl(const std::string& url) {
+    const auto file = preferencesFile(UserFolders::fromProcess());
+    if (!isPlainPreferenceValue(url) || !(url.starts_with("http://") || url.starts_with("https://"))) {
+        std::cerr << "更新サイトのアドレスは http:// か https:// で始まり、空白や ; , \" = "
+                     "を含まないものにして下さい: "
+                  << url << "\n";
+        return false;
+    }
+    if (file.empty() || !writePreferenceEntry(file, UpdateSiteSection, UpdateSiteKey, url)) {
+        std::cerr << "更新サイトを設定ファイルに保存できませんでした: " << file.string() << "\n";
+        return false;
+    }
+    std::cout << "更新サイトを保存しました: " << url << "\n";
+    return true;
+}
 
 class TerminalProgress : public UpdateObserver {
 public:
@@ -85,7 +111,11 @@ int runDownload(const UpdateConfig& config, std::int32_t announcedVersion, HttpF
     }
 }
 
-int runUpdate(const CliOptions& options, const UpdateArgs& args) {
+int runUpdate(const CliOptions& options, UpdateArgs args) {
+    if (args.url.empty())
+        args.url = preferredUpdateUrl();
+    else if (args.saveUrl && !saveUpdateUrl(args.url))
+        return ExitUsage;
     // The window would go on with the old tables and write their settings over the new set.
     if (dataFolderInUse(options.systemDir)) {
         std::cerr << "TAVU のウィンドウがこのデータフォルダを使用中のため、更新できません: "
@@ -138,7 +168,10 @@ void addUpdateCommand(CLI::App& app, CliOptions& options) {
                                      "(終了コード 0: 最新または更新済み, 1: データフォルダの不備, "
                                      "3: 中止, 4: 通信やダウンロードの失敗, "
                                      "7: ウィンドウが同じデータフォルダを使用中。失敗時は何も変更しない)");
-    cmd->add_option("--url", args->url, "サイトの URL (既定: " + defaultUpdateUrl() + ")");
+    cmd->add_option("--url", args->url,
+                    "サイトの URL (既定: 保存した URL、なければ " + defaultUpdateUrl() + ")");
+    cmd->add_flag("--save-url", args->saveUrl, "--url の URL を以後の既定として保存する (ウィンドウと共通)")
+        ->needs("--url");
     cmd->add_flag("--yes,-y", args->yes, "確認せずにダウンロードを始める");
     cmd->add_flag("--no-wait", args->noWait, "ダウンロード中の待ち時間を省く");
     cmd->callback([&options, args] { options.exitCode = runUpdate(options, *args); });

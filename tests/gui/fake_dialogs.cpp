@@ -41,6 +41,8 @@ QStringList FakeDialogs::texts() const {
 }
 
 bool FakeUrlOpener::openUrl(const QString& url) {
+    if (!works)
+        return false;
     opened << url;
     return true;
 }

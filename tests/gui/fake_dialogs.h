@@ -43,6 +43,7 @@ private:
 class FakeUrlOpener : public UrlOpener {
 public:
     QStringList opened;
+    bool works = true; // false: as on a desktop with no browser or opener at all
     bool openUrl(const QString& url) override;
     bool openDocument(const QString& path) override;
 };

@@ -141,9 +141,11 @@ void BindingsTest::hintsAreTheProgramsOwn() {
     QByteArray all;
     for (const auto& [name, hint] : hints)
         all += (name + QLatin1Char('\t') + hint + QLatin1Char('\n')).toUtf8();
-    QCOMPARE(hints.size(), std::size_t{136});
+    // Beyond the program's own: the update-site menu item, and the map page's result boxes
+    // popping up their hints.
+    QCOMPARE(hints.size(), std::size_t{137});
     QCOMPARE(QCryptographicHash::hash(all, QCryptographicHash::Sha256).toHex(),
-             QByteArray("8b6878bab37ee092eb42368d9cc2794dae2bfba734abdadaa38a91137780f8e6"));
+             QByteArray("87b693372804535bb320bf85b1fbe9f733458db9d222162b9461ec5787fdc9b1"));
 }
 
 void BindingsTest::pointerTextsFollowTheTables() {

@@ -5,6 +5,7 @@
 #include "app/result_box.h"
 #include "dataset/site_publish.h"
 #include "gui_test_support.h"
+#include "loopback_site.h"
 #include "store/file_io.h"
 #include "store/settings_entries.h"
 #include "store/sjis_text.h"
@@ -33,27 +34,7 @@ std::map<std::string, std::string> snapshot(const fs::path& dir) {
     return files;
 }
 
-// Serves a published site on 127.0.0.1 from a thread of its own.
-class Site {
-public:
-    explicit Site(const fs::path& root) {
-        server_.set_mount_point("/", root.string());
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-    }
-    ~Site() {
-        server_.stop();
-        thread_.join();
-    }
-    std::string baseUrl() const {
-        return "http://127.0.0.1:" + std::to_string(port_) + "/tavuds/system_file/";
-    }
-
-private:
-    httplib::Server server_;
-    int port_ = 0;
-    std::thread thread_;
-};
+using Site = LoopbackSite;
 
 } // namespace
 
