@@ -1,11 +1,7 @@
 #include "cli_draw_options.h"
 
-#include "cli_output.h"
-#include "draw/output_buffer.h"
-
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <iostream>
 
 namespace tavu::cli {
 
@@ -71,24 +67,17 @@ MultipleCount multipleCount(const DrawArgs& args, const CountRange& range) {
     return {given ? clampCount(args.count, range) : range.start, args.randomCount};
 }
 
-int refuseDisabledDraw() {
-    return reportWarning(DrawWarningText, std::cerr);
-}
-
-int printSingleResult(const CliOptions& options, const SingleDrawResult& result) {
-    if (result.end != DrawEnd::Result)
-        return reportWarning(drawEndText(result.end), std::cerr);
-    printLines(options,
-               options.fields ? result.fields : singleDrawOutput(result.fields.front(), result.fields.back()),
-               std::cout);
-    return ExitOk;
-}
-
-int printMultipleResult(const CliOptions& options, const MultipleDrawResult& result) {
-    if (result.end != DrawEnd::Result)
-        return reportWarning(drawEndText(result.end), std::cerr);
-    printLines(options, multipleDrawOutput(result.lines, result.count), std::cout);
-    return ExitOk;
+code::DrawSpec cardSpec(code::Command command, const DrawArgs& args,
+                        const std::vector<std::string>& groupNames, const CountRange& range) {
+    code::DrawSpec spec;
+    spec.command = command;
+    auto ticks = groupTicks(args, groupNames);
+    for (std::size_t i = 0; i < ticks.size(); ++i)
+        spec.card.groups[i] = ticks[i];
+    spec.card.rarities = rarityTicks(args);
+    spec.card.copies = args.copies;
+    spec.card.count = multipleCount(args, range);
+    return spec;
 }
 
 } // namespace tavu::cli

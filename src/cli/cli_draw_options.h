@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli_commands.h"
+#include "code/draw_spec.h"
 #include "draw/draw_filter.h"
 #include "draw/draw_result.h"
 
@@ -31,6 +32,7 @@ struct DrawArgs {
 
 inline const std::vector<std::string> ElementNames{"none", "fire", "water", "earth", "wind"};
 inline const std::vector<std::string> KindNames{"weapon", "armour", "item", "scroll"};
+inline const std::vector<std::string> NoGroups{}; // spells have no group boxes
 
 // A family command ("creature") with its two draws; each draw's options are added by
 // the caller. Global options may also follow the draw's name.
@@ -56,13 +58,9 @@ std::array<bool, N> toArray(const std::vector<bool>& ticks) {
     return out;
 }
 
-// A page whose boxes leave nothing to draw keeps its OK button disabled; the command line
-// says so with the warning box's text and ExitWarning.
-int refuseDisabledDraw();
-
-// Print a draw's result (exit 0) or its message on stderr (exit 3). A single draw prints
-// the file's lines, or its result fields with --fields.
-int printSingleResult(const CliOptions& options, const SingleDrawResult& result);
-int printMultipleResult(const CliOptions& options, const MultipleDrawResult& result);
+// The card page's controls as the draw reads them: group boxes (`groupNames`, none for
+// spells), rarity boxes, the copies combo and the count controls.
+code::DrawSpec cardSpec(code::Command command, const DrawArgs& args,
+                        const std::vector<std::string>& groupNames, const CountRange& range);
 
 } // namespace tavu::cli

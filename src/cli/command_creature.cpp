@@ -1,7 +1,6 @@
 #include "cli_commands.h"
 #include "cli_draw_options.h"
-#include "cli_output.h"
-#include "draw/creature_draws.h"
+#include "coded_draw.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -12,8 +11,8 @@ namespace {
 
 const char* const ElementsHelp = "属性 none,fire,water,earth,wind をカンマ区切りで (省略時: すべて)";
 
-CreatureFilter filterOf(const DrawArgs& args) {
-    return {toArray<ElementCount>(groupTicks(args, ElementNames)), rarityTicks(args)};
+code::DrawSpec specOf(code::Command command, const DrawArgs& args) {
+    return cardSpec(command, args, ElementNames, CreatureCountRange);
 }
 
 void addSingle(CLI::App& family, CliOptions& options) {
@@ -22,15 +21,7 @@ void addSingle(CLI::App& family, CliOptions& options) {
     addGroupOption(*cmd, "--elements", ElementNames, *args, ElementsHelp);
     addRarityOption(*cmd, *args);
     addCopiesOption(*cmd, *args);
-    cmd->callback([&options, args] {
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            CreatureFilter filter = filterOf(*args);
-            if (!okButtonEnabled(filter))
-                return refuseDisabledDraw();
-            return printSingleResult(
-                options, drawCreatureSingle(data.tables, filter, SingleCopies{args->copies, {}}, random));
-        });
-    });
+    cmd->callback([&options, args] { runCodedDraw(options, specOf(code::Command::CreatureSingle, *args)); });
 }
 
 void addMultiple(CLI::App& family, CliOptions& options) {
@@ -40,16 +31,8 @@ void addMultiple(CLI::App& family, CliOptions& options) {
     addGroupOption(*cmd, "--elements", ElementNames, *args, ElementsHelp);
     addRarityOption(*cmd, *args);
     addCountOptions(*cmd, *args, CreatureCountRange);
-    cmd->callback([&options, args] {
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            CreatureFilter filter = filterOf(*args);
-            if (!okButtonEnabled(filter))
-                return refuseDisabledDraw();
-            return printMultipleResult(
-                options,
-                drawCreatureMultiple(data.tables, filter, multipleCount(*args, CreatureCountRange), random));
-        });
-    });
+    cmd->callback(
+        [&options, args] { runCodedDraw(options, specOf(code::Command::CreatureMultiple, *args)); });
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "cli_commands.h"
 #include "cli_draw_options.h"
-#include "cli_output.h"
-#include "draw/item_draws.h"
+#include "coded_draw.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -12,8 +11,8 @@ namespace {
 
 const char* const KindsHelp = "種類 weapon,armour,item,scroll をカンマ区切りで (省略時: すべて)";
 
-ItemFilter filterOf(const DrawArgs& args) {
-    return {toArray<ItemKindCount>(groupTicks(args, KindNames)), rarityTicks(args)};
+code::DrawSpec specOf(code::Command command, const DrawArgs& args) {
+    return cardSpec(command, args, KindNames, ItemCountRange);
 }
 
 void addSingle(CLI::App& family, CliOptions& options) {
@@ -22,15 +21,7 @@ void addSingle(CLI::App& family, CliOptions& options) {
     addGroupOption(*cmd, "--kinds", KindNames, *args, KindsHelp);
     addRarityOption(*cmd, *args);
     addCopiesOption(*cmd, *args);
-    cmd->callback([&options, args] {
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            ItemFilter filter = filterOf(*args);
-            if (!okButtonEnabled(filter))
-                return refuseDisabledDraw();
-            return printSingleResult(
-                options, drawItemSingle(data.tables, filter, SingleCopies{args->copies, {}}, random));
-        });
-    });
+    cmd->callback([&options, args] { runCodedDraw(options, specOf(code::Command::ItemSingle, *args)); });
 }
 
 void addMultiple(CLI::App& family, CliOptions& options) {
@@ -39,15 +30,7 @@ void addMultiple(CLI::App& family, CliOptions& options) {
     addGroupOption(*cmd, "--kinds", KindNames, *args, KindsHelp);
     addRarityOption(*cmd, *args);
     addCountOptions(*cmd, *args, ItemCountRange);
-    cmd->callback([&options, args] {
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            ItemFilter filter = filterOf(*args);
-            if (!okButtonEnabled(filter))
-                return refuseDisabledDraw();
-            return printMultipleResult(
-                options, drawItemMultiple(data.tables, filter, multipleCount(*args, ItemCountRange), random));
-        });
-    });
+    cmd->callback([&options, args] { runCodedDraw(options, specOf(code::Command::ItemMultiple, *args)); });
 }
 
 } // namespace

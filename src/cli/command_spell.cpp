@@ -1,7 +1,6 @@
 #include "cli_commands.h"
 #include "cli_draw_options.h"
-#include "cli_output.h"
-#include "draw/spell_draws.h"
+#include "coded_draw.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -10,20 +9,16 @@ namespace tavu::cli {
 
 namespace {
 
+code::DrawSpec specOf(code::Command command, const DrawArgs& args) {
+    return cardSpec(command, args, NoGroups, SpellCountRange);
+}
+
 void addSingle(CLI::App& family, CliOptions& options) {
     auto args = std::make_shared<DrawArgs>();
     CLI::App* cmd = addDrawCommand(family, "single", "スペルを 1 枚抽出し、組み込む枚数を決める");
     addRarityOption(*cmd, *args);
     addCopiesOption(*cmd, *args);
-    cmd->callback([&options, args] {
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            RarityTicks rarities = rarityTicks(*args);
-            if (!okButtonEnabled(rarities))
-                return refuseDisabledDraw();
-            return printSingleResult(
-                options, drawSpellSingle(data.tables, rarities, SingleCopies{args->copies, {}}, random));
-        });
-    });
+    cmd->callback([&options, args] { runCodedDraw(options, specOf(code::Command::SpellSingle, *args)); });
 }
 
 void addMultiple(CLI::App& family, CliOptions& options) {
@@ -31,16 +26,7 @@ void addMultiple(CLI::App& family, CliOptions& options) {
     CLI::App* cmd = addDrawCommand(family, "multiple", "スペルを指定枚数 (重複あり) 抽出して一覧にする");
     addRarityOption(*cmd, *args);
     addCountOptions(*cmd, *args, SpellCountRange);
-    cmd->callback([&options, args] {
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            RarityTicks rarities = rarityTicks(*args);
-            if (!okButtonEnabled(rarities))
-                return refuseDisabledDraw();
-            return printMultipleResult(
-                options,
-                drawSpellMultiple(data.tables, rarities, multipleCount(*args, SpellCountRange), random));
-        });
-    });
+    cmd->callback([&options, args] { runCodedDraw(options, specOf(code::Command::SpellMultiple, *args)); });
 }
 
 } // namespace
