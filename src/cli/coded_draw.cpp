@@ -55,14 +55,15 @@ void addReplayCommand(CLI::App& app, CliOptions& options) {
     auto text = std::make_shared<std::string>();
     command->add_option("CODE", *text, "抽出コード (seed の次の行に code として出力されるもの)")->required();
     command->callback([&options, text] {
-        if (options.seed)
-            throw CLI::ValidationError("--seed", "抽出コードが乱数の種を持つため --seed は使えません");
         auto parsed = code::parseCode(*text);
         if (!parsed.code) {
             std::cerr << parsed.message << '\n';
             options.exitCode = ExitUsage;
             return;
         }
+        // The code holds the random state; a different --seed asks for another draw.
+        if (options.seed && *options.seed != parsed.code->seed)
+            throw CLI::ValidationError("--seed", "抽出コードの乱数の種 (s=) と --seed が違います");
         options.seed = parsed.code->seed;
         runCodedDraw(options, parsed.code->spec, parsed.code->data);
     });
