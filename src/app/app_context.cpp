@@ -1,8 +1,11 @@
 #include "app_context.h"
 
+#include "code/data_fingerprint.h"
+#include "code/result_check.h"
 #include "dialogs.h"
 #include "draw/result_file.h"
 #include "store/data_error.h"
+#include "store/random_source.h"
 #include "store/system_files.h"
 
 #include <QCheckBox>
@@ -32,6 +35,8 @@ void AppContext::showDrawWarning() {
 void AppContext::writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
                                  const std::function<void()>& clearResult) {
     AppendCommentFooter(lines, systemDir_);
+    if (!drawCode_.isEmpty())
+        lines.push_back(code::codeLine(drawCode_.toStdString()));
     const QString name =
         dialogs_.saveFileName({QStringLiteral("TAVU ファイルの保存"),
                                QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"),
@@ -47,6 +52,18 @@ void AppContext::writeResultFile(std::vector<std::string> lines, const QCheckBox
     }
     if (clearAfter->isEnabled() && clearAfter->isChecked())
         clearResult();
+}
+
+void AppContext::drawStarts(const code::DrawSpec& spec) {
+    drawCode_.clear();
+    try {
+        const auto data = code::fingerprintData(systemDir_, settings_);
+        drawCode_ = QString::fromStdString(code::formatCode({spec, processRandom().seed(), data}));
+    } catch (const DataError&) {
+        // A table that cannot be read again leaves the draw without a code, not without a result.
+    }
+    if (codeShown_)
+        codeShown_(drawCode_);
 }
 
 void AppContext::armDrawWarning(const QString& text, const QString& caption) {

@@ -26,6 +26,12 @@ public:
                          const std::function<void()>& clearResult) override;
     void countBookCards(bool excludeECards) override;
     void countBookSpells(bool excludeECards) override;
+    void drawStarts(const code::DrawSpec& spec) override;
+
+    // The code of the last draw (empty before the first, or when the data could not be read
+    // for its fingerprint), and who is told of each new one.
+    const QString& drawCode() const { return drawCode_; }
+    void onDrawCode(std::function<void(const QString&)> shown) { codeShown_ = std::move(shown); }
 
     // Start-up's steps, in the order it takes them.
     void takeSettings(const SettingsArray& settings) { settings_ = settings; }
@@ -56,6 +62,8 @@ private:
     QString lastSaveName_; // offered again by the next save dialog of the run
     QString drawWarningText_;
     QString drawWarningCaption_;
+    QString drawCode_;
+    std::function<void(const QString&)> codeShown_;
 };
 
 } // namespace tavu

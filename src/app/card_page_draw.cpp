@@ -1,5 +1,6 @@
 #include "card_page.h"
 #include "draw/output_buffer.h"
+#include "draw_codes.h"
 #include "draw_steps.h"
 #include "page_context.h"
 #include "result_box.h"
@@ -72,12 +73,14 @@ void CardPage::okClicked() {
 
 void CardPage::drawSingle() {
     const SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
+    ctx_.drawStarts(cardPageSpec(d_, ticks(), copies.index, {}));
     finishSingleDraw(family_.drawSingle(ctx_.tables(), ticks(), copies, processRandom()));
 }
 
 void CardPage::drawList() {
     list_->clear();
     const MultipleCount count{count_->value(), random_->isChecked()};
+    ctx_.drawStarts(cardPageSpec(d_, ticks(), 0, count));
     finishListDraw(family_.drawList(ctx_.tables(), ticks(), count, processRandom()));
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 class QAction;
+class QMenu;
 class QLabel;
 class QTabWidget;
 class QTimer;
@@ -55,6 +56,8 @@ public slots:
     void mnuTAVUHelpClick();
     void mnuUpDateClick();
     void mnuVersionClick();
+    void mnuReplayCodeClick();
+    void mnuCheckFileClick();
     void Timer1Timer();
 
 protected:
@@ -67,6 +70,7 @@ private:
     void bindPages(const QList<BoundPage*>& pages);
     void buildMenus();
     void buildStatusBar();
+    void buildCodeMenuItems(QMenu* file);
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
                          const QString& hint, void (TMainForm::*handler)());
 

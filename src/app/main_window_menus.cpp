@@ -28,6 +28,7 @@ QAction* TMainForm::addMenuItem(QMenu* menu, const QString& name, const QString&
 void TMainForm::buildMenus() {
     auto* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    buildCodeMenuItems(file);
     addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("終了(&X)"), Qt::Key_F6,
                 QStringLiteral("TAVU を終了します"), &TMainForm::mnuExitClick);
     auto* options = menuBar()->addMenu(QStringLiteral("オプション(&O)"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "binding.h"
+#include "code/draw_spec.h"
 #include "settings_saves.h"
 #include "store/settings.h"
 #include "store/tables.h"
@@ -44,6 +45,10 @@ public:
     // the result stays on the page.
     virtual void writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
                                  const std::function<void()>& clearResult) = 0;
+
+    // A draw of `spec` starts from the random source as it stands: its code becomes the one
+    // the window shows and the next result file ends with.
+    virtual void drawStarts(const code::DrawSpec& spec) = 0;
 
     // The complete book's counts follow its "E カードを含まない" box.
     virtual void countBookCards(bool excludeECards) = 0;

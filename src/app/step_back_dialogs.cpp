@@ -55,4 +55,14 @@ QString StepBackDialogs::saveFileName(const SaveDialogRequest& request) {
     return inner_.saveFileName(request);
 }
 
+QString StepBackDialogs::openFileName(const SaveDialogRequest& request) {
+    WindowStepBack stepBack(window_);
+    return inner_.openFileName(request);
+}
+
+QString StepBackDialogs::askText(const QString& label, const QString& caption) {
+    WindowStepBack stepBack(window_);
+    return inner_.askText(label, caption);
+}
+
 } // namespace tavu

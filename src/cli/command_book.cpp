@@ -39,10 +39,8 @@ void addBookCommand(CLI::App& app, CliOptions& options) {
         ->excludes(counts);
     command->add_flag("--include-e", bookOptions->includeE, "E カードも使う (既定は E カードを含まない)");
     command->callback([&options, bookOptions] {
-        code::DrawSpec spec;
-        spec.command = code::Command::Book;
-        spec.book = {checkedCounts(bookOptions->counts), !bookOptions->includeE, bookOptions->fullyRandom};
-        runCodedDraw(options, spec);
+        runCodedDraw(options, code::bookSpec({checkedCounts(bookOptions->counts), !bookOptions->includeE,
+                                              bookOptions->fullyRandom}));
     });
 }
 

@@ -39,11 +39,9 @@ void addCpuCommand(CLI::App& app, CliOptions& options) {
                      "同盟相手 (0 同盟戦を行わない、1 人数を指定しない、2 1人、3 2人。既定 0)")
         ->check(CLI::Range(0, 3));
     command->callback([&options, command, given] {
-        code::DrawSpec spec;
-        spec.command = code::Command::Cpu;
-        spec.cpu = {given->count, elementBoxes(given->elements, command->count("--elements") > 0),
-                    given->allies};
-        runCodedDraw(options, spec);
+        runCodedDraw(options, code::cpuSpec({given->count,
+                                             elementBoxes(given->elements, command->count("--elements") > 0),
+                                             given->allies}));
     });
 }
 

@@ -71,12 +71,8 @@ void addMapCommand(CLI::App& app, CliOptions& options) {
         ->check(CLI::Range(0, 2));
     addPair(command, "--period", given->period, "期間条件を抽出: MIN,MAX (30〜90, 35〜95)");
     addPair(command, "--time-limit", given->timeLimit, "時間制限を抽出: MIN,MAX (10〜85, 15〜90)");
-    command->callback([&options, command, given] {
-        code::DrawSpec spec;
-        spec.command = code::Command::Map;
-        spec.map = requestFrom(*command, *given);
-        runCodedDraw(options, spec);
-    });
+    command->callback(
+        [&options, command, given] { runCodedDraw(options, code::mapSpec(requestFrom(*command, *given))); });
 }
 
 } // namespace tavu::cli

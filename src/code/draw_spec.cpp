@@ -25,6 +25,27 @@ bool isMultipleDraw(Command command) {
            command == Command::SpellMultiple;
 }
 
+DrawSpec bookSpec(const book::BookRequest& request) {
+    DrawSpec spec;
+    spec.command = Command::Book;
+    spec.book = request;
+    return spec;
+}
+
+DrawSpec mapSpec(const map::MapRequest& request) {
+    DrawSpec spec;
+    spec.command = Command::Map;
+    spec.map = request;
+    return spec;
+}
+
+DrawSpec cpuSpec(const cpu::CpuRequest& request) {
+    DrawSpec spec;
+    spec.command = Command::Cpu;
+    spec.cpu = request;
+    return spec;
+}
+
 CreatureFilter creatureFilter(const CardSpec& card) {
     return {card.groups, card.rarities};
 }

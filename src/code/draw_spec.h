@@ -50,6 +50,11 @@ struct DrawSpec {
     cpu::CpuRequest cpu;
 };
 
+// The spec of a book, map or CPU draw from its page's request.
+DrawSpec bookSpec(const book::BookRequest& request);
+DrawSpec mapSpec(const map::MapRequest& request);
+DrawSpec cpuSpec(const cpu::CpuRequest& request);
+
 CreatureFilter creatureFilter(const CardSpec& card);
 ItemFilter itemFilter(const CardSpec& card);
 
