@@ -12,7 +12,7 @@ cmake --build --preset dev -j "$jobs" --target tavu_unit_tests tavu_hostile_upda
 tests=build/dev/bin/tavu_unit_tests
 
 echo "== Crash injection (SIGKILL at every write slice, flush and rename)"
-$tests --gtest_filter='CrashInjection.*:ResultFile.CrashAtAnyPoint*' | grep '^\[reliability\]' | sed 's/^\[reliability\] /  /'
+$tests --gtest_filter='CrashInjection.*:ResultFile.CrashAtAnyPoint*:UserDataFolder.Killed*' | grep '^\[reliability\]' | sed 's/^\[reliability\] /  /'
 
 echo "== Update fault scenarios (loopback HTTP site; the system folder compared byte for byte)"
 update_filter='DownloadTest.*:UpdateCheckTest.*:CurlFetcherTest.*:UpdateCliTest.*:StagedFolder.*:HostileSite.*:UpdateLeftovers.*:FileCreation.*'
@@ -23,6 +23,9 @@ echo "  scenarios $ran, mixed or changed installs $failed"
 
 echo "== Hostile data and real kills (tavu-cli as its own process)"
 build/dev/bin/tavu_hostile_update 220 | sed 's/^/  /'
+
+echo "== History of draws (a writer killed with SIGKILL while it records, 1000 times)"
+scripts/history_crash.sh 1000
 
 echo "== ThreadSanitizer over the core's tests (downloads, cancellation, locks, start-up reads)"
 cmake --preset tsan >/dev/null

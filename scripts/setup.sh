@@ -5,9 +5,14 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
-    libcurl4-openssl-dev libcli11-dev
+    libcurl4-openssl-dev libcli11-dev libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     libfontconfig-dev fonts-ipafont-gothic xvfb xauth time
+    # Installing and packaging: rsvg-convert renders the icon's bitmap sizes from its SVG at
+    # build time; dpkg-dev gives CPack dpkg-shlibdeps for the .deb's dependencies; the tests
+    # validate the desktop entry (desktop-file-utils) and the AppStream data (appstream) and
+    # run the bash completion through bash-completion's own helpers.
+    librsvg2-bin dpkg-dev desktop-file-utils appstream bash-completion
 )
 if [ "${TAVU_SETUP_FUZZ:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QObject>
 #include <atomic>
 #include <functional>
 #include <thread>
-
-class QObject;
 
 namespace tavu {
 
@@ -17,18 +16,40 @@ public:
     using Work = std::function<void(const std::atomic<bool>& cancel)>;
 
     BackgroundTask() = default;
-    ~BackgroundTask();
+    ~BackgroundTask() {
+        cancel();
+        join();
+    }
     BackgroundTask(const BackgroundTask&) = delete;
     BackgroundTask& operator=(const BackgroundTask&) = delete;
 
     // Starts `work` unless a piece of work was started before: each task runs once.
-    bool start(QObject* context, Work work, std::function<void()> done);
+    bool start(QObject* context, Work work, std::function<void()> done) {
+        if (started())
+            return false;
+        thread_ = std::thread([this, context, work = std::move(work), done = std::move(done)] {
+            work(cancel_);
+            // Queued to the context's thread; Qt drops the call if the context is gone by then.
+            QMetaObject::invokeMethod(
+                context,
+                [this, done] {
+                    join();
+                    finished_ = true;
+                    done();
+                },
+                Qt::QueuedConnection);
+        });
+        return true;
+    }
     void cancel() { cancel_.store(true); }
     bool started() const { return thread_.joinable() || finished_; }
     bool running() const { return thread_.joinable() && !finished_; }
 
 private:
-    void join();
+    void join() {
+        if (thread_.joinable())
+            thread_.join();
+    }
 
     std::atomic<bool> cancel_{false};
     bool finished_ = false; // set on the context's thread once `done` has been called

@@ -3,6 +3,9 @@
 #include "app_strings.h"
 #include "controls.h"
 #include "dialogs.h"
+#include "draw/complete_book.h"
+#include "draw/draw_result.h"
+#include "draw_steps.h"
 #include "fonts.h"
 #include "page_context.h"
 #include "result_box.h"
@@ -23,14 +26,9 @@ namespace {
 
 constexpr int BookSize = 50;
 
-const QString& notReadyA() {
-    static const QString text = QStringLiteral("それぞれの合計枚数が50以内になるように");
-    return text;
-}
-const QString& notReadyB() {
-    static const QString text = QStringLiteral("枚数を設定して下さい");
-    return text;
-}
+// What the two labels say while the counts are short of a whole book.
+constexpr const char* NotReadyA = "それぞれの合計枚数が50以内になるように";
+constexpr const char* NotReadyB = "枚数を設定して下さい";
 
 Binding count(int n, const QString& hint) {
     return {QStringLiteral("AbsoluteSE%1").arg(n), entry::BookCountFirst + n - 1, Holds::Value, Step::Book,
@@ -106,7 +104,6 @@ BookPage::BookPage(PageContext& context)
     layout->setSpacing(10);
     layout->addLayout(left);
     layout->addWidget(result_, 1);
-    connectHandlers();
 }
 
 QWidget* BookPage::buildCounts() {
@@ -122,13 +119,15 @@ QWidget* BookPage::buildCounts() {
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
         grid->addWidget(makeLabel(box, captions[i], QStringLiteral("AbsoluteLabel") + n), i, 0);
-        counts_ << makeSpinEdit(box, QStringLiteral("AbsoluteSE") + n, 0, maxima[i], 1, initial[i]);
-        counts_.back()->setFixedWidth(56);
-        grid->addWidget(counts_.back(), i, 1);
+        SpinEdit* spin = makeSpinEdit(box, QStringLiteral("AbsoluteSE") + n, 0, maxima[i], 1, initial[i]);
+        spin->setFixedWidth(56);
+        connect(spin, &SpinEdit::valueChanged, this, [this, spin] { AbsoluteSEChange(spin); });
+        counts_ << spin;
+        grid->addWidget(spin, i, 1);
         grid->addWidget(makeLabel(box, QStringLiteral("枚"), unitNames[i]), i, 2);
     }
-    labelA_ = makeLabel(box, notReadyA(), QStringLiteral("LabelA"));
-    labelB_ = makeLabel(box, notReadyB(), QStringLiteral("LabelB"));
+    labelA_ = makeLabel(box, QString::fromUtf8(NotReadyA), QStringLiteral("LabelA"));
+    labelB_ = makeLabel(box, QString::fromUtf8(NotReadyB), QStringLiteral("LabelB"));
     auto* note = makeLabel(box,
                            QStringLiteral("尚、E カードが１枚以上含まれてしまった場合お手数ですが、"
                                           "それぞれについて単体抽出を行って下さい"),
@@ -155,13 +154,17 @@ QWidget* BookPage::buildOptions() {
     auto* randomRow = new QHBoxLayout;
     options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB4"), QStringLiteral("完全ランダム     <<"),
                              false);
-    caution_ = makeButton(box, QStringLiteral("AbsoluteBCaution"), QStringLiteral("CAUTION !"));
+    auto* caution = makeButton(box, QStringLiteral("AbsoluteBCaution"), QStringLiteral("CAUTION !"));
     randomRow->addWidget(options_[3]);
-    randomRow->addWidget(caution_);
+    randomRow->addWidget(caution);
     randomRow->addStretch();
     for (int i = 0; i < 3; ++i)
         column->addWidget(options_[i]);
     column->addLayout(randomRow);
+    connect(options_[0], &QCheckBox::toggled, this, &BookPage::AbsoluteCB1Click);
+    connect(options_[1], &QCheckBox::toggled, this, &BookPage::AbsoluteCB2Click);
+    connect(options_[3], &QCheckBox::toggled, this, &BookPage::AbsoluteCB4Click);
+    connect(caution, &QPushButton::clicked, this, &BookPage::AbsoluteBCautionClick);
     return box;
 }
 
@@ -171,44 +174,22 @@ QWidget* BookPage::buildButtons() {
     layout->setContentsMargins(0, 0, 0, 0);
     save_ = makeButton(row, QStringLiteral("ButtonAbsoluteSave"), QStringLiteral("設定を保存"));
     ok_ = makeButton(row, QStringLiteral("BRandomAbsolute"), QStringLiteral("OK"));
-    clear_ = makeButton(row, QStringLiteral("ButtonAbsoluteClear"), QStringLiteral("クリア"));
+    auto* clear = makeButton(row, QStringLiteral("ButtonAbsoluteClear"), QStringLiteral("クリア"));
     layout->addWidget(save_);
     layout->addStretch();
     layout->addWidget(ok_);
-    layout->addWidget(clear_);
-    return row;
-}
-
-void BookPage::connectHandlers() {
-    connect(counts_[0], &SpinEdit::valueChanged, this, &BookPage::AbsoluteSE1Change);
-    connect(counts_[1], &SpinEdit::valueChanged, this, &BookPage::AbsoluteSE2Change);
-    connect(counts_[2], &SpinEdit::valueChanged, this, &BookPage::AbsoluteSE3Change);
-    connect(options_[0], &QCheckBox::toggled, this, &BookPage::AbsoluteCB1Click);
-    connect(options_[1], &QCheckBox::toggled, this, &BookPage::AbsoluteCB2Click);
-    connect(options_[3], &QCheckBox::toggled, this, &BookPage::AbsoluteCB4Click);
-    connect(ok_, &QPushButton::clicked, this, &BookPage::BRandomAbsoluteClick);
-    connect(clear_, &QPushButton::clicked, this, &BookPage::ButtonAbsoluteClearClick);
-    connect(caution_, &QPushButton::clicked, this, &BookPage::AbsoluteBCautionClick);
+    layout->addWidget(clear);
     connect(save_, &QPushButton::clicked, this, &BookPage::ButtonAbsoluteSaveClick);
+    connect(ok_, &QPushButton::clicked, this, &BookPage::BRandomAbsoluteClick);
+    connect(clear, &QPushButton::clicked, this, &BookPage::ButtonAbsoluteClearClick);
+    return row;
 }
 
 int BookPage::total() const {
     return counts_[0]->value() + counts_[1]->value() + counts_[2]->value();
 }
 
-void BookPage::AbsoluteSE1Change() {
-    runCountRule(counts_[0]);
-}
-
-void BookPage::AbsoluteSE2Change() {
-    runCountRule(counts_[1]);
-}
-
-void BookPage::AbsoluteSE3Change() {
-    runCountRule(counts_[2]);
-}
-
-void BookPage::runCountRule(SpinEdit* changed) {
+void BookPage::AbsoluteSEChange(SpinEdit* changed) {
     // Lowering the value raises this handler again, so it settles at 50 minus the others.
     if (total() > BookSize)
         changed->setValue(changed->value() - 1);
@@ -217,8 +198,8 @@ void BookPage::runCountRule(SpinEdit* changed) {
     save_->setEnabled(ready);
     if (options_[3]->isChecked())
         return;
-    labelA_->setText(ready ? QStringLiteral("抽出準備が整いました") : notReadyA());
-    labelB_->setText(ready ? QStringLiteral("下のＯＫボタンを押して下さい") : notReadyB());
+    labelA_->setText(ready ? QStringLiteral("抽出準備が整いました") : QString::fromUtf8(NotReadyA));
+    labelB_->setText(ready ? QStringLiteral("下のＯＫボタンを押して下さい") : QString::fromUtf8(NotReadyB));
 }
 
 void BookPage::AbsoluteCB1Click() {
@@ -233,27 +214,41 @@ void BookPage::AbsoluteCB4Click() {
     ok_->setEnabled(options_[3]->isChecked() || total() >= BookSize);
 }
 
+void BookPage::BRandomAbsoluteClick() {
+    result_->clear();
+    const bool excludeE = options_[0]->isChecked();
+    ctx_.countBookSpells(excludeE);
+    const book::BookRequest request{
+        {counts_[0]->value(), counts_[1]->value(), counts_[2]->value()}, excludeE, options_[3]->isChecked()};
+    ctx_.drawStarts(code::bookSpec(request));
+    const auto result = book::drawCompleteBook(ctx_.tables(), request, processRandom());
+    if (!result.message.empty()) {
+        ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
+        return;
+    }
+    showLines(result_, result.lines);
+    if (!options_[1]->isChecked())
+        return;
+    auto body = book::bookFileBody(result.lines);
+    runShowingErrors(ctx_, [this, &body] {
+        ctx_.writeResultFile(std::move(body), options_[2], [this] { result_->clear(); });
+    });
+}
+
 void BookPage::ButtonAbsoluteClearClick() {
     result_->clear();
 }
 
 void BookPage::AbsoluteBCautionClick() {
     result_->clear();
-    const QStringList lines = {
-        QStringLiteral("この機能は、クリーチャー、アイテム、スペル共に完全ランダム抽出を行う機能であり、"
-                       "対戦相手との力の差が歴然である場合や、自分の力を試したい方にお勧めの機能です。"),
-        QString(),
-        QStringLiteral(
-            "自分の予期せぬカードが混入する面白さが在る反面、クリーチャーが一枚も無い状態になってしまう"
-            "ケースや、アイテム、スペルがとんでもない物ばかりになってしまうケースが多々考えられます。"),
-        QString(),
-        QStringLiteral("この機能を使用する場合には、ちょっとした覚悟を持った上でご使用下さい。"),
-        QString(),
-        QString(),
-        QStringLiteral("―― ヒント ――"),
-        QStringLiteral("Ｅカードの有無は、完全ランダム選択時でも設定することが出来ます。")};
-    for (const QString& line : lines)
-        result_->appendPlainText(line);
+    result_->appendPlainText(QStringLiteral(
+        "この機能は、クリーチャー、アイテム、スペル共に完全ランダム抽出を行う機能であり、"
+        "対戦相手との力の差が歴然である場合や、自分の力を試したい方にお勧めの機能です。\n\n"
+        "自分の予期せぬカードが混入する面白さが在る反面、クリーチャーが一枚も無い状態になってしまう"
+        "ケースや、アイテム、スペルがとんでもない物ばかりになってしまうケースが多々考えられます。\n\n"
+        "この機能を使用する場合には、ちょっとした覚悟を持った上でご使用下さい。\n\n\n"
+        "―― ヒント ――\n"
+        "Ｅカードの有無は、完全ランダム選択時でも設定することが出来ます。"));
 }
 
 void BookPage::ButtonAbsoluteSaveClick() {

@@ -23,9 +23,6 @@ public:
     void clearForStart() override { ButtonAbsoluteClearClick(); }
 
 public slots:
-    void AbsoluteSE1Change();
-    void AbsoluteSE2Change();
-    void AbsoluteSE3Change();
     void AbsoluteCB1Click();
     void AbsoluteCB2Click();
     void AbsoluteCB4Click();
@@ -38,8 +35,8 @@ private:
     QWidget* buildCounts();
     QWidget* buildOptions();
     QWidget* buildButtons();
-    void connectHandlers();
-    void runCountRule(SpinEdit* changed);
+    // Any of the three counts: a total over 50 takes the changed count back down.
+    void AbsoluteSEChange(SpinEdit* changed);
     int total() const;
 
     QList<SpinEdit*> counts_;
@@ -47,9 +44,7 @@ private:
     QLabel* labelA_ = nullptr;
     QLabel* labelB_ = nullptr;
     QPushButton* ok_ = nullptr;
-    QPushButton* clear_ = nullptr;
     QPushButton* save_ = nullptr;
-    QPushButton* caution_ = nullptr;
     ResultBox* result_ = nullptr;
 };
 

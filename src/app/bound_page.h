@@ -35,4 +35,8 @@ private:
     PageBindings bindings_;
 };
 
+// The pages the window needs no more of than their bindings.
+BoundPage* newCpuPage(PageContext& context);
+BoundPage* newManualPage(PageContext& context);
+
 } // namespace tavu

@@ -101,7 +101,6 @@ CardPage::CardPage(PageContext& context, const CardPageDescription& description)
     layout->setSpacing(10);
     layout->addWidget(conditions);
     layout->addWidget(results, 1);
-    connectHandlers();
 }
 
 QWidget* CardPage::copiesRow() {
@@ -109,6 +108,7 @@ QWidget* CardPage::copiesRow() {
     auto* layout = bareRow(row);
     copies_ = makeComboBox(row, d_.count, copiesItems());
     copies_->setFixedWidth(120);
+    connect(copies_, &QComboBox::activated, this, [this] { store(copies_); });
     layout->addWidget(copies_);
     layout->addStretch();
     return row;
@@ -120,10 +120,12 @@ QWidget* CardPage::countRow() {
     const CountRange& range = family_.listCount;
     count_ = makeSpinEdit(row, d_.count, range.min, range.max, 1, range.start);
     count_->setFixedWidth(56);
+    connect(count_, &SpinEdit::valueChanged, this, [this] { store(count_); });
     layout->addWidget(count_);
     layout->addWidget(makeLabel(row, QStringLiteral("枚")));
     layout->addSpacing(12);
     random_ = makeCheckBox(row, d_.random, QStringLiteral("指定無し"), false);
+    connect(random_, &QCheckBox::toggled, this, &CardPage::randomClicked);
     layout->addWidget(random_);
     layout->addStretch();
     return row;
@@ -141,6 +143,7 @@ QGroupBox* CardPage::buildConditions(QWidget* countControls) {
         row->setSpacing(d_.groups.size() == 5 ? 8 : 3);
         for (qsizetype i = 0; i < d_.groups.size(); ++i) {
             groups_ << makeCheckBox(box, d_.groups[i], family_.groupCaptions[i], true);
+            connect(groups_.back(), &QCheckBox::toggled, this, &CardPage::filterClicked);
             row->addWidget(groups_.back());
         }
         row->addStretch();
@@ -152,6 +155,7 @@ QGroupBox* CardPage::buildConditions(QWidget* countControls) {
     for (qsizetype i = 0; i < d_.rarities.size(); ++i) {
         // E cards are rare enough that drawing them is opt-in.
         rarities_ << makeCheckBox(box, d_.rarities[i], letters[i], i != 3);
+        connect(rarities_.back(), &QCheckBox::toggled, this, &CardPage::filterClicked);
         rarityRow->addWidget(rarities_.back());
     }
     rarityRow->addStretch();
@@ -162,14 +166,18 @@ QGroupBox* CardPage::buildConditions(QWidget* countControls) {
     clearAfter_ =
         makeCheckBox(box, d_.clearAfter, QStringLiteral("ファイルに出力後、リストをクリアする"), false);
     clearAfter_->setEnabled(false);
+    connect(output_, &QCheckBox::toggled, this, &CardPage::outputClicked);
+    connect(clearAfter_, &QCheckBox::toggled, this, [this] { store(clearAfter_); });
     column->addWidget(output_);
     column->addWidget(clearAfter_);
     column->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     ok_ = makeButton(box, d_.ok, QStringLiteral("OK"));
-    clear_ = makeButton(box, d_.clear, QStringLiteral("クリア"));
-    for (QPushButton* button : {ok_, clear_}) {
+    auto* clear = makeButton(box, d_.clear, QStringLiteral("クリア"));
+    connect(ok_, &QPushButton::clicked, this, &CardPage::okClicked);
+    connect(clear, &QPushButton::clicked, this, &CardPage::clearResults);
+    for (QPushButton* button : {ok_, clear}) {
         button->setFixedWidth(80);
         buttons->addWidget(button);
     }
@@ -199,21 +207,6 @@ QWidget* CardPage::buildFields() {
     grid->setRowStretch(grid->rowCount(), 1);
     grid->setColumnStretch(2, 1);
     return panel;
-}
-
-void CardPage::connectHandlers() {
-    for (QCheckBox* box : groups_ + rarities_)
-        connect(box, &QCheckBox::toggled, this, &CardPage::filterClicked);
-    connect(output_, &QCheckBox::toggled, this, &CardPage::outputClicked);
-    connect(clearAfter_, &QCheckBox::toggled, this, &CardPage::clearAfterClicked);
-    if (d_.isList()) {
-        connect(count_, &SpinEdit::valueChanged, this, &CardPage::countChanged);
-        connect(random_, &QCheckBox::toggled, this, &CardPage::randomClicked);
-    } else {
-        connect(copies_, &QComboBox::activated, this, &CardPage::countChanged);
-    }
-    connect(ok_, &QPushButton::clicked, this, &CardPage::okClicked);
-    connect(clear_, &QPushButton::clicked, this, &CardPage::clearResults);
 }
 
 } // namespace tavu

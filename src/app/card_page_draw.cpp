@@ -20,10 +20,6 @@ void CardPage::filterClicked() {
     store(rarities_[3]);
 }
 
-void CardPage::countChanged() {
-    store(d_.isList() ? static_cast<QWidget*>(count_) : copies_);
-}
-
 void CardPage::randomClicked() {
     const bool random = random_->isChecked();
     count_->setEnabled(!random);
@@ -39,10 +35,6 @@ void CardPage::randomClicked() {
 void CardPage::outputClicked() {
     clearAfter_->setEnabled(output_->isChecked());
     store(output_);
-}
-
-void CardPage::clearAfterClicked() {
-    store(clearAfter_);
 }
 
 void CardPage::clearResults() {
@@ -74,17 +66,7 @@ void CardPage::okClicked() {
 void CardPage::drawSingle() {
     const SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
     ctx_.drawStarts(cardPageSpec(d_, ticks(), copies.index, {}));
-    finishSingleDraw(family_.drawSingle(ctx_.tables(), ticks(), copies, processRandom()));
-}
-
-void CardPage::drawList() {
-    list_->clear();
-    const MultipleCount count{count_->value(), random_->isChecked()};
-    ctx_.drawStarts(cardPageSpec(d_, ticks(), 0, count));
-    finishListDraw(family_.drawList(ctx_.tables(), ticks(), count, processRandom()));
-}
-
-void CardPage::finishSingleDraw(const SingleDrawResult& result) {
+    const SingleDrawResult result = family_.drawSingle(ctx_.tables(), ticks(), copies, processRandom());
     if (showDrawEnd(ctx_, result.end))
         return;
     showFields(fields_, result.fields);
@@ -94,7 +76,11 @@ void CardPage::finishSingleDraw(const SingleDrawResult& result) {
 }
 
 // A list draw's spin edit keeps a random count even when the draw then stops.
-void CardPage::finishListDraw(const MultipleDrawResult& result) {
+void CardPage::drawList() {
+    list_->clear();
+    const MultipleCount count{count_->value(), random_->isChecked()};
+    ctx_.drawStarts(cardPageSpec(d_, ticks(), 0, count));
+    const MultipleDrawResult result = family_.drawList(ctx_.tables(), ticks(), count, processRandom());
     if (result.randomCount)
         count_->setValue(*result.randomCount);
     if (showDrawEnd(ctx_, result.end))

@@ -1,5 +1,5 @@
 // The six card pages, described: their controls' names, settings entries and hints.
-#include "card_page_description.h"
+#include "card_page.h"
 #include "draw/creature_draws.h"
 #include "draw/item_draws.h"
 #include "draw/spell_draws.h"

@@ -1,7 +1,7 @@
 #include "code_replay.h"
 
 #include "bound_page.h"
-#include "card_page_description.h"
+#include "card_page.h"
 #include "spin_edit.h"
 
 #include <QCheckBox>

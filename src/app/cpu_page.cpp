@@ -1,10 +1,12 @@
-#include "cpu_page.h"
-
 #include "app_strings.h"
+#include "bound_page.h"
 #include "controls.h"
 #include "dialogs.h"
+#include "draw_steps.h"
+#include "match/cpu_opponents.h"
 #include "page_context.h"
 #include "store/settings_entries.h"
+#include "store/sjis_text.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 
 namespace tavu {
 
@@ -72,6 +76,39 @@ std::vector<Binding> bindingTable() {
 
 } // namespace
 
+// "対戦相手の抽出 ( CPU )": the computer opponents and which of them are allies. Its settings
+// are written only by "設定を保存".
+class CpuPage : public BoundPage {
+    Q_OBJECT
+public:
+    explicit CpuPage(PageContext& context);
+
+public slots:
+    void VS_CB1Click();
+    void N3Click();
+    void VS_ComboBoxChange();
+    void VS_CBFile1Click();
+    void ButtonVSSetUpClick();
+    void ButtonCPUSaveClick();
+
+private:
+    cpu::CpuDisplay shownDisplay() const;
+    void show(const cpu::CpuDisplay& display);
+    QWidget* buildInputs();
+    QWidget* buildNote();
+    QWidget* buildDisplays();
+
+    QList<QCheckBox*> elements_;
+    QComboBox* count_ = nullptr;
+    QComboBox* allies_ = nullptr;
+    QCheckBox* output_ = nullptr;
+    QCheckBox* clearAfter_ = nullptr;
+    QList<QLineEdit*> displays_;
+    QList<QCheckBox*> allyMarks_;
+    QPushButton* ok_ = nullptr;
+    QPushButton* save_ = nullptr;
+};
+
 CpuPage::CpuPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet9"), bindingTable()) {
     auto* left = new QVBoxLayout;
@@ -85,6 +122,8 @@ CpuPage::CpuPage(PageContext& context)
     buttons->addStretch();
     save_ = makeButton(this, QStringLiteral("ButtonCPUSave"), QStringLiteral("設定を保存"));
     ok_ = makeButton(this, QStringLiteral("ButtonVSSetUp"), QStringLiteral("OK"));
+    connect(save_, &QPushButton::clicked, this, &CpuPage::ButtonCPUSaveClick);
+    connect(ok_, &QPushButton::clicked, this, &CpuPage::ButtonVSSetUpClick);
     buttons->addWidget(save_);
     buttons->addWidget(ok_);
     right->addLayout(buttons);
@@ -94,7 +133,6 @@ CpuPage::CpuPage(PageContext& context)
     layout->addLayout(left);
     layout->addWidget(arrow);
     layout->addLayout(right, 1);
-    connectHandlers();
 }
 
 QWidget* CpuPage::buildInputs() {
@@ -108,12 +146,14 @@ QWidget* CpuPage::buildInputs() {
     grid->addWidget(makeLabel(box, QStringLiteral("ブック傾向 （通常）"), QStringLiteral("Label31")), 1, 0);
     auto* elementRow = new QHBoxLayout;
     const QStringList captions = {"無", "火", "水", "地", "風"};
-    checkAll_ = new QAction(QStringLiteral("全属性にチェック(&A)"), this);
-    checkAll_->setObjectName(QStringLiteral("N3"));
+    auto* checkAll = new QAction(QStringLiteral("全属性にチェック(&A)"), this);
+    checkAll->setObjectName(QStringLiteral("N3"));
+    connect(checkAll, &QAction::triggered, this, &CpuPage::N3Click);
     for (int n = 1; n <= 5; ++n) {
         elements_ << makeCheckBox(box, QStringLiteral("VS_CB") + QString::number(n), captions[n - 1], true);
         elements_.back()->setContextMenuPolicy(Qt::ActionsContextMenu);
-        elements_.back()->addAction(checkAll_);
+        elements_.back()->addAction(checkAll);
+        connect(elements_.back(), &QCheckBox::toggled, this, &CpuPage::VS_CB1Click);
         elementRow->addWidget(elements_.back());
     }
     elementRow->addStretch();
@@ -128,6 +168,9 @@ QWidget* CpuPage::buildInputs() {
     clearAfter_ = makeCheckBox(box, QStringLiteral("VS_CBFile2"),
                                QStringLiteral("ファイルに出力後、リストをクリアする"), false);
     clearAfter_->setEnabled(false);
+    for (QComboBox* combo : {count_, allies_})
+        connect(combo, &QComboBox::activated, this, &CpuPage::VS_ComboBoxChange);
+    connect(output_, &QCheckBox::toggled, this, &CpuPage::VS_CBFile1Click);
     auto* options = new QVBoxLayout;
     options->addWidget(output_);
     options->addWidget(clearAfter_);
@@ -164,22 +207,8 @@ QWidget* CpuPage::buildDisplays() {
     return box;
 }
 
-void CpuPage::connectHandlers() {
-    for (QCheckBox* box : elements_)
-        connect(box, &QCheckBox::toggled, this, &CpuPage::VS_CB1Click);
-    connect(checkAll_, &QAction::triggered, this, &CpuPage::N3Click);
-    connect(count_, &QComboBox::activated, this, &CpuPage::VS_ComboBoxChange);
-    connect(allies_, &QComboBox::activated, this, &CpuPage::VS_ComboBoxChange);
-    connect(output_, &QCheckBox::toggled, this, &CpuPage::VS_CBFile1Click);
-    connect(ok_, &QPushButton::clicked, this, &CpuPage::ButtonVSSetUpClick);
-    connect(save_, &QPushButton::clicked, this, &CpuPage::ButtonCPUSaveClick);
-}
-
 void CpuPage::VS_CB1Click() {
-    bool any = false;
-    for (QCheckBox* box : elements_)
-        any = any || box->isChecked();
-    ok_->setEnabled(any);
+    ok_->setEnabled(std::any_of(elements_.begin(), elements_.end(), std::mem_fn(&QCheckBox::isChecked)));
 }
 
 void CpuPage::N3Click() {
@@ -188,14 +217,11 @@ void CpuPage::N3Click() {
 }
 
 void CpuPage::VS_ComboBoxChange() {
-    ok_->setEnabled(true);
-    save_->setEnabled(true);
     // One CPU player leaves nobody to be allied with.
     const int allies = allies_->currentIndex();
-    if (count_->currentIndex() == 1 && (allies == 2 || allies == 3)) {
-        ok_->setEnabled(false);
-        save_->setEnabled(false);
-    }
+    const bool possible = count_->currentIndex() != 1 || (allies != 2 && allies != 3);
+    ok_->setEnabled(possible);
+    save_->setEnabled(possible);
 }
 
 void CpuPage::VS_CBFile1Click() {
@@ -206,4 +232,44 @@ void CpuPage::ButtonCPUSaveClick() {
     storeAllIfConfirmed(QString::fromUtf8(text::SaveQuestion), QStringLiteral("TAVU"));
 }
 
+cpu::CpuDisplay CpuPage::shownDisplay() const {
+    cpu::CpuDisplay display;
+    for (int i = 0; i < 4; ++i)
+        display.vsEdit[static_cast<std::size_t>(i)] = toSjis(displays_[i]->text());
+    for (int i = 0; i < 3; ++i)
+        display.allies[static_cast<std::size_t>(i)] = allyMarks_[i]->isChecked();
+    return display;
+}
+
+void CpuPage::show(const cpu::CpuDisplay& display) {
+    showFields(displays_, {display.vsEdit.begin(), display.vsEdit.end()});
+    for (int i = 0; i < 3; ++i)
+        allyMarks_[i]->setChecked(display.allies[static_cast<std::size_t>(i)]);
+}
+
+void CpuPage::ButtonVSSetUpClick() {
+    cpu::CpuRequest request{count_->currentIndex(), {}, allies_->currentIndex()};
+    for (int i = 0; i < 5; ++i)
+        request.elements[static_cast<std::size_t>(i)] = elements_[i]->isChecked();
+    ctx_.drawStarts(code::cpuSpec(request));
+    const auto result =
+        cpu::drawCpuOpponents(ctx_.tables().opponents, request, shownDisplay(), processRandom());
+    // Every stop (ShowTendencyWarning among them) is a warning under the same caption.
+    if (!result.message.empty())
+        return ctx_.dialogs().warn(QString::fromUtf8(result.message),
+                                   QString::fromUtf8(cpu::TendencyWarningCaption));
+    show(result.display);
+    if (!output_->isChecked())
+        return;
+    auto body = cpu::cpuFileBody(result.display, result.opponents);
+    runShowingErrors(
+        ctx_, [this, &body] { ctx_.writeResultFile(std::move(body), clearAfter_, [this] { show({}); }); });
+}
+
+BoundPage* newCpuPage(PageContext& context) {
+    return new CpuPage(context);
+}
+
 } // namespace tavu
+
+#include "cpu_page.moc"

@@ -1,5 +1,6 @@
 #include "developer_pages.h"
 
+#include "folders/install_layout.h"
 #include "support/update_config.h"
 
 #include <QCoreApplication>
@@ -31,7 +32,8 @@ QString developerConceptPage() {
 }
 
 QString helpContentsFile() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/index.html"));
+    const auto dir = helpDir(QCoreApplication::applicationDirPath().toStdString());
+    return QDir(QString::fromStdString(dir.string())).filePath(QStringLiteral("index.html"));
 }
 
 } // namespace tavu

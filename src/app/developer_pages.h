@@ -9,7 +9,7 @@ namespace tavu {
 QString developerHomePage();    // the site's top page
 QString developerConceptPage(); // the series concept page
 
-// The HTML manual shipped in help/ beside the executable.
+// The HTML manual: help/ beside the executable, or the installed copy under the prefix.
 QString helpContentsFile();
 
 } // namespace tavu

@@ -3,7 +3,6 @@
 #include "controls.h"
 #include "dialogs.h"
 #include "download_form.h"
-#include "explanation_page.h"
 #include "page_context.h"
 #include "result_box.h"
 #include "store/settings_entries.h"
@@ -85,7 +84,7 @@ void DownloadPage::checkEnded(const CheckResult& result) {
         const QString question = QString::fromUtf8(update_text::NewerQuestion1) + QStringLiteral("\r\n") +
                                  QString::fromUtf8(update_text::NewerQuestion2);
         if (ctx_.dialogs().question(question, QString::fromUtf8(update_text::QuestionCaption),
-                                  Dialogs::Buttons::YesNo))
+                                    Dialogs::Buttons::YesNo))
             return startDownload(result.siteVersion);
         ctx_.dialogs().inform(QString::fromUtf8(update_text::Declined));
     } else {
@@ -116,7 +115,7 @@ void DownloadPage::downloadEnded() {
 }
 
 void DownloadPage::ButtonExpositionClick() {
-    loadExplanationPage(ctx_.systemDir(), ExplanationPage, *memo_, ctx_.dialogs());
+    ctx_.loadExplanationPage(ExplanationPage, *memo_);
 }
 
 } // namespace tavu

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "card_page_description.h"
+#include "card_page.h"
 #include "code/draw_spec.h"
 
 // The window's side of draw codes: which draw a card page makes, as the code names it.

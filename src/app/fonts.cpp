@@ -3,6 +3,10 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#ifdef TAVU_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace tavu {
 
 namespace {
@@ -47,6 +51,16 @@ QFont faceAt(const QString& face, int pixelSize) {
 }
 
 } // namespace
+
+std::future<void> readFontConfiguration() {
+#ifdef TAVU_HAVE_FONTCONFIG
+    // Loading the configuration is safe from any thread, and Qt's own call afterwards finds
+    // it loaded. Qt must not start on fonts before the wait, or both would load it.
+    return std::async(std::launch::async, [] { FcInit(); });
+#else
+    return std::async(std::launch::deferred, [] {});
+#endif
+}
 
 void installFontSubstitutes() {
     QFont::insertSubstitution(proportionalFamily(), QStringLiteral("IPAPGothic"));

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <exception>
 #include <functional>
+#include <new>
 
 namespace tavu {
 
@@ -9,14 +11,27 @@ namespace tavu {
 // running, instead of Qt ending the process on an exception it cannot pass through.
 class GuardedApplication : public QApplication {
 public:
-    using ShowError = std::function<void(const QString&)>;
-    GuardedApplication(int& argc, char** argv);
+    using QApplication::QApplication;
 
-    void setErrorHandler(ShowError show) { showError_ = std::move(show); }
-    bool notify(QObject* receiver, QEvent* event) override;
+    void setErrorHandler(std::function<void(const QString&)> show) { showError_ = std::move(show); }
+    bool notify(QObject* receiver, QEvent* event) override {
+        QString message;
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            message = QStringLiteral("メモリが足りないため、操作を完了できませんでした");
+        } catch (const std::exception& e) {
+            message = QString::fromUtf8(e.what());
+        } catch (...) {
+            message = QStringLiteral("予期しないエラーが発生しました");
+        }
+        if (showError_)
+            showError_(message);
+        return false;
+    }
 
 private:
-    ShowError showError_;
+    std::function<void(const QString&)> showError_;
 };
 
 } // namespace tavu

@@ -1,5 +1,59 @@
-#include "app/app_entry.h"
+#include "app/app_strings.h"
+#include "app/data_folder_start.h"
+#include "app/fonts.h"
+#include "app/guarded_application.h"
+#include "app/main_window.h"
+#include "app/platform_instance_guard.h"
+#include "app/platform_url_opener.h"
+#include "app/preferences.h"
+#include "app/qt_dialogs.h"
+#include "app/startup_tools.h"
 
+#include <QApplication>
+#include <future>
+
+using namespace tavu;
+
+// The whole process: single-instance guard, application set-up, main window, message loop.
 int main(int argc, char** argv) {
-    return tavu::runApplication(argc, argv);
+    SingleInstanceGuard guard(text::InstanceName);
+    // A second copy leaves at once and without a word; the first one is already on screen.
+    if (!guard.acquired())
+        return 0;
+    std::future<void> fontConfig = readFontConfiguration();
+    GuardedApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVU_APP_ID));
+    const ToolOptions options = parseToolOptions(argc, argv);
+    const DataFolderChoice folder = dataFolder(options);
+    // The data folder is made or brought up to date if need be, then held and read (its
+    // settings unlocked and flushed to disk), on a thread of its own while the font
+    // configuration loads.
+    auto startup = std::async(std::launch::async, prepareAndReadDataFolder, folder);
+    fontConfig.wait();
+    installFontSubstitutes();
+    QApplication::setFont(proportionalFont(12));
+    QtDialogs dialogs;
+    app.setErrorHandler([&dialogs](const QString& message) { dialogs.error(message); });
+    PreparedStartup prepared = startup.get();
+    if (dataFolderUnavailable(prepared)) {
+        dialogs.error(QString::fromStdString(prepared.preparation.problem));
+        return 1;
+    }
+    DesktopUrlOpener urls;
+    Preferences preferences(Preferences::userFile());
+    TMainForm window(std::move(prepared.files), dialogs, urls);
+    if (window.startupAborted())
+        return 0;
+    window.usePreferences(preferences);
+    dialogs.setParentWindow(&window);
+    window.show();
+    if (!options.screenshotDir.isEmpty())
+        return saveScreenshots(window, options.screenshotDir) ? 0 : 1;
+    if (options.quitAfterPaint) {
+        quitAfterFirstPaint(app);
+    } else {
+        tellDataFolderChanges(prepared.preparation, folder.systemDir, dialogs, preferences);
+    }
+    return QApplication::exec();
 }

@@ -3,10 +3,8 @@
 #include "about_form.h"
 #include "book_page.h"
 #include "card_page.h"
-#include "cpu_page.h"
 #include "download_page.h"
 #include "fonts.h"
-#include "manual_page.h"
 #include "map_page.h"
 #include "mouse_move_texts.h"
 #include "result_box.h"
@@ -90,7 +88,6 @@ void TMainForm::buildWindow() {
     area->setObjectName(QStringLiteral("MainArea"));
     area->setFixedSize(ClientWidth, ClientHeight - StatusHeight);
     setCentralWidget(area);
-    area_ = area;
     buildPages(area);
     buildMenus();
     buildStatusBar();
@@ -118,50 +115,51 @@ void TMainForm::buildPages(QWidget* area) {
     auto* pages = new QTabWidget(area);
     pages->setObjectName(QStringLiteral("PageControl1"));
     pages->setGeometry(3, 3, 625, 377);
-    auto& h = holders_;
     QWidget* creatures = subPageTab(pages, QStringLiteral("TabSheet2"), QStringLiteral("クリーチャー"));
-    h.items = subPageTab(pages, QStringLiteral("TabSheet7"), QStringLiteral("アイテム"));
-    h.spells = subPageTab(pages, QStringLiteral("TabSheet8"), QStringLiteral("スペル"));
-    h.match = subPageTab(pages, QStringLiteral("TabSheet3"), QStringLiteral("対戦条件"));
-    pages->addTab(h.book = holder(pages), QStringLiteral("ブック完全構成"));
-    pages->addTab(h.manual = holder(pages), QStringLiteral("TAVU の使用方法"));
-    pages->addTab(h.download = holder(pages), QStringLiteral("ダウンロード"));
+    QWidget* items = subPageTab(pages, QStringLiteral("TabSheet7"), QStringLiteral("アイテム"));
+    QWidget* spells = subPageTab(pages, QStringLiteral("TabSheet8"), QStringLiteral("スペル"));
+    QWidget* match = subPageTab(pages, QStringLiteral("TabSheet3"), QStringLiteral("対戦条件"));
+    QWidget* book = holder(pages);
+    pages->addTab(book, QStringLiteral("ブック完全構成"));
+    QWidget* manual = holder(pages);
+    pages->addTab(manual, QStringLiteral("TAVU の使用方法"));
+    QWidget* download = holder(pages);
+    pages->addTab(download, QStringLiteral("ダウンロード"));
     firstPages_ = {new CardPage(ctx_, CreatureSinglePage)};
-    QTabWidget* creatureControl = fillSubPages(creatures, QStringLiteral("PageControl2"),
-                                               {{firstPages_[0], QStringLiteral("単体抽出")},
-                                                {h.creatureMultiple = holder(), QStringLiteral("複数抽出")}});
+    QWidget* creatureMultiple = holder();
+    QTabWidget* creatureControl = fillSubPages(
+        creatures, QStringLiteral("PageControl2"),
+        {{firstPages_[0], QStringLiteral("単体抽出")}, {creatureMultiple, QStringLiteral("複数抽出")}});
     // Choosing any other page needs the waiting ones now, before it shows.
     connect(pages, &QTabWidget::currentChanged, this, &TMainForm::completePages);
     connect(creatureControl, &QTabWidget::currentChanged, this, &TMainForm::completePages);
-}
-
-// The pages in the order start-up restores them.
-void TMainForm::buildWaitingPages() {
-    auto& h = holders_;
-    const auto add = [this](BoundPage* page) {
-        waitingPages_ << page;
-        return page;
+    // The pages in the order start-up restores them.
+    buildWaitingPages_ = [=, this] {
+        const auto add = [this](BoundPage* page) {
+            waitingPages_ << page;
+            return page;
+        };
+        add(fillHolder(creatureMultiple, new CardPage(ctx_, CreatureListPage)));
+        fillSubPages(items, QStringLiteral("PageControl4"),
+                     {{add(new CardPage(ctx_, ItemSinglePage)), QStringLiteral("単体抽出")},
+                      {add(new CardPage(ctx_, ItemListPage)), QStringLiteral("複数抽出")}});
+        fillSubPages(spells, QStringLiteral("PageControl3"),
+                     {{add(new CardPage(ctx_, SpellSinglePage)), QStringLiteral("単体抽出")},
+                      {add(new CardPage(ctx_, SpellListPage)), QStringLiteral("複数抽出")}});
+        fillSubPages(match, QStringLiteral("PageControl5"),
+                     {{add(new MapPage(ctx_)), QStringLiteral("対戦マップ")},
+                      {add(newCpuPage(ctx_)), QStringLiteral("対戦相手の抽出 ( CPU )")}});
+        add(fillHolder(book, new BookPage(ctx_)));
+        add(fillHolder(manual, newManualPage(ctx_)));
+        add(fillHolder(download, new DownloadPage(ctx_)));
     };
-    add(fillHolder(h.creatureMultiple, new CardPage(ctx_, CreatureListPage)));
-    fillSubPages(h.items, QStringLiteral("PageControl4"),
-                 {{add(new CardPage(ctx_, ItemSinglePage)), QStringLiteral("単体抽出")},
-                  {add(new CardPage(ctx_, ItemListPage)), QStringLiteral("複数抽出")}});
-    fillSubPages(h.spells, QStringLiteral("PageControl3"),
-                 {{add(new CardPage(ctx_, SpellSinglePage)), QStringLiteral("単体抽出")},
-                  {add(new CardPage(ctx_, SpellListPage)), QStringLiteral("複数抽出")}});
-    fillSubPages(h.match, QStringLiteral("PageControl5"),
-                 {{add(new MapPage(ctx_)), QStringLiteral("対戦マップ")},
-                  {add(new CpuPage(ctx_)), QStringLiteral("対戦相手の抽出 ( CPU )")}});
-    add(fillHolder(h.book, new BookPage(ctx_)));
-    add(fillHolder(h.manual, new ManualPage(ctx_)));
-    add(fillHolder(h.download, new DownloadPage(ctx_)));
 }
 
 void TMainForm::completePages() {
     if (pagesComplete_)
         return;
     pagesComplete_ = true;
-    buildWaitingPages();
+    buildWaitingPages_();
     bindPages(waitingPages_);
     if (reached_ != StartupReached::Nothing)
         restorePages(waitingPages_);
@@ -205,14 +203,6 @@ void TMainForm::buildStatusBar() {
         codePanel->setToolTip(QStringLiteral("抽出コード: ") + code);
         codePanel->setVisible(!code.isEmpty());
     });
-}
-
-QString TMainForm::hintText() const {
-    return hintPanel_->text();
-}
-
-QString TMainForm::noticeText() const {
-    return noticePanel_->text();
 }
 
 bool TMainForm::event(QEvent* event) {

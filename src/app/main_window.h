@@ -1,15 +1,16 @@
 #pragma once
 
-#include "app_context.h"
+#include "page_context.h"
 #include "step_back_dialogs.h"
 #include "support/startup_files.h"
 
+#include <QLabel>
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 
 class QAction;
 class QMenu;
-class QLabel;
 class QTabWidget;
 class QTimer;
 
@@ -17,6 +18,7 @@ namespace tavu {
 
 class BoundPage;
 class MouseMoveTexts;
+class Preferences;
 class TFormAbout;
 
 // The main window owns the pages and what they share; the pages own their controls and
@@ -39,11 +41,15 @@ public:
     QList<BoundPage*> pages() const { return firstPages_ + waitingPages_; }
     // True when a data file was missing: the program is to end without showing the window.
     bool startupAborted() const { return startupAborted_; }
-    QString hintText() const;
-    QString noticeText() const;
+    QString hintText() const { return hintPanel_->text(); }
+    QString noticeText() const { return noticePanel_->text(); }
     const QString& creditNotice() const { return creditNotice_; }
     TFormAbout* aboutForm() const { return about_; }
     QTimer* timer1() const { return timer1_; }
+
+    // The user's preferences the window shows and keeps (the options menu's code line item);
+    // without them the item starts ticked and its changes last for the run.
+    void usePreferences(Preferences& preferences);
 
     // Builds the pages still waiting and puts their settings in; does nothing the second time.
     void completePages();
@@ -58,6 +64,7 @@ public slots:
     void mnuVersionClick();
     void mnuReplayCodeClick();
     void mnuCheckFileClick();
+    void mnuCodeLineClick(bool on);
     void Timer1Timer();
 
 protected:
@@ -66,11 +73,11 @@ protected:
 private:
     void buildWindow();
     void buildPages(QWidget* area);
-    void buildWaitingPages();
     void bindPages(const QList<BoundPage*>& pages);
     void buildMenus();
     void buildStatusBar();
     void buildCodeMenuItems(QMenu* file);
+    void buildCodeLineItem(QMenu* options);
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
                          const QString& hint, void (TMainForm::*handler)());
 
@@ -90,24 +97,16 @@ private:
     StartupReached reached_ = StartupReached::Nothing;
     bool pagesComplete_ = false;
     bool completionPosted_ = false;
-    // Empty holders standing in the tabs until their pages are built.
-    struct WaitingHolders {
-        QWidget* creatureMultiple = nullptr;
-        QWidget* items = nullptr; // the tabs with two pages each get their page control late too
-        QWidget* spells = nullptr;
-        QWidget* match = nullptr;
-        QWidget* book = nullptr;
-        QWidget* manual = nullptr;
-        QWidget* download = nullptr;
-    } holders_;
-    QWidget* area_ = nullptr;
-
     QList<BoundPage*> firstPages_;
     QList<BoundPage*> waitingPages_;
+    // Builds the waiting pages into the empty holders standing in their tabs.
+    std::function<void()> buildWaitingPages_;
 
     QLabel* hintPanel_ = nullptr;
     QLabel* noticePanel_ = nullptr;
     QAction* mnuWindowPos_ = nullptr;
+    QAction* mnuCodeLine_ = nullptr;
+    Preferences* preferences_ = nullptr;
     QTimer* timer1_ = nullptr;
     MouseMoveTexts* moveTexts_ = nullptr;
     TFormAbout* about_ = nullptr;

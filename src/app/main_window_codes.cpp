@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "draw/result_file.h"
 #include "main_window.h"
+#include "preferences.h"
 #include "store/data_error.h"
 #include "store/file_io.h"
 #include "store/random_source.h"
@@ -34,6 +35,28 @@ void TMainForm::buildCodeMenuItems(QMenu* file) {
     add("mnuCheckFile", "結果ファイルを検証…", "結果ファイルを抽出コードで抽出し直して照合します",
         &TMainForm::mnuCheckFileClick);
     file->addSeparator();
+}
+
+void TMainForm::buildCodeLineItem(QMenu* options) {
+    mnuCodeLine_ = options->addAction(QStringLiteral("結果ファイルに抽出コードを書く"));
+    mnuCodeLine_->setObjectName(QStringLiteral("mnuCodeLine"));
+    mnuCodeLine_->setStatusTip(QStringLiteral("結果ファイルの最後に抽出コードの行を書き込みます"));
+    mnuCodeLine_->setCheckable(true);
+    mnuCodeLine_->setChecked(true);
+    connect(mnuCodeLine_, &QAction::triggered, this, &TMainForm::mnuCodeLineClick);
+}
+
+void TMainForm::usePreferences(Preferences& preferences) {
+    preferences_ = &preferences;
+    const bool on = preferences.codeLineInResultFile();
+    mnuCodeLine_->setChecked(on);
+    ctx_.writeCodeLine(on);
+}
+
+void TMainForm::mnuCodeLineClick(bool on) {
+    ctx_.writeCodeLine(on);
+    if (preferences_ != nullptr)
+        preferences_->setCodeLineInResultFile(on);
 }
 
 void TMainForm::mnuReplayCodeClick() {

@@ -46,6 +46,7 @@ void TMainForm::buildMenus() {
         mnuWindowPos_->setChecked(!checked);
         mnuWindowPosClick();
     });
+    buildCodeLineItem(options);
     auto* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     addMenuItem(help, QStringLiteral("mnuTAVUHelp"), QStringLiteral("TAVU のヘルプ (&H)"), Qt::Key_F1,

@@ -26,7 +26,7 @@ void TMainForm::FormCreate(StartupFiles& files) {
         startupAborted_ = true;
         // Which file, and what is wrong with it, on the line after the message.
         ctx_.dialogs().inform(QString::fromUtf8(text::MissingSystemFile) + QStringLiteral("\r\n") +
-                            QString::fromStdString(files.error));
+                              QString::fromStdString(files.error));
         return;
     }
     ctx_.takeSettings(files.settings);

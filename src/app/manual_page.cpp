@@ -1,10 +1,8 @@
-#include "manual_page.h"
-
 #include "app_strings.h"
+#include "bound_page.h"
 #include "controls.h"
 #include "developer_pages.h"
 #include "dialogs.h"
-#include "explanation_page.h"
 #include "fonts.h"
 #include "page_context.h"
 #include "platform_url_opener.h"
@@ -46,6 +44,29 @@ std::vector<Binding> bindingTable() {
 
 } // namespace
 
+// "TAVU の使用方法": explanation pages loaded into a comment box, and the concept link.
+class ManualPage : public BoundPage {
+    Q_OBJECT
+public:
+    explicit ManualPage(PageContext& context);
+
+public slots:
+    void TAVUManualClick();
+    void Label_Development_conceptClick();
+    void Label_Development_conceptMouseMove();
+    void Label_Development_conceptMouseLeave();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildLinkHolder();
+
+    ResultBox* comment_ = nullptr;
+    QLabel* link_ = nullptr;
+    bool hover_ = false; // the link is lifted while the pointer is over it
+};
+
 ManualPage::ManualPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet1"), bindingTable()) {
     auto* header = new QHBoxLayout;
@@ -61,11 +82,11 @@ ManualPage::ManualPage(PageContext& context)
     const QStringList captions = {"ご注意",   "単体抽出",   "複数抽出", "対戦条件",
                                   "完全構成", "特殊ルール", "お知らせ"};
     for (int i = 0; i < 7; ++i) {
-        buttons_ << makeButton(this, names[i], captions[i]);
+        QPushButton* button = makeButton(this, names[i], captions[i]);
         // The page number each button loads.
-        buttons_.back()->setProperty("tag", i + 1);
-        connect(buttons_.back(), &QPushButton::clicked, this, &ManualPage::TAVUManualClick);
-        row->addWidget(buttons_.back());
+        button->setProperty("tag", i + 1);
+        connect(button, &QPushButton::clicked, this, &ManualPage::TAVUManualClick);
+        row->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -107,7 +128,7 @@ void ManualPage::TAVUManualClick() {
     auto* button = qobject_cast<QPushButton*>(sender());
     if (!button)
         return;
-    loadExplanationPage(ctx_.systemDir(), button->property("tag").toInt(), *comment_, ctx_.dialogs());
+    ctx_.loadExplanationPage(button->property("tag").toInt(), *comment_);
 }
 
 void ManualPage::Label_Development_conceptClick() {
@@ -132,4 +153,10 @@ void ManualPage::Label_Development_conceptMouseLeave() {
     hover_ = false;
 }
 
+BoundPage* newManualPage(PageContext& context) {
+    return new ManualPage(context);
+}
+
 } // namespace tavu
+
+#include "manual_page.moc"

@@ -100,13 +100,20 @@ std::vector<Binding> bindingTable() {
 
 MapPage::MapPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet6"), bindingTable()) {
-    for (int n = 1; n <= 7; ++n)
+    for (int n = 1; n <= 7; ++n) {
         rules_ << makeCheckBox(this, QStringLiteral("SetU") + QString::number(n), {}, false);
+        connect(rules_.back(), &QCheckBox::toggled, this,
+                n == 1 ? &MapPage::SetU1Click : &MapPage::SetU4Click);
+    }
     for (int n = 1; n <= 6; ++n) {
         const RangeSpec& r = Ranges[n - 1];
         ranges_ << makeSpinEdit(this, QStringLiteral("SESet") + QString::number(n), r.minimum, r.maximum,
                                 r.step, r.initial);
         ranges_.back()->setFixedWidth(n <= 2 ? 64 : 48);
+        // SESet1Change, SESet3Change, SESet5Change: either spin of a pair keeps its minimum below.
+        const int pair = (n - 1) / 2;
+        connect(ranges_.back(), &SpinEdit::valueChanged, this,
+                [this, pair] { keepMinimumBelow(pair, Ranges[pair * 2].step); });
     }
     auto* top = new QHBoxLayout;
     top->addWidget(buildConditions());
@@ -115,9 +122,11 @@ MapPage::MapPage(PageContext& context)
     right->addWidget(buildDisplays());
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    save_ = makeButton(this, QStringLiteral("ButtonMapSave"), QStringLiteral("設定を保存"));
+    auto* save = makeButton(this, QStringLiteral("ButtonMapSave"), QStringLiteral("設定を保存"));
     ok_ = makeButton(this, QStringLiteral("ButtonMapSetUp"), QStringLiteral("OK"));
-    buttons->addWidget(save_);
+    connect(save, &QPushButton::clicked, this, &MapPage::ButtonMapSaveClick);
+    connect(ok_, &QPushButton::clicked, this, &MapPage::ButtonMapSetUpClick);
+    buttons->addWidget(save);
     buttons->addWidget(ok_);
     right->addStretch();
     right->addLayout(buttons);
@@ -127,7 +136,6 @@ MapPage::MapPage(PageContext& context)
     layout->addLayout(top);
     layout->addWidget(buildFacilities());
     layout->addStretch();
-    connectHandlers();
 }
 
 QWidget* MapPage::buildConditions() {
@@ -221,20 +229,6 @@ QWidget* MapPage::buildFacilities() {
     row->addWidget(displays_[9]);
     row->addStretch();
     return box;
-}
-
-void MapPage::connectHandlers() {
-    connect(rules_[0], &QCheckBox::toggled, this, &MapPage::SetU1Click);
-    for (int i = 1; i < 7; ++i)
-        connect(rules_[i], &QCheckBox::toggled, this, &MapPage::SetU4Click);
-    connect(ranges_[0], &SpinEdit::valueChanged, this, &MapPage::SESet1Change);
-    connect(ranges_[1], &SpinEdit::valueChanged, this, &MapPage::SESet1Change);
-    connect(ranges_[2], &SpinEdit::valueChanged, this, &MapPage::SESet3Change);
-    connect(ranges_[3], &SpinEdit::valueChanged, this, &MapPage::SESet3Change);
-    connect(ranges_[4], &SpinEdit::valueChanged, this, &MapPage::SESet5Change);
-    connect(ranges_[5], &SpinEdit::valueChanged, this, &MapPage::SESet5Change);
-    connect(ok_, &QPushButton::clicked, this, &MapPage::ButtonMapSetUpClick);
-    connect(save_, &QPushButton::clicked, this, &MapPage::ButtonMapSaveClick);
 }
 
 } // namespace tavu

@@ -30,9 +30,6 @@ public:
 public slots:
     void SetU1Click();
     void SetU4Click();
-    void SESet1Change();
-    void SESet3Change();
-    void SESet5Change();
     void ButtonMapSetUpClick();
     void ButtonMapSaveClick();
 
@@ -42,7 +39,6 @@ private:
     QWidget* buildFacilities();
     void addComboRow(QGridLayout* grid, int row, int rule, const QString& name, const QStringList& items);
     void addRangeRow(QGridLayout* grid, int row, int rule, int firstSpin);
-    void connectHandlers();
     void runOkRule();
     void keepMinimumBelow(int pair, int step);
     map::MapDisplay shownDisplay() const;
@@ -54,7 +50,6 @@ private:
     QList<QLineEdit*> displays_;
     QList<QCheckBox*> facilities_;
     QPushButton* ok_ = nullptr;
-    QPushButton* save_ = nullptr;
 };
 
 } // namespace tavu

@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <functional>
 
 namespace tavu {
 
@@ -61,13 +63,8 @@ void MapPage::ButtonMapSetUpClick() {
 }
 
 void MapPage::runOkRule() {
-    ok_->setEnabled(true);
     // Period and time limit alone make no match: OK needs one of the first five items.
-    bool any = false;
-    for (int i = 0; i < 5; ++i)
-        any = any || rules_[i]->isChecked();
-    if (!any)
-        ok_->setEnabled(false);
+    ok_->setEnabled(std::any_of(rules_.begin(), rules_.begin() + 5, std::mem_fn(&QCheckBox::isChecked)));
 }
 
 void MapPage::SetU1Click() {
@@ -85,18 +82,6 @@ void MapPage::keepMinimumBelow(int pair, int step) {
     const int maximum = ranges_[pair * 2 + 1]->value();
     if (minimum->value() >= maximum + step)
         minimum->setValue(maximum - step);
-}
-
-void MapPage::SESet1Change() {
-    keepMinimumBelow(0, 1000);
-}
-
-void MapPage::SESet3Change() {
-    keepMinimumBelow(1, 5);
-}
-
-void MapPage::SESet5Change() {
-    keepMinimumBelow(2, 5);
 }
 
 void MapPage::ButtonMapSaveClick() {

@@ -1,5 +1,6 @@
 #include "module_fetcher.h"
 
+#include "folders/install_layout.h"
 #include "support/http_module.h"
 
 #include <QCoreApplication>
@@ -10,38 +11,31 @@ namespace tavu {
 
 namespace {
 
-struct Loaded {
-    MakeHttpFetcher make = nullptr;
-    QString error;
-};
-
-// Once loaded the module is never unloaded: fetchers made by it may outlive any one caller.
-Loaded loadModule(const QString& dir) {
-    QLibrary library(QDir(dir).filePath(QString::fromLatin1(HttpModuleName)));
-    Loaded loaded;
-    loaded.make = reinterpret_cast<MakeHttpFetcher>(library.resolve(HttpModuleEntry));
-    if (!loaded.make)
-        loaded.error = library.errorString();
-    return loaded;
+// Beside the executable in a build tree, under the prefix once installed.
+QString defaultModuleDir() {
+    const auto dir = httpModuleDir(QCoreApplication::applicationDirPath().toStdString());
+    return QString::fromStdString(dir.string());
 }
 
 } // namespace
 
 ModuleFetcher::ModuleFetcher(FetchLimits limits, QString moduleDir)
     : limits_(limits)
-    , moduleDir_(moduleDir.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(moduleDir)) {}
+    , moduleDir_(moduleDir.isEmpty() ? defaultModuleDir() : std::move(moduleDir)) {}
 
 ModuleFetcher::~ModuleFetcher() = default;
 
 HttpFetcher* ModuleFetcher::inner(FetchResult& failure) {
     if (!inner_) {
-        const Loaded loaded = loadModule(moduleDir_);
-        if (!loaded.make) {
-            failure = {FetchResult::Failed, "通信モジュールを読み込めません: " + loaded.error.toStdString(),
-                       false};
+        // Once loaded the module is never unloaded: fetchers made by it may outlive any one caller.
+        QLibrary library(QDir(moduleDir_).filePath(QString::fromLatin1(HttpModuleName)));
+        const auto make = reinterpret_cast<MakeHttpFetcher>(library.resolve(HttpModuleEntry));
+        if (!make) {
+            failure = {FetchResult::Failed,
+                       "通信モジュールを読み込めません: " + library.errorString().toStdString(), false};
             return nullptr;
         }
-        inner_.reset(loaded.make(&limits_));
+        inner_.reset(make(&limits_));
     }
     return inner_.get();
 }

@@ -12,7 +12,7 @@ namespace tavu {
 // loaded makes each fetch fail with the reason, as an unreachable server would.
 class ModuleFetcher : public HttpFetcher {
 public:
-    // `moduleDir` is where the module is looked for; empty means beside the executable.
+    // `moduleDir` is where the module is looked for; empty means where the program keeps it.
     explicit ModuleFetcher(FetchLimits limits = {}, QString moduleDir = {});
     ~ModuleFetcher() override;
 

@@ -3,9 +3,11 @@
 #include "binding.h"
 #include "code/draw_spec.h"
 #include "settings_saves.h"
+#include "store/derived_counts.h"
 #include "store/settings.h"
 #include "store/tables.h"
 
+#include <QString>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,46 +18,107 @@ class QCheckBox;
 namespace tavu {
 
 class Dialogs;
+class ResultBox;
 class UrlOpener;
 
 // What a page may use of what the window shares: the boxes, the tables, the settings and the
-// one way to change them, and the result file.
+// one way to change them, and the result file. Start-up fills it through AppContext.
 class PageContext {
 public:
-    virtual Dialogs& dialogs() = 0;
-    virtual UrlOpener& urls() = 0;
-    virtual const std::filesystem::path& systemDir() const = 0;
-    virtual const Tables& tables() const = 0;
-    virtual const SettingsArray& settings() const = 0;
+    Dialogs& dialogs() { return dialogs_; }
+    UrlOpener& urls() { return urls_; }
+    const std::filesystem::path& systemDir() const { return systemDir_; }
+    const Tables& tables() const { return tables_; }
+    const SettingsArray& settings() const { return settings_; }
 
     // The one way a page changes the stored settings: the entries take the values and the
     // whole array is saved when this run may (see SettingsSaves); true when it was written.
     // The array keeps the values either way, so that the next save writes them.
-    virtual bool storeEntries(const EntryValues& values, SettingsSaves::Asked asked) = 0;
+    bool storeEntries(const EntryValues& values, SettingsSaves::Asked asked);
     // A download brought a new settings file: the array takes it as written, and later saves
     // write over it.
-    virtual void replaceSettings(const SettingsArray& settings) = 0;
+    void replaceSettings(const SettingsArray& settings);
 
     // The one warning box of the draws ("抽出条件を正しく設定して下さい").
-    virtual void showDrawWarning() = 0;
-    // Writes a result: `lines` (Shift-JIS) with the comment footer, to the file the user
-    // picks; then, when `clearAfter` is enabled and ticked, `clearResult`, also after a
-    // cancelled dialog. A footer that cannot be read throws, so that the page's own guard
-    // decides how it is shown; a file that cannot be written is shown in the error box and
-    // the result stays on the page.
-    virtual void writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
-                                 const std::function<void()>& clearResult) = 0;
+    void showDrawWarning();
+    // Writes a result: `lines` (Shift-JIS) with the comment footer and, unless the user left
+    // it out, the line of the draw's code, to the file the user picks; then, when
+    // `clearAfter` is enabled and ticked, `clearResult`, also after a cancelled dialog. A footer that cannot
+    // be read throws, so that the page's own guard decides how it is shown; a file that cannot be written is
+    // shown in the error box and the result stays on the page.
+    void writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
+                         const std::function<void()>& clearResult);
+
+    // Empties `box` and fills it with an explanation page of the data folder. A page that
+    // cannot be read is reported in the error box and leaves `box` empty rather than showing
+    // the page before it.
+    void loadExplanationPage(int page, ResultBox& box);
 
     // A draw of `spec` starts from the random source as it stands: its code becomes the one
     // the window shows and the next result file ends with.
-    virtual void drawStarts(const code::DrawSpec& spec) = 0;
+    void drawStarts(const code::DrawSpec& spec);
 
     // The complete book's counts follow its "E カードを含まない" box.
-    virtual void countBookCards(bool excludeECards) = 0;
-    virtual void countBookSpells(bool excludeECards) = 0;
+    void countBookCards(bool excludeECards);
+    void countBookSpells(bool excludeECards);
 
 protected:
+    PageContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls);
     ~PageContext() = default;
+
+    std::filesystem::path systemDir_;
+    Dialogs& dialogs_;
+    UrlOpener& urls_;
+    SettingsArray settings_{};
+    SettingsSaves saves_;
+    Tables tables_;
+    std::int32_t bookSpellCount_ = 0;
+    std::int32_t bookCardCount_ = 0;
+    QString lastSaveName_; // offered again by the next save dialog of the run
+    QString drawWarningText_;
+    QString drawWarningCaption_;
+    QString drawCode_;
+    std::function<void(const QString&)> codeShown_;
+    bool codeLineWritten_ = true;
+};
+
+// What the main window shares with its pages for the life of the process. Pages see it
+// through PageContext; start-up fills it through the rest.
+class AppContext final : public PageContext {
+public:
+    AppContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls)
+        : PageContext(std::move(systemDir), dialogs, urls) {}
+
+    // Start-up's steps, in the order it takes them.
+    void takeSettings(const SettingsArray& settings) { settings_ = settings; }
+    // Whether this run may write the settings file at all (see SettingsSaves).
+    SettingsSaves& saves() { return saves_; }
+    void takeTables(Tables tables) { tables_ = std::move(tables); }
+    void armDrawWarning(const QString& text, const QString& caption) {
+        drawWarningText_ = text;
+        drawWarningCaption_ = caption;
+    }
+    void countRarities() {
+        creatureRarityCount_ = CountCreatureRarities(tables_);
+        itemRarityCount_ = CountItemRarities(tables_);
+    }
+
+    const CreatureRarityCount& creatureRarityCount() const { return creatureRarityCount_; }
+    const ItemRarityCount& itemRarityCount() const { return itemRarityCount_; }
+    std::int32_t bookSpellCount() const { return bookSpellCount_; }
+    std::int32_t bookCardCount() const { return bookCardCount_; }
+    const QString& drawWarningText() const { return drawWarningText_; }
+    const QString& drawWarningCaption() const { return drawWarningCaption_; }
+    // The code of the last draw (empty before the first, or when the data could not be read
+    // for its fingerprint), and who is told of each new one.
+    const QString& drawCode() const { return drawCode_; }
+    void onDrawCode(std::function<void(const QString&)> shown) { codeShown_ = std::move(shown); }
+    // Whether result files end with the line of the draw's code.
+    void writeCodeLine(bool on) { codeLineWritten_ = on; }
+
+private:
+    CreatureRarityCount creatureRarityCount_{};
+    ItemRarityCount itemRarityCount_{};
 };
 
 } // namespace tavu

@@ -1,10 +1,11 @@
 #include "platform_instance_guard.h"
 
+#include "folders/user_folders.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -36,10 +37,14 @@ SingleInstanceGuard::~SingleInstanceGuard() {
 
 namespace {
 
+// The user's runtime folder, or a folder of the user's own when the session has none.
 std::filesystem::path lockFolder() {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != '\0')
-        return runtime;
+    std::filesystem::path dir = UserFolders::fromProcess().instanceLockDir();
     std::error_code ec;
+    if (!dir.empty())
+        std::filesystem::create_directories(dir, ec);
+    if (!dir.empty() && !ec)
+        return dir;
     auto temp = std::filesystem::temp_directory_path(ec);
     return ec ? std::filesystem::path("/tmp") : temp;
 }

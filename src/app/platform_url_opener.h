@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDesktopServices>
 #include <QString>
+#include <QUrl>
 
 namespace tavu {
 
@@ -15,8 +17,10 @@ public:
 
 class DesktopUrlOpener : public UrlOpener {
 public:
-    bool openUrl(const QString& url) override;
-    bool openDocument(const QString& path) override;
+    bool openUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
+    bool openDocument(const QString& path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
 };
 
 } // namespace tavu

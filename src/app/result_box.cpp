@@ -16,10 +16,6 @@ ResultBox::ResultBox(QWidget* parent)
     setUndoRedoEnabled(false);
     document()->setDocumentMargin(0);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    applyInnerMargins();
-}
-
-void ResultBox::applyInnerMargins() {
     // The margin area belongs to the scroll area, not the viewport; paint it like the text.
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);

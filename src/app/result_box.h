@@ -13,7 +13,6 @@ class ResultBox : public QPlainTextEdit {
 public:
     explicit ResultBox(QWidget* parent = nullptr);
 
-    void applyInnerMargins();
     QStringList lines() const;
     // Replaces the text and shows it from its first line and column, wherever the box was
     // scrolled before.

@@ -1,7 +1,5 @@
 #include "startup_tools.h"
 
-#include "store/data_folder.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -39,14 +37,6 @@ private:
     bool seen_ = false;
 };
 
-bool saveGrab(QMainWindow& window, const QString& file) {
-    QApplication::processEvents();
-    // Whatever the pointer happened to rest on would otherwise leave its hint in the picture.
-    if (auto* hint = window.findChild<QLabel*>(QStringLiteral("StatusPanel0")))
-        hint->clear();
-    return window.grab().save(file);
-}
-
 // File names of the pictures: tab number, then the page's own name.
 struct Shot {
     int tab;
@@ -79,9 +69,10 @@ ToolOptions parseToolOptions(int argc, char** argv) {
     return options;
 }
 
-std::filesystem::path dataFolder(const ToolOptions& options) {
+DataFolderChoice dataFolder(const ToolOptions& options) {
     return chooseDataFolder(options.systemDir,
-                            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+                            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(),
+                            UserFolders::fromProcess());
 }
 
 void quitAfterFirstPaint(QApplication& app) {
@@ -91,7 +82,9 @@ void quitAfterFirstPaint(QApplication& app) {
 bool saveScreenshots(QMainWindow& window, const QString& dir) {
     QDir().mkpath(dir);
     auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    bool ok = pages != nullptr;
+    if (pages == nullptr)
+        return false;
+    bool ok = true;
     for (const Shot& shot : Shots) {
         if (!ok)
             break;
@@ -100,7 +93,11 @@ bool saveScreenshots(QMainWindow& window, const QString& dir) {
             auto* inner = pages->currentWidget()->findChild<QTabWidget*>();
             inner->setCurrentIndex(shot.subTab);
         }
-        ok = saveGrab(window, QDir(dir).filePath(QString::fromUtf8(shot.file)));
+        QApplication::processEvents();
+        // Whatever the pointer happened to rest on would otherwise leave its hint in the picture.
+        if (auto* hint = window.findChild<QLabel*>(QStringLiteral("StatusPanel0")))
+            hint->clear();
+        ok = window.grab().save(QDir(dir).filePath(QString::fromUtf8(shot.file)));
     }
     pages->setCurrentIndex(0);
     return ok;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "folders/data_folder_choice.h"
+
 #include <QString>
 #include <filesystem>
 
@@ -10,7 +12,7 @@ namespace tavu {
 
 // Options for tooling only; the program itself reads no arguments.
 struct ToolOptions {
-    // --system DIR: a data folder other than the one beside the program, its bytes as given
+    // --system DIR: this data folder instead of the one the program picks, its bytes as given
     // (a path need not be valid UTF-8, and a round trip through QString would change it).
     std::filesystem::path systemDir;
     QString screenshotDir;       // --screenshot DIR: save a picture of every page, then quit
@@ -19,9 +21,9 @@ struct ToolOptions {
 
 ToolOptions parseToolOptions(int argc, char** argv);
 
-// The data folder the window works on, absolute and normalised: --system, or the `system`
-// folder beside the program. Needs the application object.
-std::filesystem::path dataFolder(const ToolOptions& options);
+// The data folder the window works on, chosen as tavu-cli chooses it (--system, a writable
+// `system` folder beside the program, or the user's data folder). Needs the application object.
+DataFolderChoice dataFolder(const ToolOptions& options);
 
 // Ends the event loop once any widget has painted for the first time.
 void quitAfterFirstPaint(QApplication& app);

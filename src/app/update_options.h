@@ -15,13 +15,7 @@ struct UpdateOptions {
     FetchLimits limits;
     int startDelayMs = 1000; // the progress window's timer: the sequence starts on its first tick
 
-    UpdateConfig config(const std::filesystem::path& systemDir) const {
-        UpdateConfig result;
-        result.baseUrl = baseUrl;
-        result.systemDir = systemDir;
-        result.pause = pause;
-        return result;
-    }
+    UpdateConfig config(const std::filesystem::path& systemDir) const { return {baseUrl, systemDir, pause}; }
 };
 
 } // namespace tavu

@@ -1,9 +1,9 @@
 #include "cli_commands.h"
 
-#include "store/data_folder.h"
+#include "folders/user_data_folder.h"
 
 #include <CLI/CLI.hpp>
-#include <unistd.h>
+#include <iostream>
 
 namespace tavu::cli {
 
@@ -13,13 +13,30 @@ std::filesystem::path executablePath() {
     auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::path("tavu-cli") : self;
 }
+
+void chooseFolder(const CLI::App& app, CliOptions& options) {
+    options.folder = chooseDataFolder(options.systemDir, executablePath(), UserFolders::fromProcess());
+    options.systemDir = options.folder.systemDir;
+    if (app.got_subcommand("where"))
+        return;
+    const DataFolderPreparation prepared = prepareDataFolder(options.folder);
+    for (const auto& line : prepared.noticeLines(options.systemDir))
+        std::cerr << line << '\n';
+    // Without a folder every path would be read relative to wherever the command runs.
+    if (options.systemDir.empty())
+        throw CLI::RuntimeError(ExitDataFolder);
+}
+
 } // namespace
 
 void addCommonOptions(CLI::App& app, CliOptions& options) {
     // Every command created after this inherits it: a global option may come before or after
     // the command's name.
     app.fallthrough();
-    app.add_option("--system", options.systemDir, "データフォルダ (既定: 実行ファイルの隣の system)");
+    app.add_option(
+        "--system", options.systemDir,
+        "データフォルダ (既定: 実行ファイルの隣の書き込める system、なければ利用者のデータフォルダ。"
+        "where で確かめられる)");
     app.add_option("--seed", options.seed, "乱数の種 (0〜4294967295)。省略時は時刻から")
         ->check(CLI::Range(std::uint64_t{0}, std::uint64_t{4294967295u}));
     app.add_flag("--sjis", options.sjis, "Shift-JIS と CR LF で出力する (結果ファイルと同じバイト列)");
@@ -27,8 +44,7 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
     app.add_flag("--fields", options.fields, "単体抽出の結果欄を 1 行ずつ出力する");
     // Runs once every option is read and before any command, so that no command derives a
     // path from the folder as it was typed.
-    app.parse_complete_callback(
-        [&options] { options.systemDir = chooseDataFolder(options.systemDir, executablePath()); });
+    app.parse_complete_callback([&app, &options] { chooseFolder(app, options); });
 }
 
 void addCommands(CLI::App& app, CliOptions& options) {
@@ -43,6 +59,7 @@ void addCommands(CLI::App& app, CliOptions& options) {
     addCheckCommand(app, options);
     addPublishCommand(app, options);
     addUpdateCommand(app, options);
+    addWhereCommand(app, options);
 }
 
 } // namespace tavu::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "folders/data_folder_choice.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -27,7 +29,8 @@ enum ExitCode : int {
 
 // Options shared by every command, filled by CLI11 before a command's callback runs.
 struct CliOptions {
-    std::filesystem::path systemDir;   // --system, then absolute (default: beside the executable)
+    std::filesystem::path systemDir;   // --system, then the folder chosen as the window chooses it
+    DataFolderChoice folder;           // which folder systemDir is, and why
     std::optional<std::uint32_t> seed; // --seed
     bool sjis = false;                 // --sjis: Shift-JIS bytes with CR LF
     bool footer = false;               // --footer: append Comment.tri
@@ -35,6 +38,8 @@ struct CliOptions {
     int exitCode = ExitOk;             // set by the command that ran
 };
 
+// Also chooses the data folder once the command line is read, and makes or brings up to date
+// the user's data folder (every command but `where`, which only tells).
 void addCommonOptions(CLI::App& app, CliOptions& options);
 // Every command registers itself here (one line per command file).
 void addCommands(CLI::App& app, CliOptions& options);
@@ -50,5 +55,6 @@ void addReplayCommand(CLI::App& app, CliOptions& options);
 void addCheckCommand(CLI::App& app, CliOptions& options);
 void addPublishCommand(CLI::App& app, CliOptions& options);
 void addUpdateCommand(CLI::App& app, CliOptions& options);
+void addWhereCommand(CLI::App& app, CliOptions& options);
 
 } // namespace tavu::cli

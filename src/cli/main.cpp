@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
     tavu::cli::addCommands(app, options);
     try {
         app.parse(argc, argv);
+    } catch (const CLI::RuntimeError& e) {
+        return e.get_exit_code(); // a command line that was fine, but nothing to run it on
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : tavu::cli::ExitUsage;
     } catch (const std::bad_alloc&) {

@@ -1,7 +1,5 @@
 #include "data_folder.h"
 
-#include "system_files.h"
-
 namespace tavu {
 
 namespace fs = std::filesystem;
@@ -18,10 +16,6 @@ fs::path normalisedFolder(const fs::path& dir) {
     while (!resolved.has_filename() && resolved.has_relative_path())
         resolved = resolved.parent_path();
     return resolved;
-}
-
-fs::path chooseDataFolder(const fs::path& given, const fs::path& executable) {
-    return normalisedFolder(given.empty() ? systemDirBeside(executable) : given);
 }
 
 } // namespace tavu

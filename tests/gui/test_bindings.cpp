@@ -135,7 +135,8 @@ void BindingsTest::hintsAreTheProgramsOwn() {
             hints[widget->objectName()] = widget->statusTip() + QLatin1Char('\t') + widget->toolTip();
     }
     // The draw code items came later and have hints of their own.
-    const QStringList later = {QStringLiteral("mnuReplayCode"), QStringLiteral("mnuCheckFile")};
+    const QStringList later = {QStringLiteral("mnuReplayCode"), QStringLiteral("mnuCheckFile"),
+                               QStringLiteral("mnuCodeLine")};
     for (const QAction* action : w.window().findChildren<QAction*>()) {
         if (!action->statusTip().isEmpty() && !later.contains(action->objectName()))
             hints[action->objectName()] = action->statusTip();

@@ -1,5 +1,6 @@
 // Draw codes in the window: each draw's code, the result file that ends with it, and the two
 // menu items that replay a code and check a file, against what tavu-cli makes of the same code.
+#include "app/preferences.h"
 #include "app/result_box.h"
 #include "app/spin_edit.h"
 #include "gui_test_support.h"
@@ -30,6 +31,7 @@ private slots:
     void checkingAFileNamesTheOutcome();
     void replayingACodeSetsThePageAndDrawsAgain();
     void aCodeFromOtherDataIsDrawnOnlyWhenConfirmed();
+    void theCodeLineCanBeLeftOutAndStaysOut();
 
 private:
     template <class T>
@@ -158,6 +160,34 @@ void DrawCodesTest::aCodeFromOtherDataIsDrawnOnlyWhenConfirmed() {
     w_->dialogs.answers << true;
     trigger(QStringLiteral("mnuReplayCode"));
     QVERIFY(code().startsWith(QStringLiteral("tavu1.spell-single.r=NSR.c=3.v=100.s=7.")));
+}
+
+// Without the line the file is exactly what it was before codes, the command line's footer
+// less its last line; the choice outlives the run.
+void DrawCodesTest::theCodeLineCanBeLeftOutAndStaysOut() {
+    const auto file = std::filesystem::path(out_.filePath(QStringLiteral("tavu.conf")).toStdString());
+    Preferences preferences(file);
+    w_->window().usePreferences(preferences);
+    auto* item = find<QAction>(QStringLiteral("mnuCodeLine"));
+    QVERIFY(item->isChecked());
+    item->trigger();
+    QVERIFY(!item->isChecked());
+    QVERIFY(!Preferences(file).codeLineInResultFile());
+
+    find<QCheckBox>(QStringLiteral("SCB1A"))->setChecked(true);
+    const QString result = out_.filePath(QStringLiteral("spell.txt"));
+    w_->dialogs.fileNames << result;
+    press(QStringLiteral("BRandom5"));
+    QByteArray replay = replayed(code());
+    QVERIFY(replay.endsWith(QByteArray::fromStdString(code().toStdString() + "\r\n")));
+    replay.truncate(replay.lastIndexOf("\r\n", replay.size() - 3) + 2);
+    QCOMPARE(QByteArray::fromStdString(readWholeFile(result.toStdString())), replay);
+
+    Preferences nextRun(file);
+    w_->window().usePreferences(nextRun);
+    QVERIFY(!item->isChecked());
+    item->trigger();
+    QVERIFY(Preferences(file).codeLineInResultFile());
 }
 
 QTEST_MAIN(DrawCodesTest)

@@ -34,7 +34,10 @@ CliRun runCli(const std::vector<std::string>& args, const CliCall& call) {
     TempDir dir;
     writeBytes(dir / "in", call.input);
     // A command that hangs (on a FIFO, say) is killed and shows as a failure, not a stuck test.
-    std::string command = "timeout -k 5 60 " + shellQuoted(call.program.string());
+    std::string command = "env";
+    for (const auto& variable : call.environment)
+        command += " " + shellQuoted(variable);
+    command += " timeout -k 5 60 " + shellQuoted(call.program.string());
     for (const auto& a : args)
         command += " " + shellQuoted(a);
     return runShell(command + " <" + shellQuoted((dir / "in").string()), call.cwd);

@@ -17,6 +17,7 @@ struct CliCall {
     std::filesystem::path program = TAVU_CLI; // another copy of the program
     std::filesystem::path cwd;                // the working folder; the test's own when empty
     std::string input;                        // what stdin holds (it is at its end otherwise)
+    std::vector<std::string> environment;     // "NAME=value" entries set on top of the test's own
 };
 
 // Runs the built tavu-cli with these arguments as its own process. exitCode is 128 + N when

@@ -55,6 +55,7 @@ TEST(CliGlobalOptions, AcceptedOnEitherSideOfEveryCommand) {
         {{"publish"}, {"--out", site}},
         // Nothing listens on the discard port: the check fails the same way each time.
         {{"update"}, {"--no-wait", "--url", "http://127.0.0.1:9/tavuds/system_file/"}},
+        {{"where"}, {}},
     };
     std::set<std::string> covered;
     for (const auto& c : cases)

@@ -1,4 +1,4 @@
-#include "store/data_folder.h"
+#include "folders/data_folder_choice.h"
 #include "support/staged_folder.h"
 #include "test_helpers.h"
 
@@ -9,6 +9,10 @@ namespace tavu {
 namespace fs = std::filesystem;
 
 namespace {
+
+fs::path given(const fs::path& folder) {
+    return chooseDataFolder(folder, "/opt/tavu/bin/tavu-cli", UserFolders{}).systemDir;
+}
 
 // The working folder for the life of the object.
 class InFolder {
@@ -33,19 +37,18 @@ TEST(DataFolder, EveryNamingOfAFolderGivesOneAbsolutePath) {
     fs::create_directories(system);
     const fs::path real = fs::canonical(system);
     InFolder inside(system);
-    for (const char* given :
+    for (const char* name :
          {".", "./", "../system", "../system/", "./../../app/system/.", "../../app//system"}) {
-        const fs::path folder = chooseDataFolder(given, "/opt/tavu/tavu-cli");
-        EXPECT_EQ(folder, real) << given;
-        EXPECT_EQ(stagingDirFor(folder), real.parent_path() / "system.staging") << given;
-        EXPECT_EQ(previousDirFor(folder), real.parent_path() / "system.previous") << given;
+        const fs::path folder = given(name);
+        EXPECT_EQ(folder, real) << name;
+        EXPECT_EQ(stagingDirFor(folder), real.parent_path() / "system.staging") << name;
+        EXPECT_EQ(previousDirFor(folder), real.parent_path() / "system.previous") << name;
     }
 }
 
-TEST(DataFolder, FolderBesideTheProgramUnlessOneIsGiven) {
-    EXPECT_EQ(chooseDataFolder("", "/opt/tavu/bin/tavu"), fs::path("/opt/tavu/bin/system"));
-    EXPECT_EQ(chooseDataFolder("", "/opt/tavu/bin/../bin/tavu"), fs::path("/opt/tavu/bin/system"));
-    EXPECT_EQ(chooseDataFolder("/srv/data/", "/opt/tavu/bin/tavu"), fs::path("/srv/data"));
+TEST(DataFolder, AGivenFolderLosesItsTrailingSeparator) {
+    EXPECT_EQ(given("/srv/data/"), fs::path("/srv/data"));
+    EXPECT_EQ(given("/srv/./data//"), fs::path("/srv/data"));
 }
 
 // A folder that does not exist yet (the update names its staging folder before making it)
@@ -53,7 +56,7 @@ TEST(DataFolder, FolderBesideTheProgramUnlessOneIsGiven) {
 TEST(DataFolder, MissingFolderIsNormalisedByName) {
     test::TempDir dir;
     const fs::path base = fs::canonical(dir.path());
-    EXPECT_EQ(chooseDataFolder(base / "new" / ".." / "new" / "system" / "", "x"), base / "new" / "system");
+    EXPECT_EQ(given(base / "new" / ".." / "new" / "system" / ""), base / "new" / "system");
 }
 
 // Through a link the update replaces the folder the link points at, and the link stays.
@@ -61,7 +64,7 @@ TEST(DataFolder, LinkIsFollowedToTheRealFolder) {
     test::TempDir dir;
     fs::create_directories(dir / "data" / "system");
     fs::create_directory_symlink(dir / "data" / "system", dir / "linked");
-    EXPECT_EQ(chooseDataFolder(dir / "linked", "x"), fs::canonical(dir / "data" / "system"));
+    EXPECT_EQ(given(dir / "linked"), fs::canonical(dir / "data" / "system"));
 }
 
 } // namespace tavu

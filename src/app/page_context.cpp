@@ -1,0 +1,105 @@
+#include "page_context.h"
+
+#include "code/data_fingerprint.h"
+#include "code/result_check.h"
+#include "dialogs.h"
+#include "draw/result_file.h"
+#include "result_box.h"
+#include "store/data_error.h"
+#include "store/derived_counts.h"
+#include "store/random_source.h"
+#include "store/sjis_text.h"
+#include "store/system_files.h"
+
+#include <QCheckBox>
+#include <exception>
+
+namespace tavu {
+
+namespace {
+
+// The pages are written on Windows: CR LF, sometimes a last line without an end.
+QString pageText(const std::string& sjisBytes) {
+    QString text = QString::fromUtf8(sjis::toUtf8(sjisBytes));
+    text.remove(QLatin1Char('\r'));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+PageContext::PageContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls)
+    : systemDir_(std::move(systemDir))
+    , dialogs_(dialogs)
+    , urls_(urls) {}
+
+bool PageContext::storeEntries(const EntryValues& values, SettingsSaves::Asked asked) {
+    for (const auto& [index, value] : values)
+        settings_[static_cast<std::size_t>(index)] = value;
+    return saves_.save(systemDir_ / SettingsFileName, settings_, asked, dialogs_);
+}
+
+void PageContext::replaceSettings(const SettingsArray& settings) {
+    settings_ = settings;
+    saves_.loaded(settings); // later saves write over the new file
+}
+
+void PageContext::showDrawWarning() {
+    dialogs_.warn(drawWarningText_, drawWarningCaption_);
+}
+
+void PageContext::writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
+                                  const std::function<void()>& clearResult) {
+    AppendCommentFooter(lines, systemDir_);
+    if (codeLineWritten_ && !drawCode_.isEmpty())
+        lines.push_back(code::codeLine(drawCode_.toStdString()));
+    const QString name =
+        dialogs_.saveFileName({QStringLiteral("TAVU ファイルの保存"),
+                               QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"),
+                               QStringLiteral("txt"), lastSaveName_});
+    if (!name.isEmpty()) {
+        lastSaveName_ = name;
+        try {
+            saveResultBytes(std::filesystem::path(name.toStdU16String()), resultFileBytes(lines));
+        } catch (const DataError& e) {
+            dialogs_.error(QString::fromUtf8(e.what()));
+            return;
+        }
+    }
+    if (clearAfter->isEnabled() && clearAfter->isChecked())
+        clearResult();
+}
+
+void PageContext::drawStarts(const code::DrawSpec& spec) {
+    drawCode_.clear();
+    try {
+        const auto data = code::fingerprintData(systemDir_, settings_);
+        drawCode_ = QString::fromStdString(code::formatCode({spec, processRandom().seed(), data}));
+    } catch (const DataError&) {
+        // A table that cannot be read again leaves the draw without a code, not without a result.
+    }
+    if (codeShown_)
+        codeShown_(drawCode_);
+}
+
+void PageContext::loadExplanationPage(int page, ResultBox& box) {
+    // A box that has not been shown yet would otherwise put its placeholder back on first show.
+    box.setInitialText({});
+    box.clear();
+    try {
+        box.setPlainText(pageText(readSystemFile(systemDir_, explanationFileName(page))));
+    } catch (const std::exception& e) {
+        dialogs_.error(QString::fromUtf8(e.what()));
+    }
+}
+
+void PageContext::countBookCards(bool excludeECards) {
+    bookCardCount_ = CountBookCards(tables_, excludeECards);
+}
+
+void PageContext::countBookSpells(bool excludeECards) {
+    bookSpellCount_ = CountBookSpells(tables_, excludeECards);
+}
+
+} // namespace tavu

@@ -1,0 +1,53 @@
+#include "preferences.h"
+
+#include "folders/user_folders.h"
+
+#include <QSettings>
+
+namespace tavu {
+
+namespace {
+constexpr const char* UpgradeFailureToldKey = "DataFolder/UpgradeFailureTold";
+constexpr const char* CodeLineKey = "ResultFile/CodeLine";
+} // namespace
+
+Preferences::Preferences(const std::filesystem::path& file) {
+    if (!file.empty())
+        settings_ = std::make_unique<QSettings>(QString::fromStdString(file.string()), QSettings::IniFormat);
+}
+
+Preferences::~Preferences() = default;
+
+std::filesystem::path Preferences::userFile() {
+    return preferencesFile(UserFolders::fromProcess());
+}
+
+int Preferences::upgradeFailureTold() const {
+    return value(UpgradeFailureToldKey).toInt();
+}
+
+void Preferences::setUpgradeFailureTold(int dataVersion) {
+    setValue(UpgradeFailureToldKey, dataVersion);
+}
+
+bool Preferences::codeLineInResultFile() const {
+    const QVariant on = value(CodeLineKey);
+    return !on.isValid() || on.toBool();
+}
+
+void Preferences::setCodeLineInResultFile(bool on) {
+    setValue(CodeLineKey, on);
+}
+
+QVariant Preferences::value(const char* key) const {
+    return settings_ ? settings_->value(QString::fromLatin1(key)) : QVariant();
+}
+
+void Preferences::setValue(const char* key, const QVariant& value) {
+    if (!settings_)
+        return;
+    settings_->setValue(QString::fromLatin1(key), value);
+    settings_->sync(); // written at once: a crash later in the run must not lose it
+}
+
+} // namespace tavu

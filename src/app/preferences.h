@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <filesystem>
+#include <memory>
+
+class QSettings;
+
+namespace tavu {
+
+// The user's own preferences, kept apart from the data folder's settings (which a download
+// replaces): one small INI file, <config home>/tavu/tavu.conf. Every key is named once, in
+// preferences.cpp, behind an accessor here.
+class Preferences {
+public:
+    // `file` empty: nothing is read or kept (there is no home folder to keep it in).
+    explicit Preferences(const std::filesystem::path& file);
+    ~Preferences();
+    Preferences(const Preferences&) = delete;
+    Preferences& operator=(const Preferences&) = delete;
+
+    // The file of this user, after the XDG rules.
+    static std::filesystem::path userFile();
+
+    // The installed data version whose failed upgrade of the data folder the user was last
+    // told about (0: none), so that a failure is told once and not at every start.
+    int upgradeFailureTold() const;
+    void setUpgradeFailureTold(int dataVersion);
+
+    // Whether the window's result files end with the draw's code line; yes until the user
+    // says otherwise in the options menu.
+    bool codeLineInResultFile() const;
+    void setCodeLineInResultFile(bool on);
+
+private:
+    QVariant value(const char* key) const;
+    void setValue(const char* key, const QVariant& value);
+
+    std::unique_ptr<QSettings> settings_;
+};
+
+} // namespace tavu
