@@ -5,8 +5,8 @@
 #include "app/download_page.h"
 #include "app/main_window.h"
 #include "app/platform_url_opener.h"
+#include "dataset/site_publish.h"
 #include "store/settings_entries.h"
-#include "support/site_publish.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,10 +5,10 @@
 // look at the folder: it must hold the whole old set or the whole new one, with nothing left
 // beside it.
 //   tavu_hostile_update [kills, default 220] [seed]
+#include "dataset/site_publish.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"
-#include "support/site_publish.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,7 +1,7 @@
 // Build step: turns the UTF-8 sources into the `system` folder beside the executables.
 // Usage: tavu-mkdata <sources folder> <system folder>
+#include "dataset/data_build.h"
 #include "store/data_error.h"
-#include "support/data_build.h"
 
 #include <iostream>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "folders/user_data_folder.h"
-#include "support/data_folder_use.h"
-#include "support/startup_files.h"
+#include "startup/data_folder_use.h"
+#include "startup/startup_files.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "developer_pages.h"
 
 #include "folders/install_layout.h"
-#include "support/update_config.h"
+#include "update/update_config.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "download_form.h"
 
-#include "support/download_steps.h"
-#include "support/update_texts.h"
+#include "update/download_steps.h"
+#include "update/update_texts.h"
 
 #include <QCloseEvent>
 #include <QMetaObject>

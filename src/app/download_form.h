@@ -2,7 +2,7 @@
 
 #include "background_task.h"
 #include "module_fetcher.h"
-#include "support/download_sequence.h"
+#include "update/download_sequence.h"
 #include "update_options.h"
 
 #include <QWidget>

@@ -6,7 +6,7 @@
 #include "page_context.h"
 #include "result_box.h"
 #include "store/settings_entries.h"
-#include "support/update_texts.h"
+#include "update/update_texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "background_task.h"
 #include "bound_page.h"
-#include "support/update_check.h"
+#include "update/update_check.h"
 #include "update_options.h"
 
 #include <memory>

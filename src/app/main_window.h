@@ -1,8 +1,8 @@
 #pragma once
 
 #include "page_context.h"
+#include "startup/startup_files.h"
 #include "step_back_dialogs.h"
-#include "support/startup_files.h"
 
 #include <QLabel>
 #include <QMainWindow>

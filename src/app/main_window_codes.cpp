@@ -5,7 +5,7 @@
 #include "code/result_check.h"
 #include "code_replay.h"
 #include "dialogs.h"
-#include "draw/result_file.h"
+#include "output/result_file.h"
 #include "main_window.h"
 #include "preferences.h"
 #include "store/data_error.h"

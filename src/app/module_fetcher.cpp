@@ -1,7 +1,7 @@
 #include "module_fetcher.h"
 
 #include "folders/install_layout.h"
-#include "support/http_module.h"
+#include "update/http_module.h"
 
 #include <QCoreApplication>
 #include <QDir>

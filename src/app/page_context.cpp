@@ -3,7 +3,7 @@
 #include "code/data_fingerprint.h"
 #include "code/result_check.h"
 #include "dialogs.h"
-#include "draw/result_file.h"
+#include "output/result_file.h"
 #include "result_box.h"
 #include "store/data_error.h"
 #include "store/derived_counts.h"

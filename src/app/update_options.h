@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/http_fetcher.h"
-#include "support/update_config.h"
+#include "update/http_fetcher.h"
+#include "update/update_config.h"
 
 #include <string>
 

@@ -49,9 +49,7 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
 
 void addCommands(CLI::App& app, CliOptions& options) {
     addVerifyCommand(app, options);
-    addCreatureCommand(app, options);
-    addItemCommand(app, options);
-    addSpellCommand(app, options);
+    addCardDrawCommands(app, options);
     addBookCommand(app, options);
     addMapCommand(app, options);
     addCpuCommand(app, options);

@@ -45,9 +45,8 @@ void addCommonOptions(CLI::App& app, CliOptions& options);
 void addCommands(CLI::App& app, CliOptions& options);
 
 void addVerifyCommand(CLI::App& app, CliOptions& options);
-void addCreatureCommand(CLI::App& app, CliOptions& options);
-void addItemCommand(CLI::App& app, CliOptions& options);
-void addSpellCommand(CLI::App& app, CliOptions& options);
+// creature, item and spell, each with its single and multiple draw.
+void addCardDrawCommands(CLI::App& app, CliOptions& options);
 void addBookCommand(CLI::App& app, CliOptions& options);
 void addMapCommand(CLI::App& app, CliOptions& options);
 void addCpuCommand(CLI::App& app, CliOptions& options);

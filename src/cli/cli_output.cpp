@@ -1,6 +1,6 @@
 #include "cli_output.h"
 
-#include "draw/result_file.h"
+#include "output/result_file.h"
 #include "store/data_error.h"
 #include "store/sjis_text.h"
 #include "store/system_files.h"

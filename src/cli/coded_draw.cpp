@@ -4,7 +4,7 @@
 #include "code/data_fingerprint.h"
 #include "code/draw_run.h"
 #include "code/result_check.h"
-#include "draw/result_file.h"
+#include "output/result_file.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>

@@ -2,7 +2,7 @@
 #include "cli_output.h"
 #include "code/data_fingerprint.h"
 #include "code/result_check.h"
-#include "draw/result_file.h"
+#include "output/result_file.h"
 #include "store/data_error.h"
 #include "store/file_io.h"
 

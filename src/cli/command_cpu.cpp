@@ -19,8 +19,8 @@ cpu::ElementBoxes elementBoxes(const std::vector<std::string>& names, bool given
         return {true, true, true, true, true};
     cpu::ElementBoxes boxes{};
     for (const auto& name : names)
-        for (std::size_t e = 0; e < ElementNames.size(); ++e)
-            boxes[e] = boxes[e] || name == ElementNames[e];
+        for (std::size_t e = 0; e < ElementOptionNames.size(); ++e)
+            boxes[e] = boxes[e] || name == ElementOptionNames[e];
     return boxes;
 }
 } // namespace
@@ -33,7 +33,7 @@ void addCpuCommand(CLI::App& app, CliOptions& options) {
     auto* elements =
         command->add_option("--elements", given->elements,
                             "ブック傾向の属性 (none,fire,water,earth,wind をカンマ区切り。既定は全属性)");
-    elements->delimiter(',')->check(CLI::IsMember(ElementNames));
+    elements->delimiter(',')->check(CLI::IsMember(ElementOptionNames));
     command
         ->add_option("--allies", given->allies,
                      "同盟相手 (0 同盟戦を行わない、1 人数を指定しない、2 1人、3 2人。既定 0)")

@@ -1,8 +1,8 @@
 #include "cli_commands.h"
 #include "cli_output.h"
+#include "dataset/data_build.h"
+#include "dataset/site_publish.h"
 #include "store/data_error.h"
-#include "support/data_build.h"
-#include "support/site_publish.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>

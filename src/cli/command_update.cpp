@@ -1,15 +1,15 @@
 #include "cli_commands.h"
+#include "startup/data_folder_use.h"
+#include "startup/system_folder_check.h"
 #include "store/data_error.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"
-#include "support/curl/curl_fetcher.h"
-#include "support/data_folder_use.h"
-#include "support/download_sequence.h"
-#include "support/system_folder_check.h"
-#include "support/update_check.h"
-#include "support/update_leftovers.h"
-#include "support/update_texts.h"
+#include "update/curl/curl_fetcher.h"
+#include "update/download_sequence.h"
+#include "update/update_check.h"
+#include "update/update_leftovers.h"
+#include "update/update_texts.h"
 
 #include <CLI/CLI.hpp>
 #include <csignal>

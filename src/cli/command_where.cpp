@@ -1,5 +1,5 @@
 #include "cli_commands.h"
-#include "support/system_folder_check.h"
+#include "startup/system_folder_check.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>

@@ -1,7 +1,5 @@
 #include "creature_draws.h"
 
-#include "candidate_list.h"
-#include "draw_texts.h"
 #include "multiple_draw.h"
 #include "store/derived_counts.h"
 #include "store/sjis_text.h"
@@ -48,13 +46,8 @@ int eCardCount(const CreatureRarityCount& counts) {
 
 SingleDrawResult drawCreatureSingle(const Tables& tables, const CreatureFilter& filter,
                                     const SingleCopies& copies, RandomSource& random) {
-    auto candidates = creatureCandidates(tables, filter);
-    std::uint32_t m = random.Random(static_cast<std::uint32_t>(candidates.size()));
-    if (candidates.empty())
-        return {DrawEnd::DrawWarning, {}};
-    const CreatureRecord& card = *candidates[m];
-    std::string count = copiesText(card.rarity == Rarities[RarityE], copies, random);
-    return {DrawEnd::Result, creatureFields(card, std::move(count))};
+    return singleDraw(creatureCandidates(tables, filter), DrawEnd::DrawWarning, copies, random,
+                      creatureFields);
 }
 
 MultipleDrawResult drawCreatureMultiple(const Tables& tables, const CreatureFilter& filter,
@@ -66,15 +59,14 @@ MultipleDrawResult drawCreatureMultiple(const Tables& tables, const CreatureFilt
         result.end = DrawEnd::DrawWarning;
         return result;
     }
-    auto candidates = creatureCandidates(tables, filter);
-    auto positions = drawPositions(k, candidates.size(), random);
-    if (candidates.empty()) {
-        result.end = DrawEnd::DrawWarning;
-        return result;
-    }
-    result.lines.reserve(positions.size());
-    for (std::uint32_t p : positions)
-        result.lines.push_back(creatureLine(*candidates[p]));
+    listDraw(k, creatureCandidates(tables, filter), random, result,
+             [](const auto& candidates, const auto& positions) {
+                 std::vector<std::string> lines;
+                 lines.reserve(positions.size());
+                 for (std::uint32_t p : positions)
+                     lines.push_back(creatureLine(*candidates[p]));
+                 return lines;
+             });
     return result;
 }
 

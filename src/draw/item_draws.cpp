@@ -1,7 +1,5 @@
 #include "item_draws.h"
 
-#include "candidate_list.h"
-#include "draw_texts.h"
 #include "multiple_draw.h"
 #include "store/derived_counts.h"
 #include "store/sjis_text.h"
@@ -36,13 +34,7 @@ int eCardCount(const ItemRarityCount& counts) {
 
 SingleDrawResult drawItemSingle(const Tables& tables, const ItemFilter& filter, const SingleCopies& copies,
                                 RandomSource& random) {
-    auto candidates = itemCandidates(tables, filter);
-    std::uint32_t g = random.Random(static_cast<std::uint32_t>(candidates.size()));
-    if (candidates.empty())
-        return {DrawEnd::DrawWarning, {}};
-    const ItemRecord& card = *candidates[g];
-    std::string count = copiesText(card.rarity == Rarities[RarityE], copies, random);
-    return {DrawEnd::Result, itemFields(card, std::move(count))};
+    return singleDraw(itemCandidates(tables, filter), DrawEnd::DrawWarning, copies, random, itemFields);
 }
 
 MultipleDrawResult drawItemMultiple(const Tables& tables, const ItemFilter& filter,
@@ -54,13 +46,7 @@ MultipleDrawResult drawItemMultiple(const Tables& tables, const ItemFilter& filt
         result.end = DrawEnd::DrawWarning;
         return result;
     }
-    auto candidates = itemCandidates(tables, filter);
-    auto positions = drawPositions(k, candidates.size(), random);
-    if (candidates.empty()) {
-        result.end = DrawEnd::DrawWarning;
-        return result;
-    }
-    result.lines = numberedList(candidates, positions);
+    listDraw(k, itemCandidates(tables, filter), random, result, numberedList<ItemRecord>);
     return result;
 }
 

@@ -1,7 +1,5 @@
 #include "spell_draws.h"
 
-#include "candidate_list.h"
-#include "draw_texts.h"
 #include "multiple_draw.h"
 
 #include <algorithm>
@@ -25,15 +23,12 @@ int eSpellCount(const Tables& tables) {
 
 SingleDrawResult drawSpellSingle(const Tables& tables, const RarityTicks& rarities,
                                  const SingleCopies& copies, RandomSource& random) {
-    auto candidates = spellCandidates(tables, rarities);
-    std::uint32_t m = random.Random(static_cast<std::uint32_t>(candidates.size()));
-    if (candidates.empty())
-        return {DrawEnd::NoMatchingCard, {}};
-    const SpellRecord& card = *candidates[m];
-    std::string count = copiesText(card.rarity == Rarities[RarityE], copies, random);
-    return {DrawEnd::Result, spellFields(card, std::move(count))};
+    return singleDraw(spellCandidates(tables, rarities), DrawEnd::NoMatchingCard, copies, random,
+                      spellFields);
 }
 
+// With no spell of a ticked rarity there is nothing to list: the draw is refused like the
+// creature and item draws rather than read past an empty list.
 MultipleDrawResult drawSpellMultiple(const Tables& tables, const RarityTicks& rarities,
                                      const MultipleCount& count, RandomSource& random) {
     MultipleDrawResult result;
@@ -43,15 +38,7 @@ MultipleDrawResult drawSpellMultiple(const Tables& tables, const RarityTicks& ra
     }
     int k = resolveCount(count, SpellCountRange, random, result);
     result.count = k;
-    auto candidates = spellCandidates(tables, rarities);
-    auto positions = drawPositions(k, candidates.size(), random);
-    // With no spell of a ticked rarity there is nothing to list; refuse the draw like the
-    // creature and item pages rather than read past an empty list.
-    if (candidates.empty()) {
-        result.end = DrawEnd::DrawWarning;
-        return result;
-    }
-    result.lines = numberedList(candidates, positions);
+    listDraw(k, spellCandidates(tables, rarities), random, result, numberedList<SpellRecord>);
     return result;
 }
 

@@ -2,10 +2,10 @@
 
 #include "data_set_copy.h"
 #include "store/data_error.h"
-#include "support/data_folder_use.h"
-#include "support/staged_folder.h"
-#include "support/system_folder_check.h"
-#include "support/update_lock.h"
+#include "startup/data_folder_use.h"
+#include "update/staged_folder.h"
+#include "startup/system_folder_check.h"
+#include "update/update_lock.h"
 
 namespace tavu {
 

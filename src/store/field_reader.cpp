@@ -7,11 +7,20 @@
 namespace tavu {
 
 namespace {
-constexpr std::size_t MaxNumberBytes = 32;
 bool isBlank(char c) {
     return static_cast<unsigned char>(c) <= 0x20;
 }
 } // namespace
+
+std::optional<std::int32_t> decimalNumber(std::string_view token) {
+    if (!token.empty() && token.front() == '+')
+        token.remove_prefix(1);
+    std::int32_t value = 0;
+    auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (token.empty() || ec != std::errc() || end != token.data() + token.size())
+        return std::nullopt;
+    return value;
+}
 
 void FieldReader::advance() {
     if (bytes_[pos_] == '\n')
@@ -43,17 +52,12 @@ std::int32_t FieldReader::integer() {
     std::size_t start = pos_;
     while (!atEnd() && !isBlank(bytes_[pos_]) && pos_ - start < MaxNumberBytes)
         ++pos_;
-    std::string_view digits = bytes_.substr(start, pos_ - start);
-    if (digits.empty())
+    std::string_view token = bytes_.substr(start, pos_ - start);
+    if (token.empty())
         return 0;
-    std::string_view number = digits;
-    if (number.front() == '+')
-        number.remove_prefix(1);
-    std::int32_t value = 0;
-    auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || ec != std::errc() || end != number.data() + number.size())
-        throw DataError(file_, line_, "数値として読めない値があります");
-    return value;
+    if (auto value = decimalNumber(token))
+        return *value;
+    throw DataError(file_, line_, "数値として読めない値があります");
 }
 
 void FieldReader::nextLine() {

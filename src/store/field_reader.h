@@ -2,16 +2,24 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tavu {
 
+// A number field holds at most this many bytes; the rest of a longer run is the next field.
+inline constexpr std::size_t MaxNumberBytes = 32;
+
+// A number field's bytes as a value: an optional sign, then decimal digits to the end; nullopt
+// when they are anything else or out of range.
+std::optional<std::int32_t> decimalNumber(std::string_view token);
+
 // Reads the fields of fixed-column table lines from a whole file's bytes:
 // - text(W) takes the next W bytes as they are, stopping early (without consuming it) at
 //   a line end (CR LF or lone LF); a CR not followed by LF is dropped;
 // - integer() skips every byte <= 0x20 (so a missing number continues on the next line),
-//   then takes up to 32 bytes > 0x20 and converts them; the terminating byte stays for the
+//   then takes up to MaxNumberBytes bytes > 0x20 and converts them; the terminating byte stays for the
 //   next field. At the end of the file it yields 0;
 // - nextLine() skips past the next LF.
 class FieldReader {

@@ -14,6 +14,9 @@ const std::vector<std::string>& requiredSystemFiles();
 
 inline constexpr const char* SettingsFileName = "system.tri";
 inline constexpr const char* CommentFileName = "Comment.tri";
+// Not a required file: the data set's version, which a site publishes beside its files and an
+// update fetches first.
+inline constexpr const char* VersionFileName = "temp.tri";
 std::string creatureFileName(int element); // RM_01.tri .. RM_05.tri
 std::string explanationFileName(int page); // Explanation_1.tri .. Explanation_8.tri
 

@@ -1,7 +1,7 @@
 #include "tables.h"
 
 #include "field_reader.h"
-#include "file_io.h"
+#include "record_layouts.h"
 #include "settings_entries.h"
 #include "system_files.h"
 
@@ -11,99 +11,66 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Reads records line by line until the table is full or the file ends; records after the
-// end stay blank, lines after the table's size are ignored.
-template <class Record, class ReadRecord>
-Table<Record> parseTable(std::string_view bytes, std::int32_t size, const fs::path& file,
-                         ReadRecord readRecord) {
+struct LineReader {
+    FieldReader& in;
+    void text(std::string& value, const TextField& field) { value = in.text(field.width); }
+    void number(std::int32_t& value, const NumberField&) { value = in.integer(); }
+};
+
+struct LineWriter {
+    std::string line;
+    void text(const std::string& value, const TextField& field) {
+        line += value;
+        if (value.size() < static_cast<std::size_t>(field.width))
+            line.append(static_cast<std::size_t>(field.width) - value.size(), ' ');
+    }
+    void number(std::int32_t value, const NumberField&) {
+        if (!line.empty())
+            line += ' ';
+        line += std::to_string(value);
+    }
+};
+
+template <class Record>
+Table<Record> loadTable(const fs::path& systemDir, const std::string& name, std::int32_t size) {
+    return parseTable<Record>(readSystemFile(systemDir, name), size, systemDir / name);
+}
+
+} // namespace
+
+template <class Record>
+Table<Record> parseTable(std::string_view bytes, std::int32_t size, const fs::path& file) {
     Table<Record> table(size);
-    FieldReader reader(bytes, file);
-    while (!table.full() && !reader.atEnd()) {
-        table.append(readRecord(reader));
-        reader.nextLine();
+    FieldReader in(bytes, file);
+    LineReader reader{in};
+    while (!table.full() && !in.atEnd()) {
+        Record record;
+        Layout<Record>::fields(record, reader);
+        table.append(std::move(record));
+        in.nextLine();
     }
     return table;
 }
 
-CreatureRecord readCreature(FieldReader& in) {
-    CreatureRecord r;
-    r.name = in.text(width::CardName);
-    r.st = in.integer();
-    r.hp = in.integer();
-    r.cost = in.integer();
-    r.chain = in.integer();
-    r.sacrifice = in.integer();
-    r.rarity = in.text(width::Rarity);
-    r.element = in.text(width::Element);
-    r.extraNumber = in.integer();
-    r.special = in.text(width::Special);
-    return r;
+template <class Record>
+std::string tableLine(const Record& record) {
+    LineWriter writer;
+    Layout<Record>::fields(record, writer);
+    return writer.line + "\r\n";
 }
 
-ItemRecord readItem(FieldReader& in) {
-    ItemRecord r;
-    r.name = in.text(width::CardName);
-    r.stBonus = in.integer();
-    r.hpBonus = in.integer();
-    r.cost = in.integer();
-    r.kind = in.integer();
-    r.rarity = in.text(width::Rarity);
-    r.special = in.text(width::Special);
-    r.extraNumber = in.integer();
-    return r;
-}
-
-SpellRecord readSpell(FieldReader& in) {
-    SpellRecord r;
-    r.name = in.text(width::CardName);
-    r.cost = in.integer();
-    r.rarity = in.text(width::Rarity);
-    r.range = in.text(width::SpellRange);
-    r.target = in.text(width::SpellTarget);
-    r.duration = in.text(width::SpellDuration);
-    r.sacrifice = in.text(width::SpellSacrifice);
-    r.extraNumber = in.integer();
-    return r;
-}
-
-// On the line the two numbers stand as extraNumber, then isECard.
-CardListRecord readCardListEntry(FieldReader& in) {
-    CardListRecord r;
-    r.name = in.text(width::CardListName);
-    r.extraNumber = in.integer();
-    r.isECard = in.integer();
-    return r;
-}
-
-MapRecord readMap(FieldReader& in) {
-    MapRecord r;
-    r.extraNumber = in.integer();
-    r.hasSanctuary = in.integer();
-    r.hasShrine = in.integer();
-    r.hasWarpCircle = in.integer();
-    r.hasShop = in.integer();
-    r.maxDice = in.integer();
-    r.firstPrizeCards = in.integer();
-    r.name = in.text(width::MapName);
-    r.forts = in.text(width::MapForts);
-    r.isDownloadMap = in.integer();
-    return r;
-}
-
-OpponentRecord readOpponent(FieldReader& in) {
-    OpponentRecord r;
-    r.name = in.text(width::OpponentName);
-    for (auto& uses : r.usesElement)
-        uses = in.integer();
-    return r;
-}
-
-template <class Record, class Parse>
-Table<Record> loadFile(const fs::path& systemDir, const std::string& name, std::int32_t size, Parse parse) {
-    return parse(readSystemFile(systemDir, name), size, systemDir / name);
-}
-
-} // namespace
+template Table<CreatureRecord> parseTable(std::string_view, std::int32_t, const fs::path&);
+template Table<ItemRecord> parseTable(std::string_view, std::int32_t, const fs::path&);
+template Table<SpellRecord> parseTable(std::string_view, std::int32_t, const fs::path&);
+template Table<CardListRecord> parseTable(std::string_view, std::int32_t, const fs::path&);
+template Table<MapRecord> parseTable(std::string_view, std::int32_t, const fs::path&);
+template Table<OpponentRecord> parseTable(std::string_view, std::int32_t, const fs::path&);
+template std::string tableLine(const CreatureRecord&);
+template std::string tableLine(const ItemRecord&);
+template std::string tableLine(const SpellRecord&);
+template std::string tableLine(const CardListRecord&);
+template std::string tableLine(const MapRecord&);
+template std::string tableLine(const OpponentRecord&);
 
 TableSizes TableSizes::fromSettings(const SettingsArray& s) {
     TableSizes sizes;
@@ -120,25 +87,6 @@ TableSizes TableSizes::fromSettings(const SettingsArray& s) {
     return sizes;
 }
 
-Table<CreatureRecord> parseCreatureTable(std::string_view bytes, std::int32_t size, const fs::path& file) {
-    return parseTable<CreatureRecord>(bytes, size, file, readCreature);
-}
-Table<ItemRecord> parseItemTable(std::string_view bytes, std::int32_t size, const fs::path& file) {
-    return parseTable<ItemRecord>(bytes, size, file, readItem);
-}
-Table<SpellRecord> parseSpellTable(std::string_view bytes, std::int32_t size, const fs::path& file) {
-    return parseTable<SpellRecord>(bytes, size, file, readSpell);
-}
-Table<CardListRecord> parseCardListTable(std::string_view bytes, std::int32_t size, const fs::path& file) {
-    return parseTable<CardListRecord>(bytes, size, file, readCardListEntry);
-}
-Table<MapRecord> parseMapTable(std::string_view bytes, std::int32_t size, const fs::path& file) {
-    return parseTable<MapRecord>(bytes, size, file, readMap);
-}
-Table<OpponentRecord> parseOpponentTable(std::string_view bytes, std::int32_t size, const fs::path& file) {
-    return parseTable<OpponentRecord>(bytes, size, file, readOpponent);
-}
-
 std::array<Table<ItemRecord>, ItemKindCount>
 splitItemKinds(const Table<ItemRecord>& items, const std::array<std::int32_t, ItemKindCount>& sizes) {
     std::array<Table<ItemRecord>, ItemKindCount> kinds;
@@ -150,25 +98,6 @@ splitItemKinds(const Table<ItemRecord>& items, const std::array<std::int32_t, It
                 table.append(item); // beyond the kind's size: dropped, never written past it
     }
     return kinds;
-}
-
-Table<CreatureRecord> LoadCreatureTable(const fs::path& systemDir, int element, std::int32_t size) {
-    return loadFile<CreatureRecord>(systemDir, creatureFileName(element), size, parseCreatureTable);
-}
-Table<ItemRecord> LoadItemTable(const fs::path& systemDir, std::int32_t size) {
-    return loadFile<ItemRecord>(systemDir, "RM_06.tri", size, parseItemTable);
-}
-Table<SpellRecord> LoadSpellTable(const fs::path& systemDir, std::int32_t size) {
-    return loadFile<SpellRecord>(systemDir, "RM_07.tri", size, parseSpellTable);
-}
-Table<CardListRecord> LoadCardListTable(const fs::path& systemDir, std::int32_t size) {
-    return loadFile<CardListRecord>(systemDir, "RM_08.tri", size, parseCardListTable);
-}
-Table<MapRecord> LoadMapTable(const fs::path& systemDir, std::int32_t size) {
-    return loadFile<MapRecord>(systemDir, "RM_Map.tri", size, parseMapTable);
-}
-Table<OpponentRecord> LoadOpponentTable(const fs::path& systemDir, std::int32_t size) {
-    return loadFile<OpponentRecord>(systemDir, "RM_VS.tri", size, parseOpponentTable);
 }
 
 void loadAllTables(const fs::path& systemDir, const TableSizes& sizes, Tables& tables) {
@@ -185,14 +114,14 @@ void loadAllTables(const fs::path& systemDir, const TableSizes& sizes, Tables& t
     tables.opponents = Table<OpponentRecord>(sizes.opponentCount);
 
     for (int e = 0; e < ElementCount; ++e)
-        tables.creatures[static_cast<std::size_t>(e)] =
-            LoadCreatureTable(systemDir, e, tables.creatures[static_cast<std::size_t>(e)].size());
-    tables.cardList = LoadCardListTable(systemDir, sizes.cardListCount);
-    tables.items = LoadItemTable(systemDir, sizes.itemCount);
+        tables.creatures[static_cast<std::size_t>(e)] = loadTable<CreatureRecord>(
+            systemDir, creatureFileName(e), tables.creatures[static_cast<std::size_t>(e)].size());
+    tables.cardList = loadTable<CardListRecord>(systemDir, "RM_08.tri", sizes.cardListCount);
+    tables.items = loadTable<ItemRecord>(systemDir, "RM_06.tri", sizes.itemCount);
     tables.itemKinds = splitItemKinds(tables.items, sizes.itemKindCount);
-    tables.spells = LoadSpellTable(systemDir, sizes.spellCount);
-    tables.maps = LoadMapTable(systemDir, sizes.mapCount);
-    tables.opponents = LoadOpponentTable(systemDir, sizes.opponentCount);
+    tables.spells = loadTable<SpellRecord>(systemDir, "RM_07.tri", sizes.spellCount);
+    tables.maps = loadTable<MapRecord>(systemDir, "RM_Map.tri", sizes.mapCount);
+    tables.opponents = loadTable<OpponentRecord>(systemDir, "RM_VS.tri", sizes.opponentCount);
 }
 
 } // namespace tavu

@@ -2,13 +2,48 @@
 
 #include "records.h"
 #include "settings.h"
-#include "table.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tavu {
+
+// A table of fixed declared size whose records beyond what the file held are blank.
+// The declared size comes from the untrusted settings file, so only the records actually
+// read are stored: memory follows the file, not the number it claims.
+template <class Record>
+class Table {
+public:
+    Table() = default;
+    explicit Table(std::int32_t declaredSize)
+        : size_(declaredSize < 0 ? 0 : declaredSize) {}
+
+    // The size the draws work with (settings entry), never negative.
+    std::int32_t size() const { return size_; }
+    // Records actually held, a prefix of the table; every later index is blank.
+    const std::vector<Record>& stored() const { return stored_; }
+
+    const Record& operator[](std::int32_t index) const {
+        static const Record blank{};
+        return index >= 0 && static_cast<std::size_t>(index) < stored_.size() ? stored_[index] : blank;
+    }
+
+    // Appends the next record; ignored once the declared size is reached.
+    void append(Record record) {
+        if (static_cast<std::int64_t>(stored_.size()) < size_)
+            stored_.push_back(std::move(record));
+    }
+    bool full() const { return static_cast<std::int64_t>(stored_.size()) >= size_; }
+
+private:
+    std::int32_t size_ = 0;
+    std::vector<Record> stored_;
+};
 
 // Table sizes as copied from settings entries 70 to 80 at start-up.
 struct TableSizes {
@@ -34,33 +69,30 @@ struct Tables {
     Table<OpponentRecord> opponents;                           // RM_VS
 };
 
-// Parsers over a whole file's bytes. `file` only names the source in a DataError
-// (a number field that does not convert, with its 1-based line).
-Table<CreatureRecord> parseCreatureTable(std::string_view bytes, std::int32_t size,
-                                         const std::filesystem::path& file);
-Table<ItemRecord> parseItemTable(std::string_view bytes, std::int32_t size,
-                                 const std::filesystem::path& file);
-Table<SpellRecord> parseSpellTable(std::string_view bytes, std::int32_t size,
-                                   const std::filesystem::path& file);
-Table<CardListRecord> parseCardListTable(std::string_view bytes, std::int32_t size,
-                                         const std::filesystem::path& file);
-Table<MapRecord> parseMapTable(std::string_view bytes, std::int32_t size, const std::filesystem::path& file);
-Table<OpponentRecord> parseOpponentTable(std::string_view bytes, std::int32_t size,
-                                         const std::filesystem::path& file);
+// The records of a whole file's bytes, line by line, until the table is full or the bytes end.
+// Fields follow the record's layout leniently: a text stops early at a line end, a missing
+// number continues on the next line and is 0 at the end. `file` only names the source in the
+// DataError of a number that does not convert, with its 1-based line.
+template <class Record>
+Table<Record> parseTable(std::string_view bytes, std::int32_t size, const std::filesystem::path& file);
+
+// The record's line as parseTable reads it back, ended by CR LF: texts padded with blanks to
+// their width (never cut), numbers in decimal, each after a blank unless it starts the line.
+template <class Record>
+std::string tableLine(const Record& record);
+
+template <class Record>
+std::string tableText(const std::vector<Record>& records) {
+    std::string text;
+    for (const auto& record : records)
+        text += tableLine(record);
+    return text;
+}
 
 // Copies each item of kind k (0..3) in file order into itemKinds[k], keeping at most
 // that kind's size; an item of any other kind goes into none.
 std::array<Table<ItemRecord>, ItemKindCount>
 splitItemKinds(const Table<ItemRecord>& items, const std::array<std::int32_t, ItemKindCount>& sizes);
-
-// File loaders: read the file whole and parse it. Throw DataError.
-Table<CreatureRecord> LoadCreatureTable(const std::filesystem::path& systemDir, int element,
-                                        std::int32_t size);
-Table<ItemRecord> LoadItemTable(const std::filesystem::path& systemDir, std::int32_t size);
-Table<SpellRecord> LoadSpellTable(const std::filesystem::path& systemDir, std::int32_t size);
-Table<CardListRecord> LoadCardListTable(const std::filesystem::path& systemDir, std::int32_t size);
-Table<MapRecord> LoadMapTable(const std::filesystem::path& systemDir, std::int32_t size);
-Table<OpponentRecord> LoadOpponentTable(const std::filesystem::path& systemDir, std::int32_t size);
 
 // Sizes every table, then loads in start-up order: RM_01..RM_05, RM_08, RM_06 (then the
 // split into kinds), RM_07, RM_Map, RM_VS. On a DataError, `tables` keeps what was loaded

@@ -1,9 +1,9 @@
 // The data-folder check: the first byte picks one file of the folder,
 // the rest of the input becomes its bytes; every other file is the bundled one, so the
 // check gets past "file missing" into the line, count and card-list logic.
+#include "dataset/data_check.h"
 #include "store/file_io.h"
 #include "store/system_files.h"
-#include "support/data_check.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // second what stands in its place (its bytes, a folder, a FIFO, a link to a folder, a broken
 // link, a link to itself, a link to a large file), the rest of the input becomes its bytes.
 // Every other file is the bundled one. Nothing may wait, crash or read without bound.
+#include "dataset/data_check.h"
 #include "store/system_files.h"
-#include "support/data_check.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "support/site_version.h"
+#include "update/site_version.h"
 
 #include <cstdint>
 #include <string_view>

@@ -3,6 +3,7 @@
 #include "store/settings_entries.h"
 #include "store/sjis_text.h"
 #include "store/system_files.h"
+#include "store/tables.h"
 
 #include <fstream>
 #include <string>
@@ -25,14 +26,8 @@ std::string sj(const std::string& utf8) {
     return sjis::fromUtf8OrThrow(utf8);
 }
 
-std::string pad(std::string bytes, std::size_t width) {
-    bytes.resize(width, ' ');
-    return bytes;
-}
-
 std::string rarity(int i) {
-    static const char* letters = "NSRE";
-    return std::string("  ") + letters[i % 4];
+    return std::string(Rarities[static_cast<std::size_t>(i % 4)]);
 }
 
 void writeLines(const fs::path& file, const std::vector<std::string>& lines) {
@@ -41,55 +36,41 @@ void writeLines(const fs::path& file, const std::vector<std::string>& lines) {
         out << line << "\r\n";
 }
 
-std::vector<std::string> creatureLines(int element) {
-    static const char* kanji[] = {"無", "火", "水", "地", "風"};
-    std::vector<std::string> lines;
-    for (int i = 0; i < CreaturesPerElement; ++i) {
-        const std::string name = pad(sj(std::string(kanji[element]) + "の獣" + std::to_string(i + 1)), 18);
-        lines.push_back(name + " 30 40 50 1 " + std::to_string(i % 2) + rarity(i) +
-                        sj(std::string("  ") + kanji[element]) + " 0" + pad(sj(" 先制"), 8));
-    }
-    return lines;
+void writeTable(const fs::path& file, const auto& records) {
+    std::ofstream(file, std::ios::binary) << tableText(records);
 }
 
-std::vector<std::string> itemLines() {
-    std::vector<std::string> lines;
-    for (int kind = 0; kind < 4; ++kind) {
-        for (int i = 0; i < ItemsPerKind; ++i) {
-            const std::string name = pad(sj("道具" + std::to_string(kind * ItemsPerKind + i + 1)), 18);
-            lines.push_back(name + " 10 20 30 " + std::to_string(kind) + rarity(i + kind) +
-                            pad(sj(" 通常"), 8) + " 0");
-        }
-    }
-    return lines;
+std::vector<CreatureRecord> creatures(int element) {
+    const std::string kanji = ElementNames[element];
+    std::vector<CreatureRecord> records;
+    for (int i = 0; i < CreaturesPerElement; ++i)
+        records.push_back({sj(kanji + "の獣" + std::to_string(i + 1)), 30, 40, 50, 1, i % 2, rarity(i),
+                           sj("  " + kanji), 0, sj(" 先制")});
+    return records;
 }
 
-std::vector<std::string> spellLines() {
-    std::vector<std::string> lines;
-    for (int i = 0; i < SpellCount; ++i) {
-        const std::string name = pad(sj("呪文" + std::to_string(i + 1)), 18);
-        lines.push_back(name + " 40" + rarity(i) + pad(sj("単体"), 6) + pad(sj("敵クリーチャー"), 14) +
-                        pad(sj("瞬間"), 6) + pad(sj("無し"), 6) + " 0");
-    }
-    return lines;
+std::vector<ItemRecord> items() {
+    std::vector<ItemRecord> records;
+    for (int kind = 0; kind < 4; ++kind)
+        for (int i = 0; i < ItemsPerKind; ++i)
+            records.push_back({sj("道具" + std::to_string(kind * ItemsPerKind + i + 1)), 10, 20, 30, kind,
+                               rarity(i + kind), sj(" 通常"), 0});
+    return records;
 }
 
-std::vector<std::string> cardListLines() {
-    std::vector<std::string> lines;
+std::vector<SpellRecord> spells() {
+    std::vector<SpellRecord> records;
+    for (int i = 0; i < SpellCount; ++i)
+        records.push_back({sj("呪文" + std::to_string(i + 1)), 40, rarity(i), sj("単体"),
+                           sj("敵クリーチャー"), sj("瞬間"), sj("無し"), 0});
+    return records;
+}
+
+std::vector<CardListRecord> cardList() {
+    std::vector<CardListRecord> records;
     for (int i = 0; i < CardCount; ++i)
-        lines.push_back(pad(sj("カード" + std::to_string(i + 1)), 19) + " 0 " +
-                        std::to_string(i % 4 == 3 ? 1 : 0));
-    return lines;
-}
-
-std::vector<std::string> mapLines() {
-    return {"0 1 1 1 1 6 3" + pad(sj(" 草原の島"), 17) + pad(" 4", 5) + " 0",
-            "0 0 1 0 1 8 2" + pad(sj(" 砂漠の城"), 17) + pad(" 2", 5) + " 1"};
-}
-
-std::vector<std::string> opponentLines() {
-    return {pad(sj("剣士"), 12) + " 1 1 0 0 0", pad(sj("魔導師"), 12) + " 0 0 1 1 0",
-            pad(sj("賢者"), 12) + " 0 0 0 0 1"};
+        records.push_back({sj("カード" + std::to_string(i + 1)), i % 4 == 3 ? 1 : 0, 0});
+    return records;
 }
 
 } // namespace
@@ -139,12 +120,15 @@ fs::path makeFixtureSystem(const fs::path& root, const SettingsArray& settings) 
     fs::create_directories(dir);
     writePlainSettings(dir, settings);
     for (int element = 0; element < 5; ++element)
-        writeLines(dir / creatureFileName(element), creatureLines(element));
-    writeLines(dir / "RM_06.tri", itemLines());
-    writeLines(dir / "RM_07.tri", spellLines());
-    writeLines(dir / "RM_08.tri", cardListLines());
-    writeLines(dir / "RM_Map.tri", mapLines());
-    writeLines(dir / "RM_VS.tri", opponentLines());
+        writeTable(dir / creatureFileName(element), creatures(element));
+    writeTable(dir / "RM_06.tri", items());
+    writeTable(dir / "RM_07.tri", spells());
+    writeTable(dir / "RM_08.tri", cardList());
+    writeTable(dir / "RM_Map.tri", std::vector<MapRecord>{{0, 1, 1, 1, 1, 6, 3, sj(" 草原の島"), " 4", 0},
+                                                          {0, 0, 1, 0, 1, 8, 2, sj(" 砂漠の城"), " 2", 1}});
+    writeTable(dir / "RM_VS.tri", std::vector<OpponentRecord>{{sj("剣士"), {1, 1, 0, 0, 0}},
+                                                              {sj("魔導師"), {0, 0, 1, 1, 0}},
+                                                              {sj("賢者"), {0, 0, 0, 0, 1}}});
     writeLines(dir / CommentFileName, {sj("TAVU for DS で作成しました")});
     for (int page = 1; page <= 8; ++page)
         writeLines(dir / explanationFileName(page), {sj("説明 " + std::to_string(page))});

@@ -4,6 +4,7 @@
 #include "gui_test_support.h"
 #include "store/file_io.h"
 #include "store/sjis_text.h"
+#include "store/tables.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -98,9 +99,7 @@ void BookDrawTest::cancelledSaveStillClearsWhenAsked() {
 void BookDrawTest::bookWithoutUsableCardsShowsItsMessage() {
     std::string allE;
     for (int i = 0; i < 32; ++i) {
-        std::string name = sjis::fromUtf8OrThrow("カード") + std::to_string(i);
-        name.resize(19, ' ');
-        allE += name + " 0 1\r\n";
+        allE += tableLine(CardListRecord{sjis::fromUtf8OrThrow("カード") + std::to_string(i), 1, 0});
     }
     writeFileAtomically(w_->systemDir() / "RM_08.tri", allE);
     w_->start();

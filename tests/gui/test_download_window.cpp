@@ -3,12 +3,12 @@
 #include "app/download_page.h"
 #include "app/module_fetcher.h"
 #include "app/result_box.h"
+#include "dataset/site_publish.h"
 #include "gui_test_support.h"
 #include "store/file_io.h"
 #include "store/settings_entries.h"
 #include "store/sjis_text.h"
-#include "support/site_publish.h"
-#include "support/staged_folder.h"
+#include "update/staged_folder.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

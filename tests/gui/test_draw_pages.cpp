@@ -1,8 +1,8 @@
 // The OK buttons of the six card pages: what they show, what they write, how they fail.
 #include "app/result_box.h"
 #include "app/spin_edit.h"
-#include "draw/result_file.h"
 #include "gui_test_support.h"
+#include "output/result_file.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
 #include "store/sjis_text.h"

@@ -1,11 +1,11 @@
 // When the window writes system.tri and when it must not: failed saves, settings that did not
 // load, a folder it cannot write, and a folder replaced while it runs.
 #include "gui_test_support.h"
+#include "startup/data_folder_use.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/file_io.h"
 #include "store/settings_entries.h"
-#include "support/data_folder_use.h"
 
 #include <QCheckBox>
 #include <QProcess>

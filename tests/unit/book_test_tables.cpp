@@ -1,5 +1,7 @@
 #include "book_test_tables.h"
 
+#include "store/record_layouts.h"
+
 namespace tavu::test {
 
 namespace {

@@ -1,7 +1,7 @@
 #include "download_fixture.h"
 
-#include "support/site_publish.h"
-#include "support/staged_folder.h"
+#include "dataset/site_publish.h"
+#include "update/staged_folder.h"
 
 namespace tavu::test {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "support/curl/curl_fetcher.h"
-#include "support/download_sequence.h"
 #include "test_helpers.h"
+#include "update/curl/curl_fetcher.h"
+#include "update/download_sequence.h"
 #include "update_test_site.h"
 
 #include <atomic>

@@ -1,8 +1,9 @@
+#include "dataset/source_records.h"
 #include "store/derived_counts.h"
+#include "store/record_layouts.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/tables.h"
-#include "support/source_records.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>
@@ -97,13 +98,14 @@ TEST(BundledData, EveryRecordReadsBackAsItsSourceSays) {
     Table<ItemRecord> items(t.items.size());
     for (const auto& r : loadedWithoutNumbers(t.items))
         items.append(r);
-    expectSameRecords(items, source::readItems(kSources / "items.tsv"), "items");
+    expectSameRecords(items, source::readTable<ItemRecord>(kSources / "items.tsv"), "items");
     Table<SpellRecord> spells(t.spells.size());
     for (const auto& r : loadedWithoutNumbers(t.spells))
         spells.append(r);
-    expectSameRecords(spells, source::readSpells(kSources / "spells.tsv"), "spells");
+    expectSameRecords(spells, source::readTable<SpellRecord>(kSources / "spells.tsv"), "spells");
     expectSameRecords(t.maps, source::readMaps(kSources / "maps.tsv"), "maps");
-    expectSameRecords(t.opponents, source::readOpponents(kSources / "opponents.tsv"), "opponents");
+    expectSameRecords(t.opponents, source::readTable<OpponentRecord>(kSources / "opponents.tsv"),
+                      "opponents");
 }
 
 TEST(BundledData, HasTheSizesOfARealGameAndUsesTheFullNameWidths) {

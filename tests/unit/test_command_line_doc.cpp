@@ -1,7 +1,7 @@
 // docs/command-line.md stays true: every example in it runs as written and prints what the
 // page shows, and every option the program takes is described there.
 #include "cli_runner.h"
-#include "support/data_build.h"
+#include "dataset/data_build.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>

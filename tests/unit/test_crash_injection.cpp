@@ -1,8 +1,8 @@
 #include "crash_injection.h"
 #include "store/cipher.h"
 #include "store/settings.h"
-#include "support/staged_folder.h"
 #include "test_helpers.h"
+#include "update/staged_folder.h"
 #include "update_test_site.h"
 
 #include <gtest/gtest.h>

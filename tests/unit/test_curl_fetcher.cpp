@@ -1,5 +1,5 @@
-#include "support/curl/curl_fetcher.h"
 #include "test_helpers.h"
+#include "update/curl/curl_fetcher.h"
 #include "update_test_site.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,11 @@
+#include "dataset/data_build.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
+#include "store/record_layouts.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"
 #include "store/tables.h"
-#include "support/data_build.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>
@@ -81,8 +82,8 @@ TEST(DataBuild, NameOfFullWidthFitsAndOneByteMoreIsAnErrorNamingFileAndLine) {
     fits.append("creatures_none.tsv", "きっかり九文字の名\t10\t10\t10\t0\t0\tN\t通常");
     auto files = buildDataFiles(fits.path);
     auto last = linesOf(files.at("RM_01.tri")).back();
-    EXPECT_EQ(last.substr(0, 18), sj("きっかり九文字の名"));
-    EXPECT_EQ(last.substr(18, 3), " 10");
+    EXPECT_EQ(last.substr(0, width::CardName), sj("きっかり九文字の名"));
+    EXPECT_EQ(last.substr(width::CardName, 3), " 10");
 }
 
 TEST(DataBuild, TextFieldsArePaddedWithBlanksToTheirWidths) {
@@ -91,8 +92,8 @@ TEST(DataBuild, TextFieldsArePaddedWithBlanksToTheirWidths) {
     EXPECT_EQ(creature,
               sj("石くれの番兵") + "      " + " 20 30 30 0 0  N  " + sj("無") + " 13 " + sj("通常") + "   ");
     auto spell = linesOf(files.at("RM_07.tri")).front(); // 火の矢 20 N 単体 クリーチャー 瞬間 無し
-    EXPECT_EQ(spell, sj("火の矢") + std::string(12, ' ') + " 20  N " + sj("単体") + "  " +
-                         sj("クリーチャー") + "  " + sj("瞬間") + "  " + sj("無し") + "  181");
+    EXPECT_EQ(spell, sj("火の矢") + "            " + " 20  N " + sj("単体") + "  " + sj("クリーチャー") +
+                         "  " + sj("瞬間") + "  " + sj("無し") + "  181");
     auto map = linesOf(files.at("RM_Map.tri")).front(); // はじまりの草原 1 1 0 1 6 3 4 標準
     EXPECT_EQ(map, "1 1 1 0 1 6 3 " + sj("はじまりの草原") + "   4    0");
     auto opponent = linesOf(files.at("RM_VS.tri")).front();
@@ -102,19 +103,19 @@ TEST(DataBuild, TextFieldsArePaddedWithBlanksToTheirWidths) {
 TEST(DataBuild, CardListHasCreaturesByElementAndNameThenItemsThenSpellsWithEFlags) {
     auto files = buildDataFiles(TAVU_DATA_SOURCES);
     auto s = settingsOf(files);
-    auto list = parseCardListTable(files.at("RM_08.tri"), s[entry::CardListCount], "RM_08.tri");
+    auto list = parseTable<CardListRecord>(files.at("RM_08.tri"), s[entry::CardListCount], "RM_08.tri");
     std::vector<CreatureRecord> creatures;
     for (int e = 0; e < ElementCount; ++e) {
-        auto table =
-            parseCreatureTable(files.at("RM_0" + std::to_string(e + 1) + ".tri"),
-                               e == 0 ? s[entry::NoneCreatureCount] : s[entry::ElementCreatureCount], "x");
+        auto table = parseTable<CreatureRecord>(
+            files.at("RM_0" + std::to_string(e + 1) + ".tri"),
+            e == 0 ? s[entry::NoneCreatureCount] : s[entry::ElementCreatureCount], "x");
         auto sorted = table.stored();
         std::stable_sort(sorted.begin(), sorted.end(),
                          [](const auto& a, const auto& b) { return std::string_view(a.name) < b.name; });
         creatures.insert(creatures.end(), sorted.begin(), sorted.end());
     }
-    auto items = parseItemTable(files.at("RM_06.tri"), s[entry::ItemCount], "x").stored();
-    auto spells = parseSpellTable(files.at("RM_07.tri"), s[entry::SpellCount], "x").stored();
+    auto items = parseTable<ItemRecord>(files.at("RM_06.tri"), s[entry::ItemCount], "x").stored();
+    auto spells = parseTable<SpellRecord>(files.at("RM_07.tri"), s[entry::SpellCount], "x").stored();
     ASSERT_EQ(list.stored().size(), creatures.size() + items.size() + spells.size());
 
     std::size_t at = 0;

@@ -1,10 +1,10 @@
+#include "dataset/data_build.h"
+#include "dataset/data_check.h"
 #include "draw/complete_book.h"
+#include "startup/startup_files.h"
 #include "store/cipher.h"
 #include "store/random_source.h"
 #include "store/settings.h"
-#include "support/data_build.h"
-#include "support/data_check.h"
-#include "support/startup_files.h"
 #include "test_helpers.h"
 
 #include <gmock/gmock.h>

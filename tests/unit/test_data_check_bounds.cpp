@@ -1,10 +1,10 @@
 // The data check over hostile input: a report of bounded length, files refused unread above
 // their size limit, and counts that stay right however many lines are faulty.
+#include "dataset/data_build.h"
+#include "dataset/data_check.h"
 #include "store/cipher.h"
 #include "store/settings.h"
 #include "store/system_files.h"
-#include "support/data_build.h"
-#include "support/data_check.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>

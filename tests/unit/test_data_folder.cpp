@@ -1,6 +1,6 @@
 #include "folders/data_folder_choice.h"
-#include "support/staged_folder.h"
 #include "test_helpers.h"
+#include "update/staged_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "code/data_fingerprint.h"
 #include "code/draw_run.h"
 #include "code/result_check.h"
-#include "draw/result_file.h"
+#include "output/result_file.h"
 #include "draw_code_support.h"
 #include "fixture_system.h"
 #include "store/settings_entries.h"

@@ -1,7 +1,7 @@
 #include "draw/item_draws.h"
 #include "draw/output_buffer.h"
-#include "draw/result_file.h"
 #include "draw_test_tables.h"
+#include "output/result_file.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>

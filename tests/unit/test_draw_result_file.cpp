@@ -1,5 +1,5 @@
 #include "crash_injection.h"
-#include "draw/result_file.h"
+#include "output/result_file.h"
 #include "store/data_error.h"
 #include "test_helpers.h"
 

@@ -1,13 +1,13 @@
 // Every write that goes through a working or temporary file creates it under a name no
 // existing file or link can take, and a link where the file belongs is replaced, never
 // written through. Reads never wait on a FIFO nor swallow a file of any size.
-#include "draw/result_file.h"
+#include "output/result_file.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/file_io.h"
 #include "store/settings.h"
-#include "support/curl/curl_fetcher.h"
 #include "test_helpers.h"
+#include "update/curl/curl_fetcher.h"
 #include "update_test_site.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "store/data_error.h"
-#include "support/staged_folder.h"
 #include "test_helpers.h"
+#include "update/staged_folder.h"
 #include "update_test_site.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // What start-up reads before the window exists, and how far it got when something is wrong.
+#include "startup/startup_files.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"
-#include "support/startup_files.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "support/curl/curl_fetcher.h"
-#include "support/site_publish.h"
-#include "support/site_version.h"
-#include "support/update_check.h"
+#include "dataset/site_publish.h"
 #include "test_helpers.h"
+#include "update/curl/curl_fetcher.h"
+#include "update/site_version.h"
+#include "update/update_check.h"
 #include "update_test_site.h"
 
 #include <gtest/gtest.h>

@@ -1,15 +1,15 @@
+#include "dataset/site_publish.h"
 #include "download_fixture.h"
 #include "store/cipher.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
-#include "support/curl/curl_fetcher.h"
-#include "support/download_sequence.h"
-#include "support/download_steps.h"
-#include "support/site_publish.h"
-#include "support/staged_folder.h"
-#include "support/update_check.h"
-#include "support/update_lock.h"
 #include "test_helpers.h"
+#include "update/curl/curl_fetcher.h"
+#include "update/download_sequence.h"
+#include "update/download_steps.h"
+#include "update/staged_folder.h"
+#include "update/update_check.h"
+#include "update/update_lock.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -2,12 +2,12 @@
 // folder is as before or wholly new, nothing outside it was written, nothing is left over,
 // and the message says what happened.
 #include "cli_runner.h"
+#include "dataset/site_publish.h"
 #include "download_fixture.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
-#include "support/site_publish.h"
-#include "support/staged_folder.h"
-#include "support/update_check.h"
+#include "update/staged_folder.h"
+#include "update/update_check.h"
 
 #include <chrono>
 #include <sys/stat.h>

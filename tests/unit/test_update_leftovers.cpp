@@ -1,11 +1,11 @@
 // What a killed update leaves is cleared by the next start (the window's, `verify`'s or the
 // next update's), and a download still running elsewhere keeps its files.
 #include "cli_runner.h"
-#include "support/staged_folder.h"
-#include "support/startup_files.h"
-#include "support/update_leftovers.h"
-#include "support/update_lock.h"
+#include "startup/startup_files.h"
 #include "test_helpers.h"
+#include "update/staged_folder.h"
+#include "update/update_leftovers.h"
+#include "update/update_lock.h"
 #include "update_test_site.h"
 
 #include <gtest/gtest.h>

@@ -6,9 +6,9 @@
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"
-#include "support/data_folder_use.h"
-#include "support/staged_folder.h"
-#include "support/update_lock.h"
+#include "startup/data_folder_use.h"
+#include "update/staged_folder.h"
+#include "update/update_lock.h"
 #include "test_helpers.h"
 #include "update_test_site.h"
 

@@ -3,7 +3,6 @@
 #include "card_list_check.h"
 #include "card_list_order.h"
 #include "line_cursor.h"
-#include "source_records.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/file_io.h"
@@ -64,8 +63,8 @@ private:
     }
 
     void unusableFiles();
-    template <class Record, class CheckLine, class OnRecord>
-    TableResult<Record> table(const std::string& name, CheckLine checkLine, OnRecord onRecord);
+    template <class Record, class OnRecord>
+    TableResult<Record> table(const std::string& name, OnRecord onRecord, int element = 0);
     void textFile(const std::string& name);
     std::optional<SettingsArray> settings();
     void counts(const SettingsArray& s);
@@ -106,8 +105,8 @@ void Checker::unusableFiles() {
     }
 }
 
-template <class Record, class CheckLine, class OnRecord>
-TableResult<Record> Checker::table(const std::string& name, CheckLine checkLine, OnRecord onRecord) {
+template <class Record, class OnRecord>
+TableResult<Record> Checker::table(const std::string& name, OnRecord onRecord, int element) {
     TableResult<Record> result;
     const std::string* file = bytes(name);
     if (!file)
@@ -117,7 +116,7 @@ TableResult<Record> Checker::table(const std::string& name, CheckLine checkLine,
     std::string_view line;
     while (lines.next(line)) {
         int lineNo = ++result.lines;
-        auto checked = checkLine(line);
+        auto checked = checkTableLine<Record>(line, element);
         auto& faults = checked.faults;
         if (line.empty())
             faults = {"空の行があります"};
@@ -193,7 +192,7 @@ void Checker::counts(const SettingsArray& s) {
         return;
     for (int k = 0; k < ItemKindCount; ++k)
         countEntry(s, entry::ItemKindCountFirst + k, itemsOfKind_[static_cast<std::size_t>(k)],
-                   std::string("RM_06.tri の") + source::ItemKindNames[k] + "の数");
+                   std::string("RM_06.tri の") + ItemKindNames[k] + "の数");
 }
 
 void Checker::cardList() {
@@ -220,8 +219,8 @@ void Checker::opponentElements() {
         int users = opponentsOfElement_[static_cast<std::size_t>(e)];
         if (users < OpponentsPerElement)
             problem("RM_VS.tri", 0,
-                    std::string("「") + source::ElementNames[e] + "」を使う対戦相手が " +
-                        std::to_string(users) + " 人しかいません (3 人の抽出が終わらなくなります)");
+                    std::string("「") + ElementNames[e] + "」を使う対戦相手が " + std::to_string(users) +
+                        " 人しかいません (3 人の抽出が終わらなくなります)");
     }
 }
 
@@ -239,16 +238,15 @@ std::vector<DataProblem> Checker::run() {
     auto none = [](const auto&) {
     };
     for (int e = 0; e < ElementCount; ++e)
-        creatures_[static_cast<std::size_t>(e)] = table<CreatureRecord>(
-            creatureFileName(e), [e](std::string_view line) { return checkCreatureLine(line, e); }, none);
-    items_ = table<ItemRecord>("RM_06.tri", checkItemLine, [this](const ItemRecord& item) {
+        creatures_[static_cast<std::size_t>(e)] = table<CreatureRecord>(creatureFileName(e), none, e);
+    items_ = table<ItemRecord>("RM_06.tri", [this](const ItemRecord& item) {
         if (item.kind >= 0 && item.kind < ItemKindCount)
             ++itemsOfKind_[static_cast<std::size_t>(item.kind)];
     });
-    spells_ = table<SpellRecord>("RM_07.tri", checkSpellLine, none);
-    cardList_ = table<CardListRecord>("RM_08.tri", checkCardListLine, none);
-    maps_ = table<MapRecord>("RM_Map.tri", checkMapLine, none);
-    opponents_ = table<OpponentRecord>("RM_VS.tri", checkOpponentLine, [this](const OpponentRecord& o) {
+    spells_ = table<SpellRecord>("RM_07.tri", none);
+    cardList_ = table<CardListRecord>("RM_08.tri", none);
+    maps_ = table<MapRecord>("RM_Map.tri", none);
+    opponents_ = table<OpponentRecord>("RM_VS.tri", [this](const OpponentRecord& o) {
         for (int e = 0; e < ElementCount; ++e)
             opponentsOfElement_[static_cast<std::size_t>(e)] +=
                 o.usesElement[static_cast<std::size_t>(e)] == 1 ? 1 : 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/http_fetcher.h"
+#include "update/http_fetcher.h"
 
 namespace tavu {
 

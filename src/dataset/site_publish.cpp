@@ -7,7 +7,6 @@
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"
-#include "update_check.h"
 
 #include <optional>
 

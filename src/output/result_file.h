@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output_buffer.h"
+#include "draw/output_buffer.h"
 
 #include <filesystem>
 #include <string>

@@ -96,7 +96,7 @@ std::string fieldCell(const fs::path& file, const Row& row, std::size_t column, 
 }
 
 int choiceCell(const fs::path& file, const Row& row, std::size_t column, std::string_view what,
-               const std::vector<std::string_view>& choices) {
+               std::span<const char* const> choices) {
     const std::string& cell = row.cells.at(column);
     for (std::size_t i = 0; i < choices.size(); ++i)
         if (cell == choices[i])

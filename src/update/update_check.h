@@ -10,8 +10,6 @@
 
 namespace tavu {
 
-inline constexpr const char* VersionFileName = "temp.tri";
-
 struct CheckResult {
     enum Outcome { Newer, UpToDate, FetchFailed, VersionUnreadable, Cancelled };
     Outcome outcome = FetchFailed;

@@ -1,6 +1,6 @@
 #include "staged_folder.h"
 
-#include "data_check.h"
+#include "dataset/data_check.h"
 #include "store/data_error.h"
 #include "store/system_error_text.h"
 #include "store/system_files.h"

@@ -10,7 +10,7 @@
 #include "store/settings_entries.h"
 #include "store/sjis_text.h"
 #include "store/system_files.h"
-#include "table_lines.h"
+#include "store/tables.h"
 
 #include <set>
 
@@ -57,7 +57,6 @@ std::vector<CardListRecord> numberCards(Families& f) {
     for (std::size_t i = 0; i < order.size(); ++i) {
         CardListRecord entry;
         entry.name = std::string(order[i].name);
-        entry.name.resize(width::CardListName, ' ');
         entry.extraNumber = static_cast<std::int32_t>(i + 1);
         entry.isECard = order[i].isECard ? 1 : 0;
         extraNumberOf(f, order[i]) = entry.extraNumber;
@@ -106,22 +105,22 @@ DataFiles buildDataFiles(const fs::path& sourceDir) {
     Families f;
     for (int e = 0; e < ElementCount; ++e)
         f.creatures[static_cast<std::size_t>(e)] = source::readCreatures(sourceDir / CreatureSources[e], e);
-    f.items = source::readItems(sourceDir / "items.tsv");
-    f.spells = source::readSpells(sourceDir / "spells.tsv");
+    f.items = source::readTable<ItemRecord>(sourceDir / "items.tsv");
+    f.spells = source::readTable<SpellRecord>(sourceDir / "spells.tsv");
     auto maps = source::readMaps(sourceDir / "maps.tsv");
-    auto opponents = source::readOpponents(sourceDir / "opponents.tsv");
+    auto opponents = source::readTable<OpponentRecord>(sourceDir / "opponents.tsv");
     auto settings = source::readInitialSettings(sourceDir / "settings.tsv");
     auto cardList = numberCards(f);
     putCounts(settings.entries, f, cardList, count(maps), count(opponents));
 
     DataFiles files;
     for (int e = 0; e < ElementCount; ++e)
-        files[creatureFileName(e)] = tableText(f.creatures[static_cast<std::size_t>(e)], creatureLine);
-    files["RM_06.tri"] = tableText(f.items, itemLine);
-    files["RM_07.tri"] = tableText(f.spells, spellLine);
-    files["RM_08.tri"] = tableText(cardList, cardListLine);
-    files["RM_Map.tri"] = tableText(maps, mapLine);
-    files["RM_VS.tri"] = tableText(opponents, opponentLine);
+        files[creatureFileName(e)] = tableText(f.creatures[static_cast<std::size_t>(e)]);
+    files["RM_06.tri"] = tableText(f.items);
+    files["RM_07.tri"] = tableText(f.spells);
+    files["RM_08.tri"] = tableText(cardList);
+    files["RM_Map.tri"] = tableText(maps);
+    files["RM_VS.tri"] = tableText(opponents);
     files[CommentFileName] = textFile(sourceDir / "comment.txt");
     for (int page = 1; page <= 8; ++page)
         files[explanationFileName(page)] =

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,6 @@ std::string fieldCell(const std::filesystem::path& file, const Row& row, std::si
                       std::string_view what, int width, std::string_view prefix = {});
 // Index of the cell's text in `choices`.
 int choiceCell(const std::filesystem::path& file, const Row& row, std::size_t column, std::string_view what,
-               const std::vector<std::string_view>& choices);
+               std::span<const char* const> choices);
 
 } // namespace tavu::source

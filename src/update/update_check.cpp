@@ -1,6 +1,7 @@
 #include "update_check.h"
 
 #include "site_version.h"
+#include "store/system_files.h"
 #include "update_texts.h"
 
 #include <algorithm>

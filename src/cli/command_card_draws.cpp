@@ -1,0 +1,169 @@
+#include "cli_commands.h"
+#include "cli_draw_options.h"
+#include "coded_draw.h"
+#include "draw/draw_filter.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <memory>
+
+// The card families' commands, `<family> single` and `<family> multiple`. Their filter and
+// count options map onto a page's controls: left out, each takes the page's start state.
+namespace tavu::cli {
+
+namespace {
+
+struct DrawArgs {
+    std::vector<std::string> groups;   // --elements or --kinds
+    std::vector<std::string> rarities; // --rarities
+    int copies = 0;                    // --copies: the copies combo's index
+    std::int64_t count = 0;            // --count: put through the spin edit's range
+    bool randomCount = false;          // --random-count: the "指定無し" box
+    CLI::Option* groupsOption = nullptr;
+    CLI::Option* raritiesOption = nullptr;
+    CLI::Option* countOption = nullptr;
+};
+
+// What sets one family apart: its name, its group boxes (none for spells), its count range
+// and the commands its two draws are in a draw code.
+struct Family {
+    const char* name;
+    const char* noun; // in the help texts
+    const char* groupOption = nullptr;
+    const std::vector<std::string>* groupNames = nullptr;
+    const char* groupHelp = nullptr;
+    CountRange countRange;
+    code::Command single;
+    code::Command multiple;
+};
+
+void addRarityOption(CLI::App& command, DrawArgs& args) {
+    args.raritiesOption =
+        command.add_option("--rarities", args.rarities, "レア度 N,S,R,E をカンマ区切りで (省略時: N,S,R)")
+            ->delimiter(',')
+            ->check(CLI::IsMember({"N", "S", "R", "E"}));
+}
+
+void addCopiesOption(CLI::App& command, DrawArgs& args) {
+    command
+        .add_option("--copies", args.copies,
+                    "組み込む枚数の選択: 0 = 指定なし (1〜4枚をランダム), 1〜4 = その枚数 (既定 0)")
+        ->check(CLI::Range(0, 4));
+}
+
+void addCountOptions(CLI::App& command, DrawArgs& args, const CountRange& range) {
+    std::string span = std::to_string(range.min) + "〜" + std::to_string(range.max);
+    args.countOption = command.add_option(
+        "--count", args.count, "抽出枚数 (" + span + " に収める。既定 " + std::to_string(range.start) + ")");
+    command.add_flag("--random-count", args.randomCount,
+                     "指定無し: 抽出枚数を " + span + " からランダムに決める");
+}
+
+// Ticks in the page's order: every box ticked when the option was left out.
+template <std::size_t N>
+std::array<bool, N> ticksOf(const std::vector<std::string>& chosen, bool given,
+                            const std::vector<std::string>& names) {
+    std::array<bool, N> ticks{};
+    ticks.fill(!given);
+    for (const auto& c : chosen)
+        ticks[static_cast<std::size_t>(std::find(names.begin(), names.end(), c) - names.begin())] = true;
+    return ticks;
+}
+
+RarityTicks rarityTicks(const DrawArgs& args) {
+    if (!args.raritiesOption || args.raritiesOption->count() == 0)
+        return StartRarities;
+    static const std::vector<std::string> letters{"N", "S", "R", "E"};
+    return ticksOf<RarityCount>(args.rarities, true, letters);
+}
+
+MultipleCount multipleCount(const DrawArgs& args, const CountRange& range) {
+    bool given = args.countOption && args.countOption->count() > 0;
+    return {given ? clampCount(args.count, range) : range.start, args.randomCount};
+}
+
+// The page's controls as the draw reads them. A family without group boxes, and the kind
+// boxes' unused fifth place, stay ticked, as a code without them reads.
+code::DrawSpec specOf(const Family& family, code::Command command, const DrawArgs& args) {
+    code::DrawSpec spec;
+    spec.command = command;
+    if (family.groupNames) {
+        const auto ticks =
+            ticksOf<ElementCount>(args.groups, args.groupsOption->count() > 0, *family.groupNames);
+        std::copy_n(ticks.begin(), family.groupNames->size(), spec.card.groups.begin());
+    }
+    spec.card.rarities = rarityTicks(args);
+    spec.card.copies = args.copies;
+    spec.card.count = multipleCount(args, family.countRange);
+    return spec;
+}
+
+// One draw command: its options, then a callback that draws what they set on the page. A
+// page whose boxes leave nothing to draw keeps its OK button disabled; the command line says
+// so with the warning box's text and ExitWarning.
+void addDraw(CLI::App& familyCommand, CliOptions& options, const Family& family, bool single) {
+    auto args = std::make_shared<DrawArgs>();
+    std::string description =
+        std::string(family.noun) +
+        (single ? "を 1 枚抽出し、組み込む枚数を決める" : "を指定枚数 (重複あり) 抽出して一覧にする");
+    CLI::App* cmd = familyCommand.add_subcommand(single ? "single" : "multiple", description);
+    if (family.groupOption)
+        args->groupsOption = cmd->add_option(family.groupOption, args->groups, family.groupHelp)
+                                 ->delimiter(',')
+                                 ->check(CLI::IsMember(*family.groupNames));
+    addRarityOption(*cmd, *args);
+    if (single)
+        addCopiesOption(*cmd, *args);
+    else
+        addCountOptions(*cmd, *args, family.countRange);
+    const code::Command command = single ? family.single : family.multiple;
+    cmd->callback(
+        [&options, args, &family, command] { runCodedDraw(options, specOf(family, command, *args)); });
+}
+
+void addFamily(CLI::App& app, CliOptions& options, const Family& family) {
+    CLI::App* familyCommand = app.add_subcommand(
+        family.name, std::string(family.noun) + "の抽出 (single: 単体抽出, multiple: 複数抽出)");
+    familyCommand->require_subcommand(1);
+    addDraw(*familyCommand, options, family, true);
+    addDraw(*familyCommand, options, family, false);
+}
+
+const std::vector<std::string> KindOptionNames{"weapon", "armour", "item", "scroll"};
+
+const Family Creatures{"creature",
+                       "クリーチャー",
+                       "--elements",
+                       &ElementOptionNames,
+                       "属性 none,fire,water,earth,wind をカンマ区切りで (省略時: すべて)",
+                       CreatureCountRange,
+                       code::Command::CreatureSingle,
+                       code::Command::CreatureMultiple};
+
+const Family Items{"item",
+                   "アイテム",
+                   "--kinds",
+                   &KindOptionNames,
+                   "種類 weapon,armour,item,scroll をカンマ区切りで (省略時: すべて)",
+                   ItemCountRange,
+                   code::Command::ItemSingle,
+                   code::Command::ItemMultiple};
+
+const Family Spells{"spell",
+                    "スペル",
+                    nullptr,
+                    nullptr,
+                    nullptr,
+                    SpellCountRange,
+                    code::Command::SpellSingle,
+                    code::Command::SpellMultiple};
+
+} // namespace
+
+void addCardDrawCommands(CLI::App& app, CliOptions& options) {
+    addFamily(app, options, Creatures);
+    addFamily(app, options, Items);
+    addFamily(app, options, Spells);
+}
+
+} // namespace tavu::cli
