@@ -28,6 +28,8 @@ public:
     bool question(const QString&, const QString&, Buttons) override { return true; }
     void error(const QString& text) override { std::printf("error: %s\n", qPrintable(text)); }
     QString saveFileName(const tavu::SaveDialogRequest&) override { return {}; }
+    QString openFileName(const tavu::SaveDialogRequest&) override { return {}; }
+    QString askText(const QString&, const QString&) override { return {}; }
 };
 
 class NoUrls : public tavu::UrlOpener {

@@ -24,6 +24,8 @@ public:
     bool question(const QString&, const QString&, Buttons) override { return true; }
     void error(const QString&) override {}
     QString saveFileName(const SaveDialogRequest&) override { return {}; }
+    QString openFileName(const SaveDialogRequest&) override { return {}; }
+    QString askText(const QString&, const QString&) override { return {}; }
 };
 
 class NoUrls : public UrlOpener {

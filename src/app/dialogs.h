@@ -12,7 +12,7 @@ struct SaveDialogRequest {
     QString folder;      // where the dialog opens
 };
 
-// Every message box and the save dialog go through here, so tests can answer them and the
+// Every message box and file dialog go through here, so tests can answer them and the
 // window can step back from "stay on top" while one is open.
 class Dialogs {
 public:
@@ -29,6 +29,10 @@ public:
     virtual void error(const QString& text) = 0;
     // Empty when the user cancels.
     virtual QString saveFileName(const SaveDialogRequest& request) = 0;
+    // An existing file to read (the request's suffix and name are not used); empty on cancel.
+    virtual QString openFileName(const SaveDialogRequest& request) = 0;
+    // One line the user types or pastes; empty when cancelled.
+    virtual QString askText(const QString& label, const QString& caption) = 0;
 };
 
 } // namespace tavu

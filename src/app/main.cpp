@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     window.context().usePreferences(&preferences);
     if (window.startupAborted())
         return 0;
+    window.usePreferences(preferences);
     dialogs.setParentWindow(&window);
     window.show();
     WindowActivationServer activation(activationName, window);

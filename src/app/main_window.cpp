@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "map_page.h"
 #include "mouse_move_texts.h"
+#include "result_box.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -171,8 +172,11 @@ void TMainForm::completePages() {
 }
 
 void TMainForm::bindPages(const QList<BoundPage*>& pages) {
-    for (BoundPage* page : pages)
+    for (BoundPage* page : pages) {
         page->bind(*moveTexts_);
+        for (ResultBox* box : page->findChildren<ResultBox*>())
+            box->setCodeSource([this] { return ctx_.drawCode(); });
+    }
 }
 
 void TMainForm::buildStatusBar() {
@@ -192,6 +196,17 @@ void TMainForm::buildStatusBar() {
     noticePanel_->setContentsMargins(0, 0, 4, 0);
     bar->addWidget(hintPanel_);
     bar->addWidget(noticePanel_, 1);
+    // The last draw's code, from the first draw on; until then the bar is as it always was.
+    auto* codePanel = new QLabel(bar);
+    codePanel->setObjectName(QStringLiteral("StatusPanelCode"));
+    codePanel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    codePanel->hide();
+    bar->addPermanentWidget(codePanel);
+    ctx_.onDrawCode([codePanel](const QString& code) {
+        codePanel->setText(code);
+        codePanel->setToolTip(QStringLiteral("抽出コード: ") + code);
+        codePanel->setVisible(!code.isEmpty());
+    });
 }
 
 bool TMainForm::event(QEvent* event) {

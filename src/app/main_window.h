@@ -10,6 +10,7 @@
 #include <functional>
 
 class QAction;
+class QMenu;
 class QTabWidget;
 class QTimer;
 
@@ -18,6 +19,7 @@ namespace tavu {
 class BoundPage;
 class HelpWindow;
 class MouseMoveTexts;
+class Preferences;
 class TFormAbout;
 
 // The main window owns the pages and what they share; the pages own their controls and
@@ -47,6 +49,10 @@ public:
     HelpWindow* helpWindow() const { return help_; } // null until the help is first opened
     QTimer* timer1() const { return timer1_; }
 
+    // The user's preferences the window shows and keeps (the options menu's code line item);
+    // without them the item starts ticked and its changes last for the run.
+    void usePreferences(Preferences& preferences);
+
     // Builds the pages still waiting and puts their settings in; does nothing the second time.
     void completePages();
     bool pagesComplete() const { return pagesComplete_; }
@@ -59,6 +65,9 @@ public slots:
     void mnuTAVUHelpClick();
     void mnuUpDateClick();
     void mnuVersionClick();
+    void mnuReplayCodeClick();
+    void mnuCheckFileClick();
+    void mnuCodeLineClick(bool on);
     void Timer1Timer();
 
 protected:
@@ -70,6 +79,8 @@ private:
     void bindPages(const QList<BoundPage*>& pages);
     void buildMenus();
     void buildStatusBar();
+    void buildCodeMenuItems(QMenu* file);
+    void buildCodeLineItem(QMenu* options);
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
                          const QString& hint, void (TMainForm::*handler)());
 
@@ -97,6 +108,8 @@ private:
     QLabel* hintPanel_ = nullptr;
     QLabel* noticePanel_ = nullptr;
     QAction* mnuWindowPos_ = nullptr;
+    QAction* mnuCodeLine_ = nullptr;
+    Preferences* preferences_ = nullptr;
     QTimer* timer1_ = nullptr;
     MouseMoveTexts* moveTexts_ = nullptr;
     TFormAbout* about_ = nullptr;

@@ -33,6 +33,7 @@ QAction* TMainForm::addMenuItem(QMenu* menu, const QString& name, const QString&
 void TMainForm::buildMenus() {
     auto* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    buildCodeMenuItems(file);
     addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("終了(&X)"), Qt::Key_F6,
                 QStringLiteral("TAVU を終了します"), &TMainForm::mnuExitClick);
     auto* options = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
@@ -53,6 +54,7 @@ void TMainForm::buildMenus() {
         mnuWindowPos_->setChecked(!checked);
         mnuWindowPosClick();
     });
+    buildCodeLineItem(options);
     auto* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     addMenuItem(help, QStringLiteral("mnuTAVUHelp"), QStringLiteral("TAVU のヘルプ (&H)"), Qt::Key_F1,

@@ -1,5 +1,7 @@
 #include "page_context.h"
 
+#include "code/data_fingerprint.h"
+#include "code/result_check.h"
 #include "dialogs.h"
 #include "output/result_file.h"
 #include "platform_url_opener.h"
@@ -7,6 +9,7 @@
 #include "result_box.h"
 #include "store/data_error.h"
 #include "store/derived_counts.h"
+#include "store/random_source.h"
 #include "store/sjis_text.h"
 #include "store/system_files.h"
 
@@ -55,6 +58,8 @@ void PageContext::showDrawWarning() {
 void PageContext::writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
                                   const std::function<void()>& clearResult) {
     AppendCommentFooter(lines, systemDir_);
+    if (codeLineWritten_ && !drawCode_.isEmpty())
+        lines.push_back(code::codeLine(drawCode_.toStdString()));
     const QString name =
         dialogs_.saveFileName({QStringLiteral("TAVU ファイルの保存"),
                                QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"),
@@ -105,6 +110,18 @@ void PageContext::explainOk(QWidget& ok, bool enabled, const QString& reason) co
 void PageContext::tellStatus(const QString& message) const {
     if (tellStatus_)
         tellStatus_(message);
+}
+
+void PageContext::drawStarts(const code::DrawSpec& spec) {
+    drawCode_.clear();
+    try {
+        const auto data = code::fingerprintData(systemDir_, settings_);
+        drawCode_ = QString::fromStdString(code::formatCode({spec, processRandom().seed(), data}));
+    } catch (const DataError&) {
+        // A table that cannot be read again leaves the draw without a code, not without a result.
+    }
+    if (codeShown_)
+        codeShown_(drawCode_);
 }
 
 void PageContext::loadExplanationPage(int page, ResultBox& box) {

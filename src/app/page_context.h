@@ -1,6 +1,7 @@
 #pragma once
 
 #include "binding.h"
+#include "code/draw_spec.h"
 #include "settings_saves.h"
 #include "store/derived_counts.h"
 #include "store/settings.h"
@@ -41,11 +42,11 @@ public:
 
     // The one warning box of the draws ("抽出条件を正しく設定して下さい").
     void showDrawWarning();
-    // Writes a result: `lines` (Shift-JIS) with the comment footer, to the file the user
-    // picks; then, when `clearAfter` is enabled and ticked, `clearResult`, also after a
-    // cancelled dialog. A footer that cannot be read throws, so that the page's own guard
-    // decides how it is shown; a file that cannot be written is shown in the error box and
-    // the result stays on the page.
+    // Writes a result: `lines` (Shift-JIS) with the comment footer and, unless the user left
+    // it out, the line of the draw's code, to the file the user picks; then, when
+    // `clearAfter` is enabled and ticked, `clearResult`, also after a cancelled dialog. A footer that cannot
+    // be read throws, so that the page's own guard decides how it is shown; a file that cannot be written is
+    // shown in the error box and the result stays on the page.
     void writeResultFile(std::vector<std::string> lines, const QCheckBox* clearAfter,
                          const std::function<void()>& clearResult);
 
@@ -66,6 +67,10 @@ public:
     // cannot be read is reported in the error box and leaves `box` empty rather than showing
     // the page before it.
     void loadExplanationPage(int page, ResultBox& box);
+
+    // A draw of `spec` starts from the random source as it stands: its code becomes the one
+    // the window shows and the next result file ends with.
+    void drawStarts(const code::DrawSpec& spec);
 
     // The complete book's counts follow its "E カードを含まない" box.
     void countBookCards(bool excludeECards);
@@ -90,6 +95,9 @@ protected:
     std::function<void(const QString&)> tellStatus_;
     QString drawWarningText_;
     QString drawWarningCaption_;
+    QString drawCode_;
+    std::function<void(const QString&)> codeShown_;
+    bool codeLineWritten_ = true;
 };
 
 // What the main window shares with its pages for the life of the process. Pages see it
@@ -123,6 +131,12 @@ public:
     std::int32_t bookCardCount() const { return bookCardCount_; }
     const QString& drawWarningText() const { return drawWarningText_; }
     const QString& drawWarningCaption() const { return drawWarningCaption_; }
+    // The code of the last draw (empty before the first, or when the data could not be read
+    // for its fingerprint), and who is told of each new one.
+    const QString& drawCode() const { return drawCode_; }
+    void onDrawCode(std::function<void(const QString&)> shown) { codeShown_ = std::move(shown); }
+    // Whether result files end with the line of the draw's code.
+    void writeCodeLine(bool on) { codeLineWritten_ = on; }
 
 private:
     CreatureRarityCount creatureRarityCount_{};

@@ -10,6 +10,7 @@ namespace tavu {
 namespace {
 constexpr const char* UpgradeFailureToldKey = "DataFolder/UpgradeFailureTold";
 constexpr const char* LastSaveFolderKey = "Results/LastSaveFolder";
+constexpr const char* CodeLineKey = "ResultFile/CodeLine";
 } // namespace
 
 Preferences::Preferences(const std::filesystem::path& file) {
@@ -47,6 +48,15 @@ QString Preferences::updateSite() const {
 void Preferences::setUpdateSite(const QString& url) {
     static const std::string key = std::string(UpdateSiteSection) + "/" + std::string(UpdateSiteKey);
     setValue(key.c_str(), url);
+}
+
+bool Preferences::codeLineInResultFile() const {
+    const QVariant on = value(CodeLineKey);
+    return !on.isValid() || on.toBool();
+}
+
+void Preferences::setCodeLineInResultFile(bool on) {
+    setValue(CodeLineKey, on);
 }
 
 QVariant Preferences::value(const char* key) const {

@@ -38,6 +38,11 @@ public:
     QString updateSite() const;
     void setUpdateSite(const QString& url);
 
+    // Whether the window's result files end with the draw's code line; yes until the user
+    // says otherwise in the options menu.
+    bool codeLineInResultFile() const;
+    void setCodeLineInResultFile(bool on);
+
 private:
     QVariant value(const char* key) const;
     void setValue(const char* key, const QVariant& value);

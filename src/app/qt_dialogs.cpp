@@ -3,6 +3,7 @@
 #include "app_strings.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace tavu {
@@ -49,6 +50,14 @@ QString QtDialogs::saveFileName(const SaveDialogRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::openFileName(const SaveDialogRequest& request) {
+    return QFileDialog::getOpenFileName(parent_, request.title, {}, request.filter);
+}
+
+QString QtDialogs::askText(const QString& label, const QString& caption) {
+    return QInputDialog::getText(parent_, captionOrTitle(caption), label).trimmed();
 }
 
 } // namespace tavu

@@ -16,6 +16,8 @@ public:
     bool question(const QString& text, const QString& caption, Buttons buttons) override;
     void error(const QString& text) override;
     QString saveFileName(const SaveDialogRequest& request) override;
+    QString openFileName(const SaveDialogRequest& request) override;
+    QString askText(const QString& label, const QString& caption) override;
 
 private:
     QWidget* parent_ = nullptr;

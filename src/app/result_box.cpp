@@ -1,7 +1,12 @@
 #include "result_box.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <memory>
 
 namespace tavu {
 
@@ -52,6 +57,17 @@ QStringList ResultBox::lines() const {
     if (document()->isEmpty())
         return {};
     return toPlainText().split(QLatin1Char('\n'));
+}
+
+void ResultBox::contextMenuEvent(QContextMenuEvent* event) {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    const QString code = codeSource_ ? codeSource_() : QString();
+    menu->addSeparator();
+    QAction* copy = menu->addAction(QStringLiteral("抽出コードをコピー"));
+    copy->setObjectName(QStringLiteral("copyDrawCode"));
+    copy->setEnabled(!code.isEmpty());
+    connect(copy, &QAction::triggered, this, [code] { QGuiApplication::clipboard()->setText(code); });
+    menu->exec(event->globalPos());
 }
 
 } // namespace tavu

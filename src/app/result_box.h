@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <functional>
 #include <optional>
 
 namespace tavu {
@@ -21,13 +22,17 @@ public:
     void setInitialText(const QString& text);
     // The box's font, likewise put into effect when the box is first shown.
     void setBoxFont(const QFont& font);
+    // Where the context menu's "抽出コードをコピー" takes the code of the last draw from.
+    void setCodeSource(std::function<QString()> source) { codeSource_ = std::move(source); }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QString pendingText_;
     std::optional<QFont> pendingFont_;
+    std::function<QString()> codeSource_;
 };
 
 } // namespace tavu

@@ -70,6 +70,14 @@ public:
         WindowStepBack stepBack(window_);
         return inner_.saveFileName(request);
     }
+    QString openFileName(const SaveDialogRequest& request) override {
+        WindowStepBack stepBack(window_);
+        return inner_.openFileName(request);
+    }
+    QString askText(const QString& label, const QString& caption) override {
+        WindowStepBack stepBack(window_);
+        return inner_.askText(label, caption);
+    }
 
 private:
     Dialogs& inner_;

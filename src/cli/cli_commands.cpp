@@ -53,6 +53,8 @@ void addCommands(CLI::App& app, CliOptions& options) {
     addBookCommand(app, options);
     addMapCommand(app, options);
     addCpuCommand(app, options);
+    addReplayCommand(app, options);
+    addCheckCommand(app, options);
     addPublishCommand(app, options);
     addUpdateCommand(app, options);
     addWhereCommand(app, options);

@@ -13,6 +13,8 @@ class App;
 namespace tavu::cli {
 
 // ExitNetwork: the site could not be reached or a download failed; nothing was changed.
+// ExitLineDiffers, ExitOtherData: `check` found a line the file's code does not draw, or a
+// file drawn on other data (`replay` refuses such a code with ExitOtherData too).
 // ExitFolderInUse: a running window holds the data folder that `update` would replace.
 enum ExitCode : int {
     ExitOk = 0,
@@ -20,6 +22,8 @@ enum ExitCode : int {
     ExitUsage = 2,
     ExitWarning = 3,
     ExitNetwork = 4,
+    ExitLineDiffers = 5,
+    ExitOtherData = 6,
     ExitFolderInUse = 7
 };
 
@@ -46,6 +50,8 @@ void addCardDrawCommands(CLI::App& app, CliOptions& options);
 void addBookCommand(CLI::App& app, CliOptions& options);
 void addMapCommand(CLI::App& app, CliOptions& options);
 void addCpuCommand(CLI::App& app, CliOptions& options);
+void addReplayCommand(CLI::App& app, CliOptions& options);
+void addCheckCommand(CLI::App& app, CliOptions& options);
 void addPublishCommand(CLI::App& app, CliOptions& options);
 void addUpdateCommand(CLI::App& app, CliOptions& options);
 void addWhereCommand(CLI::App& app, CliOptions& options);

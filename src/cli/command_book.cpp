@@ -1,9 +1,8 @@
 #include "cli_commands.h"
-#include "cli_output.h"
+#include "coded_draw.h"
 #include "draw/complete_book.h"
 
 #include <CLI/CLI.hpp>
-#include <iostream>
 
 namespace tavu::cli {
 
@@ -28,15 +27,6 @@ book::BookCounts checkedCounts(const std::vector<int>& given) {
         throw CLI::ValidationError("--counts", "合計が 50 枚になるように指定して下さい");
     return counts;
 }
-
-int runBook(const CliOptions& options, const book::BookRequest& request, const CliData& data,
-            RandomSource& random) {
-    auto result = book::drawCompleteBook(data.tables, request, random);
-    if (!result.message.empty())
-        return reportWarning(result.message, std::cerr);
-    printLines(options, book::bookFileBody(result.lines), std::cout);
-    return ExitOk;
-}
 } // namespace
 
 void addBookCommand(CLI::App& app, CliOptions& options) {
@@ -49,11 +39,8 @@ void addBookCommand(CLI::App& app, CliOptions& options) {
         ->excludes(counts);
     command->add_flag("--include-e", bookOptions->includeE, "E カードも使う (既定は E カードを含まない)");
     command->callback([&options, bookOptions] {
-        book::BookRequest request{checkedCounts(bookOptions->counts), !bookOptions->includeE,
-                                  bookOptions->fullyRandom};
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            return runBook(options, request, data, random);
-        });
+        runCodedDraw(options, code::bookSpec({checkedCounts(bookOptions->counts), !bookOptions->includeE,
+                                              bookOptions->fullyRandom}));
     });
 }
 

@@ -1,14 +1,10 @@
 #include "cli_commands.h"
 #include "cli_draw_options.h"
-#include "cli_output.h"
-#include "draw/creature_draws.h"
-#include "draw/item_draws.h"
-#include "draw/output_buffer.h"
-#include "draw/spell_draws.h"
+#include "coded_draw.h"
+#include "draw/draw_filter.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <iostream>
 #include <memory>
 
 // The card families' commands, `<family> single` and `<family> multiple`. Their filter and
@@ -29,8 +25,7 @@ struct DrawArgs {
 };
 
 // What sets one family apart: its name, its group boxes (none for spells), its count range
-// and its two draws over the filter its page builds.
-template <class Filter>
+// and the commands its two draws are in a draw code.
 struct Family {
     const char* name;
     const char* noun; // in the help texts
@@ -38,9 +33,8 @@ struct Family {
     const std::vector<std::string>* groupNames = nullptr;
     const char* groupHelp = nullptr;
     CountRange countRange;
-    Filter (*filterOf)(const DrawArgs&);
-    SingleDrawResult (*single)(const Tables&, const Filter&, const SingleCopies&, RandomSource&);
-    MultipleDrawResult (*multiple)(const Tables&, const Filter&, const MultipleCount&, RandomSource&);
+    code::Command single;
+    code::Command multiple;
 };
 
 void addRarityOption(CLI::App& command, DrawArgs& args) {
@@ -76,11 +70,6 @@ std::array<bool, N> ticksOf(const std::vector<std::string>& chosen, bool given,
     return ticks;
 }
 
-template <std::size_t N>
-std::array<bool, N> groupTicks(const DrawArgs& args, const std::vector<std::string>& names) {
-    return ticksOf<N>(args.groups, args.groupsOption && args.groupsOption->count() > 0, names);
-}
-
 RarityTicks rarityTicks(const DrawArgs& args) {
     if (!args.raritiesOption || args.raritiesOption->count() == 0)
         return StartRarities;
@@ -93,30 +82,26 @@ MultipleCount multipleCount(const DrawArgs& args, const CountRange& range) {
     return {given ? clampCount(args.count, range) : range.start, args.randomCount};
 }
 
-// A draw's result (exit 0) or its message on stderr (exit 3). A single draw prints the file's
-// lines, or its result fields with --fields.
-int printResult(const CliOptions& options, const SingleDrawResult& result) {
-    if (result.end != DrawEnd::Result)
-        return reportWarning(drawEndText(result.end), std::cerr);
-    printLines(options,
-               options.fields ? result.fields : singleDrawOutput(result.fields.front(), result.fields.back()),
-               std::cout);
-    return ExitOk;
+// The page's controls as the draw reads them. A family without group boxes, and the kind
+// boxes' unused fifth place, stay ticked, as a code without them reads.
+code::DrawSpec specOf(const Family& family, code::Command command, const DrawArgs& args) {
+    code::DrawSpec spec;
+    spec.command = command;
+    if (family.groupNames) {
+        const auto ticks =
+            ticksOf<ElementCount>(args.groups, args.groupsOption->count() > 0, *family.groupNames);
+        std::copy_n(ticks.begin(), family.groupNames->size(), spec.card.groups.begin());
+    }
+    spec.card.rarities = rarityTicks(args);
+    spec.card.copies = args.copies;
+    spec.card.count = multipleCount(args, family.countRange);
+    return spec;
 }
 
-int printResult(const CliOptions& options, const MultipleDrawResult& result) {
-    if (result.end != DrawEnd::Result)
-        return reportWarning(drawEndText(result.end), std::cerr);
-    printLines(options, multipleDrawOutput(result.lines, result.count), std::cout);
-    return ExitOk;
-}
-
-// One draw command: its options, then a callback that builds the page's filter and draws. A
+// One draw command: its options, then a callback that draws what they set on the page. A
 // page whose boxes leave nothing to draw keeps its OK button disabled; the command line says
 // so with the warning box's text and ExitWarning.
-template <class Filter, class Draw>
-void addDraw(CLI::App& familyCommand, CliOptions& options, const Family<Filter>& family, bool single,
-             Draw draw) {
+void addDraw(CLI::App& familyCommand, CliOptions& options, const Family& family, bool single) {
     auto args = std::make_shared<DrawArgs>();
     std::string description =
         std::string(family.noun) +
@@ -131,62 +116,47 @@ void addDraw(CLI::App& familyCommand, CliOptions& options, const Family<Filter>&
         addCopiesOption(*cmd, *args);
     else
         addCountOptions(*cmd, *args, family.countRange);
-    cmd->callback([&options, args, family, draw] {
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            Filter filter = family.filterOf(*args);
-            if (!okButtonEnabled(filter))
-                return reportWarning(DrawWarningText, std::cerr);
-            return printResult(options, draw(data.tables, filter, *args, random));
-        });
-    });
+    const code::Command command = single ? family.single : family.multiple;
+    cmd->callback(
+        [&options, args, &family, command] { runCodedDraw(options, specOf(family, command, *args)); });
 }
 
-template <class Filter>
-void addFamily(CLI::App& app, CliOptions& options, const Family<Filter>& family) {
+void addFamily(CLI::App& app, CliOptions& options, const Family& family) {
     CLI::App* familyCommand = app.add_subcommand(
         family.name, std::string(family.noun) + "の抽出 (single: 単体抽出, multiple: 複数抽出)");
     familyCommand->require_subcommand(1);
-    addDraw(
-        *familyCommand, options, family, true,
-        [single = family.single](const Tables& t, const Filter& f, const DrawArgs& args, RandomSource& r) {
-            return single(t, f, SingleCopies{args.copies, {}}, r);
-        });
-    addDraw(*familyCommand, options, family, false,
-            [family](const Tables& t, const Filter& f, const DrawArgs& args, RandomSource& r) {
-                return family.multiple(t, f, multipleCount(args, family.countRange), r);
-            });
+    addDraw(*familyCommand, options, family, true);
+    addDraw(*familyCommand, options, family, false);
 }
 
 const std::vector<std::string> KindOptionNames{"weapon", "armour", "item", "scroll"};
 
-const Family<CreatureFilter> Creatures{
-    "creature",
-    "クリーチャー",
-    "--elements",
-    &ElementOptionNames,
-    "属性 none,fire,water,earth,wind をカンマ区切りで (省略時: すべて)",
-    CreatureCountRange,
-    [](const DrawArgs& args) {
-        return CreatureFilter{groupTicks<ElementCount>(args, ElementOptionNames), rarityTicks(args)};
-    },
-    drawCreatureSingle,
-    drawCreatureMultiple};
+const Family Creatures{"creature",
+                       "クリーチャー",
+                       "--elements",
+                       &ElementOptionNames,
+                       "属性 none,fire,water,earth,wind をカンマ区切りで (省略時: すべて)",
+                       CreatureCountRange,
+                       code::Command::CreatureSingle,
+                       code::Command::CreatureMultiple};
 
-const Family<ItemFilter> Items{
-    "item",
-    "アイテム",
-    "--kinds",
-    &KindOptionNames,
-    "種類 weapon,armour,item,scroll をカンマ区切りで (省略時: すべて)",
-    ItemCountRange,
-    [](const DrawArgs& args) {
-        return ItemFilter{groupTicks<ItemKindCount>(args, KindOptionNames), rarityTicks(args)};
-    },
-    drawItemSingle,
-    drawItemMultiple};
+const Family Items{"item",
+                   "アイテム",
+                   "--kinds",
+                   &KindOptionNames,
+                   "種類 weapon,armour,item,scroll をカンマ区切りで (省略時: すべて)",
+                   ItemCountRange,
+                   code::Command::ItemSingle,
+                   code::Command::ItemMultiple};
 
-const Family<RarityTicks> Spells{"spell",         "スペル",    nullptr,         nullptr,          nullptr,
-                                 SpellCountRange, rarityTicks, drawSpellSingle, drawSpellMultiple};
+const Family Spells{"spell",
+                    "スペル",
+                    nullptr,
+                    nullptr,
+                    nullptr,
+                    SpellCountRange,
+                    code::Command::SpellSingle,
+                    code::Command::SpellMultiple};
 
 } // namespace
 

@@ -1,10 +1,9 @@
 #include "cli_commands.h"
 #include "cli_draw_options.h"
-#include "cli_output.h"
+#include "coded_draw.h"
 #include "match/cpu_opponents.h"
 
 #include <CLI/CLI.hpp>
-#include <iostream>
 
 namespace tavu::cli {
 
@@ -24,15 +23,6 @@ cpu::ElementBoxes elementBoxes(const std::vector<std::string>& names, bool given
             boxes[e] = boxes[e] || name == ElementOptionNames[e];
     return boxes;
 }
-
-int runCpu(const CliOptions& options, const cpu::CpuRequest& request, const CliData& data,
-           RandomSource& random) {
-    auto result = cpu::drawCpuOpponents(data.tables.opponents, request, {}, random);
-    if (!result.message.empty())
-        return reportWarning(result.message, std::cerr);
-    printLines(options, cpu::cpuFileBody(result.display, result.opponents), std::cout);
-    return ExitOk;
-}
 } // namespace
 
 void addCpuCommand(CLI::App& app, CliOptions& options) {
@@ -49,11 +39,9 @@ void addCpuCommand(CLI::App& app, CliOptions& options) {
                      "同盟相手 (0 同盟戦を行わない、1 人数を指定しない、2 1人、3 2人。既定 0)")
         ->check(CLI::Range(0, 3));
     command->callback([&options, command, given] {
-        cpu::CpuRequest request{given->count, elementBoxes(given->elements, command->count("--elements") > 0),
-                                given->allies};
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            return runCpu(options, request, data, random);
-        });
+        runCodedDraw(options, code::cpuSpec({given->count,
+                                             elementBoxes(given->elements, command->count("--elements") > 0),
+                                             given->allies}));
     });
 }
 

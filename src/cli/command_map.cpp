@@ -1,9 +1,8 @@
 #include "cli_commands.h"
-#include "cli_output.h"
+#include "coded_draw.h"
 #include "match/battle_map.h"
 
 #include <CLI/CLI.hpp>
-#include <iostream>
 
 namespace tavu::cli {
 
@@ -15,20 +14,6 @@ struct MapOptions {
     int suddenDeath = 0;
     std::vector<int> magic, period, timeLimit;
 };
-
-// The display boxes top to bottom as the page shows them, then the dice, reward and forts.
-constexpr int kBoxOrder[] = {1, 4, 6, 7, 2, 5, 3, 8, 9, 10};
-
-std::vector<std::string> displayLines(const map::MapDisplay& display) {
-    std::vector<std::string> lines;
-    for (int box : kBoxOrder)
-        lines.push_back(display.editU[static_cast<std::size_t>(box - 1)]);
-    std::string facilities;
-    for (bool present : display.facilities)
-        facilities += present ? '1' : '0';
-    lines.push_back(facilities);
-    return lines;
-}
 
 map::MapRequest requestFrom(const CLI::App& command, const MapOptions& given) {
     map::MapRequest request;
@@ -62,13 +47,6 @@ map::MapRequest requestFrom(const CLI::App& command, const MapOptions& given) {
     return request;
 }
 
-int runMap(const CliOptions& options, const map::MapRequest& request, const CliData& data,
-           RandomSource& random) {
-    auto result = map::drawBattleMap(data.tables.maps, request, {}, random);
-    printLines(options, displayLines(result.display), std::cout);
-    return result.message.empty() ? ExitOk : reportWarning(result.message, std::cerr);
-}
-
 void addPair(CLI::App* command, const char* name, std::vector<int>& values, const char* help) {
     command->add_option(name, values, help)->expected(2)->delimiter(',');
 }
@@ -93,12 +71,8 @@ void addMapCommand(CLI::App& app, CliOptions& options) {
         ->check(CLI::Range(0, 2));
     addPair(command, "--period", given->period, "期間条件を抽出: MIN,MAX (30〜90, 35〜95)");
     addPair(command, "--time-limit", given->timeLimit, "時間制限を抽出: MIN,MAX (10〜85, 15〜90)");
-    command->callback([&options, command, given] {
-        auto request = requestFrom(*command, *given);
-        runCommand(options, [&](const CliData& data, RandomSource& random) {
-            return runMap(options, request, data, random);
-        });
-    });
+    command->callback(
+        [&options, command, given] { runCodedDraw(options, code::mapSpec(requestFrom(*command, *given))); });
 }
 
 } // namespace tavu::cli

@@ -33,6 +33,16 @@ QString FakeDialogs::saveFileName(const SaveDialogRequest& request) {
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
+QString FakeDialogs::openFileName(const SaveDialogRequest& request) {
+    record(QStringLiteral("open"), request.title, {});
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+QString FakeDialogs::askText(const QString& label, const QString& caption) {
+    record(QStringLiteral("ask"), label, caption);
+    return typed.isEmpty() ? QString() : typed.takeFirst();
+}
+
 QStringList FakeDialogs::texts() const {
     QStringList result;
     for (const DialogCall& call : calls)

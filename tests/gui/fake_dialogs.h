@@ -12,19 +12,21 @@ namespace tavu::test {
 
 // One box the window asked for, with the stay-on-top state of the window at that moment.
 struct DialogCall {
-    QString kind; // "inform", "warn", "question", "error", "save"
+    QString kind; // "inform", "warn", "question", "error", "save", "open", "ask"
     QString text;
     QString caption;
     bool windowOnTop = false;
 };
 
 // Records every box and answers from a script: questions take the next of `answers`
-// (OK when none is left), save dialogs the next of `fileNames` (cancel when none is left).
+// (OK when none is left), save and open dialogs the next of `fileNames` (cancel when none is
+// left), text prompts the next of `typed`.
 class FakeDialogs : public Dialogs {
 public:
     QList<DialogCall> calls;
     QList<bool> answers;
     QStringList fileNames;
+    QStringList typed;
     QList<SaveDialogRequest> saveRequests; // every save dialog asked for, in order
     QWidget* window = nullptr;
 
@@ -33,6 +35,8 @@ public:
     bool question(const QString& text, const QString& caption, Buttons buttons) override;
     void error(const QString& text) override;
     QString saveFileName(const SaveDialogRequest& request) override;
+    QString openFileName(const SaveDialogRequest& request) override;
+    QString askText(const QString& label, const QString& caption) override;
 
     QStringList texts() const;
 

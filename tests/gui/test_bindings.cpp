@@ -134,8 +134,11 @@ void BindingsTest::hintsAreTheProgramsOwn() {
         if (!widget->statusTip().isEmpty() || !widget->toolTip().isEmpty())
             hints[widget->objectName()] = widget->statusTip() + QLatin1Char('\t') + widget->toolTip();
     }
+    // The draw code items came later and have hints of their own.
+    const QStringList later = {QStringLiteral("mnuReplayCode"), QStringLiteral("mnuCheckFile"),
+                               QStringLiteral("mnuCodeLine")};
     for (const QAction* action : w.window().findChildren<QAction*>()) {
-        if (!action->statusTip().isEmpty())
+        if (!action->statusTip().isEmpty() && !later.contains(action->objectName()))
             hints[action->objectName()] = action->statusTip();
     }
     QByteArray all;

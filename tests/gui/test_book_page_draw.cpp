@@ -77,9 +77,10 @@ void BookDrawTest::fileHoldsListingClosingLineAndFooter() {
     option(2)->setChecked(true);
     pressOk();
     const std::string bytes = readWholeFile(name.toStdString());
-    const std::string tail = "\r\n" +
-                             sjis::fromUtf8OrThrow("の 50 枚をブック内に組み込んでブックを作成して下さい。") +
-                             "\r\n" + sjis::fromUtf8OrThrow("TAVU for DS で作成しました") + "\r\n";
+    const std::string tail =
+        "\r\n" + sjis::fromUtf8OrThrow("の 50 枚をブック内に組み込んでブックを作成して下さい。") + "\r\n" +
+        sjis::fromUtf8OrThrow("TAVU for DS で作成しました") + "\r\n" + sjis::fromUtf8OrThrow("抽出コード: ") +
+        w_->window().context().drawCode().toStdString() + "\r\n";
     QVERIFY(bytes.size() > tail.size());
     QCOMPARE(bytes.substr(bytes.size() - tail.size()), tail);
     QCOMPARE(listing()->lines().size(), 52); // the clear-after box is unticked

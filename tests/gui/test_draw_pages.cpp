@@ -97,6 +97,10 @@ void DrawPagesTest::multipleDrawWritesLinesSentenceAndFooter() {
     expected += "\r\n" + sjis::fromUtf8OrThrow("の 12枚を組み込んでブックを作成して下さい。") + "\r\n";
     for (const auto& line : splitLines(fileBytes(w_->systemDir() / CommentFileName)))
         expected += line + "\r\n";
+    // The draw's code ends the file.
+    const QString code = w_->window().context().drawCode();
+    QVERIFY(code.startsWith(QStringLiteral("tavu1.item-multiple.k=all.r=NSR.n=12.")));
+    expected += sjis::fromUtf8OrThrow("抽出コード: ") + code.toStdString() + "\r\n";
     QCOMPARE(fileBytes(out_ / "items.txt"), expected);
 
     QCOMPARE(w_->dialogs.saveRequests.size(), 1);

@@ -20,7 +20,7 @@ TEST(BookCli, DefaultCountsPrintTheFileBodyAndTheSeed) {
     writeMatchSystem(dir.path());
     auto run = runMatchCli(dir, 45296789, "book");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.err, "seed 45296789\n");
+    EXPECT_EQ(run.err.rfind("seed 45296789\ncode tavu1.book.c=20-15-15.", 0), 0u) << run.err;
     auto out = lines(run.out);
     ASSERT_EQ(out.size(), 50u + 2 + 2);
     EXPECT_EQ(out[20], "");
@@ -43,7 +43,7 @@ TEST(BookCli, FullyRandomPrintsFiftyFourLinesAndShiftJisOnRequest) {
     std::size_t lineCount = 0;
     for (std::size_t at = 0; (at = run.out.find(crlf, at)) != std::string::npos; at += 2)
         ++lineCount;
-    EXPECT_EQ(lineCount, 54u + 2 + 1);
+    EXPECT_EQ(lineCount, 54u + 2 + 1 + 1) << "the book, the footer and the code line";
 }
 
 TEST(BookCli, CountsThatDoNotFillTheBookAreUsageErrors) {

@@ -1,4 +1,5 @@
 #include "cli_runner.h"
+#include "draw_code_support.h"
 #include "fixture_system.h"
 #include "test_helpers.h"
 
@@ -34,6 +35,10 @@ TEST(CliGlobalOptions, AcceptedOnEitherSideOfEveryCommand) {
     test::TempDir dir;
     const std::string system = test::writeFixtureSystem(dir.path()).string();
     const std::string site = (dir / "site").string();
+    // A code drawn here with the same seed, and a result file that ends with it.
+    const auto drawn = runCli({"--system", system, "--seed", "7", "--sjis", "--footer", "spell", "single"});
+    const std::string result = (dir / "result.txt").string();
+    test::writeBytes(result, drawn.out);
     const std::vector<CommandCase> cases = {
         {{"verify"}, {}},
         {{"creature", "single"}, {"--rarities", "N,S"}},
@@ -45,6 +50,8 @@ TEST(CliGlobalOptions, AcceptedOnEitherSideOfEveryCommand) {
         {{"book"}, {"--fully-random"}},
         {{"map"}, {"--map", "0", "--sudden-death", "1"}},
         {{"cpu"}, {}},
+        {{"replay"}, {test::printedCode(drawn.err)}},
+        {{"check"}, {result}},
         {{"publish"}, {"--out", site}},
         // Nothing listens on the discard port: the check fails the same way each time.
         {{"update"}, {"--no-wait", "--url", "http://127.0.0.1:9/tavuds/system_file/"}},

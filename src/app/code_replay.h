@@ -1,0 +1,22 @@
+#pragma once
+
+#include "code/draw_spec.h"
+
+#include <QList>
+
+class QWidget;
+
+namespace tavu {
+
+class BoundPage;
+
+// The page among `pages` that makes the draw `spec` names.
+BoundPage* pageOfDraw(const QList<BoundPage*>& pages, const code::DrawSpec& spec);
+
+// Brings `page` into view, sets its controls to `spec` as a user would (each change runs its
+// handlers and the settings writes they make) and presses OK. The draw takes the random
+// source as it stands. False when the OK button stays disabled, as for a code whose filters
+// leave nothing to draw.
+bool drawOnPage(QWidget* page, const code::DrawSpec& spec);
+
+} // namespace tavu

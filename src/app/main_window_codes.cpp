@@ -1,0 +1,114 @@
+#include "app_strings.h"
+#include "bound_page.h"
+#include "code/data_fingerprint.h"
+#include "code/draw_code.h"
+#include "code/result_check.h"
+#include "code_replay.h"
+#include "dialogs.h"
+#include "main_window.h"
+#include "output/result_file.h"
+#include "preferences.h"
+#include "store/data_error.h"
+#include "store/file_io.h"
+#include "store/random_source.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace tavu {
+
+namespace {
+// A result file is a page of lines; anything far larger is not one and is refused unread.
+constexpr std::size_t ResultFileLimit = 1 << 20;
+const char* const CodeCaption = "抽出コード";
+} // namespace
+
+void TMainForm::buildCodeMenuItems(QMenu* file) {
+    auto add = [&](const char* name, const char* caption, const char* hint, void (TMainForm::*handler)()) {
+        auto* action = file->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromUtf8(name));
+        action->setStatusTip(QString::fromUtf8(hint));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add("mnuReplayCode", "抽出コードから再現…", "抽出コードの条件と乱数でもう一度抽出します",
+        &TMainForm::mnuReplayCodeClick);
+    add("mnuCheckFile", "結果ファイルを検証…", "結果ファイルを抽出コードで抽出し直して照合します",
+        &TMainForm::mnuCheckFileClick);
+    file->addSeparator();
+}
+
+void TMainForm::buildCodeLineItem(QMenu* options) {
+    mnuCodeLine_ = options->addAction(QStringLiteral("結果ファイルに抽出コードを書く"));
+    mnuCodeLine_->setObjectName(QStringLiteral("mnuCodeLine"));
+    mnuCodeLine_->setStatusTip(QStringLiteral("結果ファイルの最後に抽出コードの行を書き込みます"));
+    mnuCodeLine_->setCheckable(true);
+    mnuCodeLine_->setChecked(true);
+    connect(mnuCodeLine_, &QAction::triggered, this, &TMainForm::mnuCodeLineClick);
+}
+
+void TMainForm::usePreferences(Preferences& preferences) {
+    preferences_ = &preferences;
+    const bool on = preferences.codeLineInResultFile();
+    mnuCodeLine_->setChecked(on);
+    ctx_.writeCodeLine(on);
+}
+
+void TMainForm::mnuCodeLineClick(bool on) {
+    ctx_.writeCodeLine(on);
+    if (preferences_ != nullptr)
+        preferences_->setCodeLineInResultFile(on);
+}
+
+void TMainForm::mnuReplayCodeClick() {
+    const QString text =
+        ctx_.dialogs().askText(QStringLiteral("抽出コードを入力して下さい"), QString::fromUtf8(CodeCaption));
+    if (text.isEmpty())
+        return;
+    const auto parsed = code::parseCode(text.toStdString());
+    if (!parsed.code)
+        return ctx_.dialogs().warn(QString::fromStdString(parsed.message), QString::fromUtf8(CodeCaption));
+    try {
+        const auto here = code::fingerprintData(ctx_.systemDir(), ctx_.settings());
+        if (here.hash != parsed.code->data.hash &&
+            !ctx_.dialogs().question(
+                QString::fromStdString("この抽出コードは別のデータで抽出されました (抽出時のデータ: " +
+                                       code::dataVersionText(parsed.code->data) + "、このデータ: " +
+                                       code::dataVersionText(here) + ")。\nこのデータで抽出しますか？"),
+                QString::fromUtf8(CodeCaption), Dialogs::Buttons::YesNo))
+            return;
+    } catch (const DataError& e) {
+        return ctx_.dialogs().error(QString::fromUtf8(e.what()));
+    }
+    completePages();
+    BoundPage* page = pageOfDraw(pages(), parsed.code->spec);
+    if (page == nullptr)
+        return;
+    processRandom().setSeed(parsed.code->seed);
+    if (!drawOnPage(page, parsed.code->spec))
+        ctx_.showDrawWarning();
+}
+
+void TMainForm::mnuCheckFileClick() {
+    const QString name =
+        ctx_.dialogs().openFileName({QStringLiteral("結果ファイルを検証"),
+                                     QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"),
+                                     {},
+                                     {}});
+    if (name.isEmpty())
+        return;
+    try {
+        const auto lines =
+            splitLines(readWholeFile(std::filesystem::path(name.toStdU16String()), ResultFileLimit));
+        const auto here = code::fingerprintData(ctx_.systemDir(), ctx_.settings());
+        const auto report = code::checkResultLines(lines, ctx_.tables(), here);
+        const QString words = QString::fromStdString(code::describeCheck(report, here));
+        if (report.outcome == code::CheckOutcome::Match)
+            ctx_.dialogs().inform(words, QStringLiteral("結果ファイルの検証"));
+        else
+            ctx_.dialogs().warn(words, QStringLiteral("結果ファイルの検証"));
+    } catch (const DataError& e) {
+        ctx_.dialogs().error(QString::fromUtf8(e.what()));
+    }
+}
+
+} // namespace tavu

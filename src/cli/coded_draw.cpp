@@ -1,0 +1,72 @@
+#include "coded_draw.h"
+
+#include "cli_output.h"
+#include "code/data_fingerprint.h"
+#include "code/draw_run.h"
+#include "code/result_check.h"
+#include "output/result_file.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+namespace tavu::cli {
+
+namespace {
+
+// The result as the page shows it (a single draw's fields with --fields); with --footer
+// the lines of Comment.tri and the code line follow, as the window's result file ends.
+int printDraw(const CliOptions& options, const code::DrawOutput& output, const std::string& codeText) {
+    if (output.drawn) {
+        auto lines = options.fields && !output.fields.empty() ? output.fields : output.lines;
+        CliOptions plain = options;
+        if (options.footer) {
+            AppendCommentFooter(lines, options.systemDir);
+            lines.push_back(code::codeLine(codeText));
+            plain.footer = false;
+        }
+        printLines(plain, std::move(lines), std::cout);
+    }
+    return output.message.empty() ? ExitOk : reportWarning(output.message, std::cerr);
+}
+
+std::string otherDataText(const code::DataFingerprint& drawn, const code::DataFingerprint& here) {
+    return "この抽出コードは別のデータで抽出されました (抽出時のデータ: " + code::dataVersionText(drawn) +
+           "、このデータ: " + code::dataVersionText(here) + ")";
+}
+
+} // namespace
+
+void runCodedDraw(CliOptions& options, const code::DrawSpec& spec,
+                  const std::optional<code::DataFingerprint>& expected) {
+    runCommand(options, [&](const CliData& data, RandomSource& random) {
+        code::DataFingerprint here = code::fingerprintData(options.systemDir, data.settings);
+        if (expected && expected->hash != here.hash) {
+            std::cerr << otherDataText(*expected, here) << '\n';
+            return static_cast<int>(ExitOtherData);
+        }
+        std::string codeText = code::formatCode({spec, random.seed(), here});
+        std::cerr << "code " << codeText << '\n';
+        return printDraw(options, code::runDraw(data.tables, spec, random), codeText);
+    });
+}
+
+void addReplayCommand(CLI::App& app, CliOptions& options) {
+    auto* command = app.add_subcommand("replay", "抽出コードの抽出をもう一度行う (同じデータなら同じ結果)");
+    auto text = std::make_shared<std::string>();
+    command->add_option("CODE", *text, "抽出コード (seed の次の行に code として出力されるもの)")->required();
+    command->callback([&options, text] {
+        auto parsed = code::parseCode(*text);
+        if (!parsed.code) {
+            std::cerr << parsed.message << '\n';
+            options.exitCode = ExitUsage;
+            return;
+        }
+        // The code holds the random state; a different --seed asks for another draw.
+        if (options.seed && *options.seed != parsed.code->seed)
+            throw CLI::ValidationError("--seed", "抽出コードの乱数の種 (s=) と --seed が違います");
+        options.seed = parsed.code->seed;
+        runCodedDraw(options, parsed.code->spec, parsed.code->data);
+    });
+}
+
+} // namespace tavu::cli
