@@ -235,7 +235,7 @@ void BookPage::BRandomAbsoluteClick() {
     ctx_.countBookSpells(excludeE);
     const book::BookRequest request{
         {counts_[0]->value(), counts_[1]->value(), counts_[2]->value()}, excludeE, options_[3]->isChecked()};
-    ctx_.drawStarts(code::bookSpec(request));
+    ctx_.drawStarts(code::bookPlan(request));
     const auto result = book::drawCompleteBook(ctx_.tables(), request, processRandom());
     if (!result.message.empty()) {
         ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));

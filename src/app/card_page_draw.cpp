@@ -77,7 +77,7 @@ void CardPage::okClicked() {
 
 void CardPage::drawSingle() {
     const SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
-    ctx_.drawStarts(cardPageSpec(d_, ticks(), copies.index, {}));
+    ctx_.drawStarts(cardPagePlan(d_, ticks(), copies.index, {}));
     const SingleDrawResult result = family_.drawSingle(ctx_.tables(), ticks(), copies, processRandom());
     if (showDrawEnd(ctx_, result.end))
         return;
@@ -91,7 +91,7 @@ void CardPage::drawSingle() {
 void CardPage::drawList() {
     list_->clear();
     const MultipleCount count{count_->value(), random_->isChecked()};
-    ctx_.drawStarts(cardPageSpec(d_, ticks(), 0, count));
+    ctx_.drawStarts(cardPagePlan(d_, ticks(), 0, count));
     const MultipleDrawResult result = family_.drawList(ctx_.tables(), ticks(), count, processRandom());
     if (result.randomCount)
         count_->setValue(*result.randomCount);

@@ -62,7 +62,7 @@ QString sheetOf(code::Command command) {
                                            : QStringLiteral("TabSheet9");
 }
 
-bool drawCards(Hands& hands, const CardPageDescription& page, const code::CardSpec& card) {
+bool drawCards(Hands& hands, const CardPageDescription& page, const code::CardPlan& card) {
     for (qsizetype i = 0; i < page.groups.size(); ++i)
         hands.tick(page.groups[i], card.groups[static_cast<std::size_t>(i)]);
     for (qsizetype i = 0; i < page.rarities.size(); ++i)
@@ -127,26 +127,26 @@ void bringForward(QWidget* page) {
 
 } // namespace
 
-BoundPage* pageOfDraw(const QList<BoundPage*>& pages, const code::DrawSpec& spec) {
-    const QString sheet = sheetOf(spec.command);
+BoundPage* pageOfDraw(const QList<BoundPage*>& pages, const code::DrawPlan& plan) {
+    const QString sheet = sheetOf(plan.command);
     for (BoundPage* page : pages)
         if (page->objectName() == sheet)
             return page;
     return nullptr;
 }
 
-bool drawOnPage(QWidget* page, const code::DrawSpec& spec) {
+bool drawOnPage(QWidget* page, const code::DrawPlan& plan) {
     bringForward(page);
     Hands hands(page);
-    switch (spec.command) {
+    switch (plan.command) {
     case code::Command::Book:
-        return drawBook(hands, spec.book);
+        return drawBook(hands, plan.book);
     case code::Command::Map:
-        return drawMap(hands, spec.map);
+        return drawMap(hands, plan.map);
     case code::Command::Cpu:
-        return drawCpu(hands, spec.cpu);
+        return drawCpu(hands, plan.cpu);
     default:
-        return drawCards(hands, *cardPage(spec.command), spec.card);
+        return drawCards(hands, *cardPage(plan.command), plan.card);
     }
 }
 

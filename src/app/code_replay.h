@@ -1,6 +1,6 @@
 #pragma once
 
-#include "code/draw_spec.h"
+#include "code/draw_plan.h"
 
 #include <QList>
 
@@ -10,13 +10,13 @@ namespace tavu {
 
 class BoundPage;
 
-// The page among `pages` that makes the draw `spec` names.
-BoundPage* pageOfDraw(const QList<BoundPage*>& pages, const code::DrawSpec& spec);
+// The page among `pages` that makes the draw `plan` names.
+BoundPage* pageOfDraw(const QList<BoundPage*>& pages, const code::DrawPlan& plan);
 
-// Brings `page` into view, sets its controls to `spec` as a user would (each change runs its
+// Brings `page` into view, sets its controls to `plan` as a user would (each change runs its
 // handlers and the settings writes they make) and presses OK. The draw takes the random
 // source as it stands. False when the OK button stays disabled, as for a code whose filters
 // leave nothing to draw.
-bool drawOnPage(QWidget* page, const code::DrawSpec& spec);
+bool drawOnPage(QWidget* page, const code::DrawPlan& plan);
 
 } // namespace tavu

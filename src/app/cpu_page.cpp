@@ -251,7 +251,7 @@ void CpuPage::ButtonVSSetUpClick() {
     cpu::CpuRequest request{count_->currentIndex(), {}, allies_->currentIndex()};
     for (int i = 0; i < 5; ++i)
         request.elements[static_cast<std::size_t>(i)] = elements_[i]->isChecked();
-    ctx_.drawStarts(code::cpuSpec(request));
+    ctx_.drawStarts(code::cpuPlan(request));
     const auto result =
         cpu::drawCpuOpponents(ctx_.tables().opponents, request, shownDisplay(), processRandom());
     // Every stop (ShowTendencyWarning among them) is a warning under the same caption.

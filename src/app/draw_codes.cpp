@@ -18,19 +18,19 @@ code::Command commandOf(const CardPageDescription& page) {
 }
 } // namespace
 
-code::DrawSpec cardPageSpec(const CardPageDescription& page, const CardTicks& ticks, int copies,
+code::DrawPlan cardPagePlan(const CardPageDescription& page, const CardTicks& ticks, int copies,
                             const MultipleCount& count) {
-    code::DrawSpec spec;
-    spec.command = commandOf(page);
+    code::DrawPlan plan;
+    plan.command = commandOf(page);
     // A page without group boxes leaves them ticked, as a code without them reads.
     for (qsizetype i = 0; i < page.groups.size(); ++i)
-        spec.card.groups[static_cast<std::size_t>(i)] = ticks.groups[static_cast<std::size_t>(i)];
-    spec.card.rarities = ticks.rarities;
+        plan.card.groups[static_cast<std::size_t>(i)] = ticks.groups[static_cast<std::size_t>(i)];
+    plan.card.rarities = ticks.rarities;
     if (page.isList())
-        spec.card.count = count;
+        plan.card.count = count;
     else
-        spec.card.copies = copies;
-    return spec;
+        plan.card.copies = copies;
+    return plan;
 }
 
 } // namespace tavu

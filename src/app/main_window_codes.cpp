@@ -80,11 +80,11 @@ void TMainForm::mnuReplayCodeClick() {
         return ctx_.dialogs().error(QString::fromUtf8(e.what()));
     }
     completePages();
-    BoundPage* page = pageOfDraw(pages(), parsed.code->spec);
+    BoundPage* page = pageOfDraw(pages(), parsed.code->plan);
     if (page == nullptr)
         return;
     processRandom().setSeed(parsed.code->seed);
-    if (!drawOnPage(page, parsed.code->spec))
+    if (!drawOnPage(page, parsed.code->plan))
         ctx_.showDrawWarning();
 }
 
@@ -93,7 +93,8 @@ void TMainForm::mnuCheckFileClick() {
         ctx_.dialogs().openFileName({QStringLiteral("結果ファイルを検証"),
                                      QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"),
                                      {},
-                                     {}});
+                                     {},
+                                     ctx_.saveFolder()});
     if (name.isEmpty())
         return;
     try {

@@ -21,7 +21,7 @@ namespace tavu {
 
 namespace {
 
-struct RangeSpec {
+struct RangeLimits {
     int minimum;
     int maximum;
     int step;
@@ -29,8 +29,8 @@ struct RangeSpec {
 };
 
 // SESet1 .. SESet6: magic, period and time limit, each as minimum then maximum.
-constexpr RangeSpec Ranges[6] = {{5000, 89000, 1000, 6000}, {5000, 90000, 1000, 9000}, {30, 90, 5, 50},
-                                 {35, 95, 5, 90},           {10, 85, 5, 30},           {15, 90, 5, 60}};
+constexpr RangeLimits Ranges[6] = {{5000, 89000, 1000, 6000}, {5000, 90000, 1000, 9000}, {30, 90, 5, 50},
+                                   {35, 95, 5, 90},           {10, 85, 5, 30},           {15, 90, 5, 60}};
 constexpr int RowHeight = 24;
 
 // Display order of the rows, top to bottom, shared by the conditions and the display box.
@@ -106,7 +106,7 @@ MapPage::MapPage(PageContext& context)
                 n == 1 ? &MapPage::SetU1Click : &MapPage::SetU4Click);
     }
     for (int n = 1; n <= 6; ++n) {
-        const RangeSpec& r = Ranges[n - 1];
+        const RangeLimits& r = Ranges[n - 1];
         ranges_ << makeSpinEdit(this, QStringLiteral("SESet") + QString::number(n), r.minimum, r.maximum,
                                 r.step, r.initial);
         ranges_.back()->setFixedWidth(n <= 2 ? 64 : 48);

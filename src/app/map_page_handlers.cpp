@@ -54,7 +54,7 @@ void MapPage::ButtonMapSetUpClick() {
     request.suddenDeath = combos_[3]->currentIndex();
     for (int i = 0; i < map::SpinCount; ++i)
         request.spins[static_cast<std::size_t>(i)] = ranges_[i]->value();
-    ctx_.drawStarts(code::mapSpec(request));
+    ctx_.drawStarts(code::mapPlan(request));
     const map::MapDisplay before = shownDisplay();
     const auto result = map::drawBattleMap(ctx_.tables().maps, request, before, processRandom());
     show(result.display, before);

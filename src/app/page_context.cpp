@@ -112,11 +112,11 @@ void PageContext::tellStatus(const QString& message) const {
         tellStatus_(message);
 }
 
-void PageContext::drawStarts(const code::DrawSpec& spec) {
+void PageContext::drawStarts(const code::DrawPlan& plan) {
     drawCode_.clear();
     try {
         const auto data = code::fingerprintData(systemDir_, settings_);
-        drawCode_ = QString::fromStdString(code::formatCode({spec, processRandom().seed(), data}));
+        drawCode_ = QString::fromStdString(code::formatCode({plan, processRandom().seed(), data}));
     } catch (const DataError&) {
         // A table that cannot be read again leaves the draw without a code, not without a result.
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "binding.h"
-#include "code/draw_spec.h"
+#include "code/draw_plan.h"
 #include "settings_saves.h"
 #include "store/derived_counts.h"
 #include "store/settings.h"
@@ -68,9 +68,13 @@ public:
     // the page before it.
     void loadExplanationPage(int page, ResultBox& box);
 
-    // A draw of `spec` starts from the random source as it stands: its code becomes the one
+    // A draw of `plan` starts from the random source as it stands: its code becomes the one
     // the window shows and the next result file ends with.
-    void drawStarts(const code::DrawSpec& spec);
+    void drawStarts(const code::DrawPlan& plan);
+
+    // Where result files are looked for: the folder of the last save, else the remembered one,
+    // else the documents folder.
+    QString saveFolder() const;
 
     // The complete book's counts follow its "E カードを含まない" box.
     void countBookCards(bool excludeECards);
@@ -79,8 +83,6 @@ public:
 protected:
     PageContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls);
     ~PageContext() = default;
-
-    QString saveFolder() const;
 
     std::filesystem::path systemDir_;
     Dialogs& dialogs_;

@@ -36,7 +36,7 @@ std::string otherDataText(const code::DataFingerprint& drawn, const code::DataFi
 
 } // namespace
 
-void runCodedDraw(CliOptions& options, const code::DrawSpec& spec,
+void runCodedDraw(CliOptions& options, const code::DrawPlan& plan,
                   const std::optional<code::DataFingerprint>& expected) {
     runCommand(options, [&](const CliData& data, RandomSource& random) {
         code::DataFingerprint here = code::fingerprintData(options.systemDir, data.settings);
@@ -44,9 +44,9 @@ void runCodedDraw(CliOptions& options, const code::DrawSpec& spec,
             std::cerr << otherDataText(*expected, here) << '\n';
             return static_cast<int>(ExitOtherData);
         }
-        std::string codeText = code::formatCode({spec, random.seed(), here});
+        std::string codeText = code::formatCode({plan, random.seed(), here});
         std::cerr << "code " << codeText << '\n';
-        return printDraw(options, code::runDraw(data.tables, spec, random), codeText);
+        return printDraw(options, code::runDraw(data.tables, plan, random), codeText);
     });
 }
 
@@ -65,7 +65,7 @@ void addReplayCommand(CLI::App& app, CliOptions& options) {
         if (options.seed && *options.seed != parsed.code->seed)
             throw CLI::ValidationError("--seed", "抽出コードの乱数の種 (s=) と --seed が違います");
         options.seed = parsed.code->seed;
-        runCodedDraw(options, parsed.code->spec, parsed.code->data);
+        runCodedDraw(options, parsed.code->plan, parsed.code->data);
     });
 }
 

@@ -39,7 +39,7 @@ void addBookCommand(CLI::App& app, CliOptions& options) {
         ->excludes(counts);
     command->add_flag("--include-e", bookOptions->includeE, "E カードも使う (既定は E カードを含まない)");
     command->callback([&options, bookOptions] {
-        runCodedDraw(options, code::bookSpec({checkedCounts(bookOptions->counts), !bookOptions->includeE,
+        runCodedDraw(options, code::bookPlan({checkedCounts(bookOptions->counts), !bookOptions->includeE,
                                               bookOptions->fullyRandom}));
     });
 }

@@ -84,18 +84,18 @@ MultipleCount multipleCount(const DrawArgs& args, const CountRange& range) {
 
 // The page's controls as the draw reads them. A family without group boxes, and the kind
 // boxes' unused fifth place, stay ticked, as a code without them reads.
-code::DrawSpec specOf(const Family& family, code::Command command, const DrawArgs& args) {
-    code::DrawSpec spec;
-    spec.command = command;
+code::DrawPlan planOf(const Family& family, code::Command command, const DrawArgs& args) {
+    code::DrawPlan plan;
+    plan.command = command;
     if (family.groupNames) {
         const auto ticks =
             ticksOf<ElementCount>(args.groups, args.groupsOption->count() > 0, *family.groupNames);
-        std::copy_n(ticks.begin(), family.groupNames->size(), spec.card.groups.begin());
+        std::copy_n(ticks.begin(), family.groupNames->size(), plan.card.groups.begin());
     }
-    spec.card.rarities = rarityTicks(args);
-    spec.card.copies = args.copies;
-    spec.card.count = multipleCount(args, family.countRange);
-    return spec;
+    plan.card.rarities = rarityTicks(args);
+    plan.card.copies = args.copies;
+    plan.card.count = multipleCount(args, family.countRange);
+    return plan;
 }
 
 // One draw command: its options, then a callback that draws what they set on the page. A
@@ -118,7 +118,7 @@ void addDraw(CLI::App& familyCommand, CliOptions& options, const Family& family,
         addCountOptions(*cmd, *args, family.countRange);
     const code::Command command = single ? family.single : family.multiple;
     cmd->callback(
-        [&options, args, &family, command] { runCodedDraw(options, specOf(family, command, *args)); });
+        [&options, args, &family, command] { runCodedDraw(options, planOf(family, command, *args)); });
 }
 
 void addFamily(CLI::App& app, CliOptions& options, const Family& family) {

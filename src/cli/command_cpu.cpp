@@ -39,7 +39,7 @@ void addCpuCommand(CLI::App& app, CliOptions& options) {
                      "同盟相手 (0 同盟戦を行わない、1 人数を指定しない、2 1人、3 2人。既定 0)")
         ->check(CLI::Range(0, 3));
     command->callback([&options, command, given] {
-        runCodedDraw(options, code::cpuSpec({given->count,
+        runCodedDraw(options, code::cpuPlan({given->count,
                                              elementBoxes(given->elements, command->count("--elements") > 0),
                                              given->allies}));
     });

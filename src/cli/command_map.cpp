@@ -72,7 +72,7 @@ void addMapCommand(CLI::App& app, CliOptions& options) {
     addPair(command, "--period", given->period, "期間条件を抽出: MIN,MAX (30〜90, 35〜95)");
     addPair(command, "--time-limit", given->timeLimit, "時間制限を抽出: MIN,MAX (10〜85, 15〜90)");
     command->callback(
-        [&options, command, given] { runCodedDraw(options, code::mapSpec(requestFrom(*command, *given))); });
+        [&options, command, given] { runCodedDraw(options, code::mapPlan(requestFrom(*command, *given))); });
 }
 
 } // namespace tavu::cli

@@ -50,8 +50,8 @@ private:
     std::string message_;
 };
 
-// The command's own fields into `spec` (its command already set).
-void readSpec(FieldReader& fields, DrawSpec& spec);
+// The command's own fields into `plan` (its command already set).
+void readPlan(FieldReader& fields, DrawPlan& plan);
 // The data version, the random state and the data fingerprint that end every code.
 void readTrailer(FieldReader& fields, DrawCode& code);
 

@@ -49,16 +49,16 @@ private:
     std::string text_;
 };
 
-void writeCard(Writer& out, const DrawSpec& spec) {
-    const CardSpec& card = spec.card;
-    bool creature = spec.command == Command::CreatureSingle || spec.command == Command::CreatureMultiple;
-    bool item = spec.command == Command::ItemSingle || spec.command == Command::ItemMultiple;
+void writeCard(Writer& out, const DrawPlan& plan) {
+    const CardPlan& card = plan.card;
+    bool creature = plan.command == Command::CreatureSingle || plan.command == Command::CreatureMultiple;
+    bool item = plan.command == Command::ItemSingle || plan.command == Command::ItemMultiple;
     if (creature)
         out.field("e", setText(card.groups, words::Elements));
     if (item)
         out.field("k", setText(std::span(card.groups).first(ItemKindCount), words::Kinds));
     out.field("r", rarityText(card.rarities));
-    if (isSingleDraw(spec.command))
+    if (isSingleDraw(plan.command))
         out.field("c", countText(card.copies, card.copies == 0));
     else
         out.field("n", countText(card.count.value, card.count.random));
@@ -107,19 +107,19 @@ std::string hex16(std::uint64_t value) {
 std::string formatCode(const DrawCode& code) {
     Writer out;
     out.word(CodeVersion);
-    out.word(commandName(code.spec.command));
-    switch (code.spec.command) {
+    out.word(commandName(code.plan.command));
+    switch (code.plan.command) {
     case Command::Book:
-        writeBook(out, code.spec.book);
+        writeBook(out, code.plan.book);
         break;
     case Command::Map:
-        writeMap(out, code.spec.map);
+        writeMap(out, code.plan.map);
         break;
     case Command::Cpu:
-        writeCpu(out, code.spec.cpu);
+        writeCpu(out, code.plan.cpu);
         break;
     default:
-        writeCard(out, code.spec);
+        writeCard(out, code.plan);
     }
     if (code.data.version)
         out.field("v", std::to_string(*code.data.version));

@@ -63,8 +63,8 @@ CodeParse parseCode(std::string_view text) {
         return failure(CodeProblem::Damaged, "抽出コードが壊れています: 抽出の種類が読めません");
     FieldReader fields(std::vector<std::string_view>(parts.begin() + 2, parts.end()));
     DrawCode code;
-    code.spec.command = *command;
-    readSpec(fields, code.spec);
+    code.plan.command = *command;
+    readPlan(fields, code.plan);
     readTrailer(fields, code);
     if (fields.failed())
         return failure(fields.problem(), fields.message());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw_spec.h"
+#include "draw_plan.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,12 +25,12 @@ struct DataFingerprint {
 };
 
 struct DrawCode {
-    DrawSpec spec;
+    DrawPlan plan;
     std::uint32_t seed = 0; // the random state before the draw's first Random call
     DataFingerprint data;
 };
 
-// The canonical text of a code. Parts of `spec` the command does not read are not written.
+// The canonical text of a code. Parts of `plan` the command does not read are not written.
 std::string formatCode(const DrawCode& code);
 
 // Why a text is not a code the program can replay.

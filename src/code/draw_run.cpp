@@ -25,10 +25,10 @@ DrawOutput fromMultiple(const MultipleDrawResult& result) {
     return {true, multipleDrawOutput(result.lines, result.count), {}, {}};
 }
 
-DrawOutput cardDraw(const Tables& tables, const DrawSpec& spec, RandomSource& random) {
-    const CardSpec& card = spec.card;
+DrawOutput cardDraw(const Tables& tables, const DrawPlan& plan, RandomSource& random) {
+    const CardPlan& card = plan.card;
     SingleCopies copies{card.copies, {}};
-    switch (spec.command) {
+    switch (plan.command) {
     case Command::CreatureSingle:
         if (!okButtonEnabled(creatureFilter(card)))
             return refused();
@@ -72,26 +72,26 @@ std::vector<std::string> mapLines(const map::MapDisplay& display) {
 
 } // namespace
 
-DrawOutput runDraw(const Tables& tables, const DrawSpec& spec, RandomSource& random) {
-    switch (spec.command) {
+DrawOutput runDraw(const Tables& tables, const DrawPlan& plan, RandomSource& random) {
+    switch (plan.command) {
     case Command::Book: {
-        auto result = book::drawCompleteBook(tables, spec.book, random);
+        auto result = book::drawCompleteBook(tables, plan.book, random);
         if (!result.message.empty())
             return {false, {}, {}, result.message};
         return {true, book::bookFileBody(result.lines), {}, {}};
     }
     case Command::Map: {
-        auto result = map::drawBattleMap(tables.maps, spec.map, {}, random);
+        auto result = map::drawBattleMap(tables.maps, plan.map, {}, random);
         return {true, mapLines(result.display), {}, result.message};
     }
     case Command::Cpu: {
-        auto result = cpu::drawCpuOpponents(tables.opponents, spec.cpu, {}, random);
+        auto result = cpu::drawCpuOpponents(tables.opponents, plan.cpu, {}, random);
         if (!result.message.empty())
             return {false, {}, {}, result.message};
         return {true, cpu::cpuFileBody(result.display, result.opponents), {}, {}};
     }
     default:
-        return cardDraw(tables, spec, random);
+        return cardDraw(tables, plan, random);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw_spec.h"
+#include "draw_plan.h"
 #include "store/random_source.h"
 #include "store/tables.h"
 
@@ -19,9 +19,9 @@ struct DrawOutput {
     std::string message; // UTF-8; empty when the draw ended without one
 };
 
-// The draw `spec` names, from the random source as it stands: the same Random calls, in
+// The draw `plan` names, from the random source as it stands: the same Random calls, in
 // the same order, as the page's OK button. A page whose boxes leave nothing to draw makes
 // no call and ends with the warning its disabled button stands for.
-DrawOutput runDraw(const Tables& tables, const DrawSpec& spec, RandomSource& random);
+DrawOutput runDraw(const Tables& tables, const DrawPlan& plan, RandomSource& random);
 
 } // namespace tavu::code

@@ -55,7 +55,7 @@ CheckReport checkResultLines(const std::vector<std::string>& fileLines, const Ta
     }
     RandomSource random;
     random.setSeed(parsed.code->seed);
-    DrawOutput drawn = runDraw(tables, parsed.code->spec, random);
+    DrawOutput drawn = runDraw(tables, parsed.code->plan, random);
     // Lines before the code line only: a file cut short must not match on its code line.
     std::size_t fileEnd = 0;
     for (std::size_t i = 0; i < fileLines.size(); ++i)

@@ -1,10 +1,10 @@
 #include "user_data_folder.h"
 
 #include "data_set_copy.h"
-#include "store/data_error.h"
 #include "startup/data_folder_use.h"
-#include "update/staged_folder.h"
 #include "startup/system_folder_check.h"
+#include "store/data_error.h"
+#include "update/staged_folder.h"
 #include "update/update_lock.h"
 
 namespace tavu {

@@ -18,20 +18,20 @@ void tick(std::mt19937& rng, std::array<bool, N>& boxes) {
         box = pick(rng, 0, 3) != 0; // mostly ticked, as players leave them
 }
 
-void cardOptions(std::mt19937& rng, code::DrawSpec& spec) {
-    tick(rng, spec.card.groups);
-    if (spec.command == code::Command::ItemSingle || spec.command == code::Command::ItemMultiple)
-        spec.card.groups[4] = true; // items have four kind boxes
-    if (spec.command == code::Command::SpellSingle || spec.command == code::Command::SpellMultiple)
-        spec.card.groups = {true, true, true, true, true};
-    tick(rng, spec.card.rarities);
-    spec.card.copies = code::isSingleDraw(spec.command) ? pick(rng, 0, 4) : 0;
-    if (code::isMultipleDraw(spec.command)) {
-        const CountRange& range = spec.command == code::Command::CreatureMultiple ? CreatureCountRange
-                                  : spec.command == code::Command::ItemMultiple   ? ItemCountRange
+void cardOptions(std::mt19937& rng, code::DrawPlan& plan) {
+    tick(rng, plan.card.groups);
+    if (plan.command == code::Command::ItemSingle || plan.command == code::Command::ItemMultiple)
+        plan.card.groups[4] = true; // items have four kind boxes
+    if (plan.command == code::Command::SpellSingle || plan.command == code::Command::SpellMultiple)
+        plan.card.groups = {true, true, true, true, true};
+    tick(rng, plan.card.rarities);
+    plan.card.copies = code::isSingleDraw(plan.command) ? pick(rng, 0, 4) : 0;
+    if (code::isMultipleDraw(plan.command)) {
+        const CountRange& range = plan.command == code::Command::CreatureMultiple ? CreatureCountRange
+                                  : plan.command == code::Command::ItemMultiple   ? ItemCountRange
                                                                                   : SpellCountRange;
-        spec.card.count.random = pick(rng, 0, 4) == 0;
-        spec.card.count.value = spec.card.count.random ? range.start : pick(rng, range.min, range.max);
+        plan.card.count.random = pick(rng, 0, 4) == 0;
+        plan.card.count.value = plan.card.count.random ? range.start : pick(rng, range.min, range.max);
     }
 }
 
@@ -72,21 +72,21 @@ void mapOptions(std::mt19937& rng, map::MapRequest& request) {
 
 code::DrawCode generatedCode(std::mt19937& rng) {
     code::DrawCode code;
-    code.spec.command = static_cast<code::Command>(pick(rng, 0, code::CommandCount - 1));
-    switch (code.spec.command) {
+    code.plan.command = static_cast<code::Command>(pick(rng, 0, code::CommandCount - 1));
+    switch (code.plan.command) {
     case code::Command::Book:
-        bookOptions(rng, code.spec.book);
+        bookOptions(rng, code.plan.book);
         break;
     case code::Command::Map:
-        mapOptions(rng, code.spec.map);
+        mapOptions(rng, code.plan.map);
         break;
     case code::Command::Cpu:
-        code.spec.cpu.count = pick(rng, 0, 3);
-        tick(rng, code.spec.cpu.elements);
-        code.spec.cpu.allies = pick(rng, 0, 3);
+        code.plan.cpu.count = pick(rng, 0, 3);
+        tick(rng, code.plan.cpu.elements);
+        code.plan.cpu.allies = pick(rng, 0, 3);
         break;
     default:
-        cardOptions(rng, code.spec);
+        cardOptions(rng, code.plan);
     }
     code.seed = static_cast<std::uint32_t>(rng());
     code.data.hash = (std::uint64_t{rng()} << 32) | rng();

@@ -32,7 +32,7 @@ TEST(DrawCode, EveryGeneratedCodeReadsBackToItselfWithinTheLengthLimit) {
         EXPECT_EQ(parsed.code->seed, drawn.seed) << text;
         EXPECT_EQ(parsed.code->data.hash, drawn.data.hash) << text;
         EXPECT_EQ(parsed.code->data.version, drawn.data.version) << text;
-        EXPECT_EQ(parsed.code->spec.command, drawn.spec.command) << text;
+        EXPECT_EQ(parsed.code->plan.command, drawn.plan.command) << text;
         EXPECT_TRUE(urlSafe(text)) << text;
         // The longest form of the same options: the widest seed and data version.
         drawn.seed = 4294967295u;
@@ -43,23 +43,23 @@ TEST(DrawCode, EveryGeneratedCodeReadsBackToItselfWithinTheLengthLimit) {
 
 TEST(DrawCode, OptionsThatChangeTheDrawAllShowInTheCode) {
     code::DrawCode base;
-    base.spec.command = code::Command::CreatureMultiple;
-    base.spec.card.count = {20, false};
+    base.plan.command = code::Command::CreatureMultiple;
+    base.plan.card.count = {20, false};
     const std::string text = formatCode(base);
     auto changed = [&](auto change) {
         code::DrawCode other = base;
         change(other);
         return formatCode(other);
     };
-    EXPECT_NE(text, changed([](auto& c) { c.spec.card.groups[2] = false; }));
-    EXPECT_NE(text, changed([](auto& c) { c.spec.card.rarities[3] = true; }));
-    EXPECT_NE(text, changed([](auto& c) { c.spec.card.count.value = 21; }));
-    EXPECT_NE(text, changed([](auto& c) { c.spec.card.count.random = true; }));
+    EXPECT_NE(text, changed([](auto& c) { c.plan.card.groups[2] = false; }));
+    EXPECT_NE(text, changed([](auto& c) { c.plan.card.rarities[3] = true; }));
+    EXPECT_NE(text, changed([](auto& c) { c.plan.card.count.value = 21; }));
+    EXPECT_NE(text, changed([](auto& c) { c.plan.card.count.random = true; }));
     EXPECT_NE(text, changed([](auto& c) { c.seed = 1; }));
     EXPECT_NE(text, changed([](auto& c) { c.data.hash = 1; }));
     // A readable example: the filters in words.
-    base.spec.card.groups = {false, true, true, false, false};
-    base.spec.card.rarities = {true, true, false, false};
+    base.plan.card.groups = {false, true, true, false, false};
+    base.plan.card.rarities = {true, true, false, false};
     base.seed = 45296789;
     base.data = {0x3f2a9c1b0e77d5a2, 100};
     EXPECT_EQ(formatCode(base),

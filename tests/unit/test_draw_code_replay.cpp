@@ -30,11 +30,11 @@ Folder loadFolder(const fs::path& systemDir) {
     return folder;
 }
 
-code::DrawOutput drawFrom(const Folder& folder, const code::DrawSpec& spec, std::uint32_t seed,
+code::DrawOutput drawFrom(const Folder& folder, const code::DrawPlan& plan, std::uint32_t seed,
                           std::uint32_t* after = nullptr) {
     RandomSource random;
     random.setSeed(seed);
-    auto output = code::runDraw(folder.tables, spec, random);
+    auto output = code::runDraw(folder.tables, plan, random);
     if (after)
         *after = random.seed();
     return output;
@@ -48,11 +48,11 @@ void expectReplaysAgree(const Folder& folder, std::uint32_t rngSeed) {
         code::DrawCode original = test::generatedCode(rng);
         original.data = folder.data;
         std::uint32_t afterOriginal = 0, afterReplay = 0;
-        auto first = drawFrom(folder, original.spec, original.seed, &afterOriginal);
+        auto first = drawFrom(folder, original.plan, original.seed, &afterOriginal);
         std::string text = code::formatCode(original);
         auto parsed = code::parseCode(text);
         ASSERT_TRUE(parsed.code) << text;
-        auto again = drawFrom(folder, parsed.code->spec, parsed.code->seed, &afterReplay);
+        auto again = drawFrom(folder, parsed.code->plan, parsed.code->seed, &afterReplay);
         EXPECT_EQ(again.drawn, first.drawn) << text;
         EXPECT_EQ(again.lines, first.lines) << text;
         EXPECT_EQ(again.fields, first.fields) << text;
@@ -63,7 +63,7 @@ void expectReplaysAgree(const Folder& folder, std::uint32_t rngSeed) {
 
 std::vector<std::string> resultFile(const Folder& folder, const code::DrawCode& drawn,
                                     const fs::path& systemDir) {
-    auto lines = drawFrom(folder, drawn.spec, drawn.seed).lines;
+    auto lines = drawFrom(folder, drawn.plan, drawn.seed).lines;
     AppendCommentFooter(lines, systemDir);
     lines.push_back(code::codeLine(code::formatCode(drawn)));
     return lines;
@@ -91,10 +91,10 @@ TEST(ResultCheck, EverySingleLineChangeIsFoundAtItsLine) {
         code::DrawCode drawn = test::generatedCode(rng);
         drawn.data = folder.data;
         auto file = resultFile(folder, drawn, systemDir);
-        auto drawnLines = drawFrom(folder, drawn.spec, drawn.seed).lines;
+        auto drawnLines = drawFrom(folder, drawn.plan, drawn.seed).lines;
         ASSERT_EQ(code::checkResultLines(file, folder.tables, folder.data).outcome,
                   drawnLines.empty() ? code::CheckOutcome::LineDiffers : code::CheckOutcome::Match);
-        auto others = drawFrom(folder, drawn.spec, drawn.seed + 1).lines;
+        auto others = drawFrom(folder, drawn.plan, drawn.seed + 1).lines;
         others.push_back(test::sj("竜"));
         for (std::size_t at = 0; at < drawnLines.size(); ++at) {
             auto changed = file;
@@ -118,7 +118,7 @@ TEST(ResultCheck, FilesCutShortOrWithoutAReadableCodeAreNotPassed) {
     const fs::path systemDir = TAVU_SYSTEM_DIR;
     Folder folder = loadFolder(systemDir);
     code::DrawCode drawn;
-    drawn.spec.command = code::Command::Book;
+    drawn.plan.command = code::Command::Book;
     drawn.data = folder.data;
     auto file = resultFile(folder, drawn, systemDir);
     auto cut = file;

@@ -3,13 +3,13 @@
 #include "crash_injection.h"
 #include "folders/data_set_copy.h"
 #include "folders/user_data_folder.h"
+#include "startup/data_folder_use.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"
-#include "startup/data_folder_use.h"
+#include "test_helpers.h"
 #include "update/staged_folder.h"
 #include "update/update_lock.h"
-#include "test_helpers.h"
 #include "update_test_site.h"
 
 #include <gtest/gtest.h>

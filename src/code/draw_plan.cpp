@@ -1,4 +1,4 @@
-#include "draw_spec.h"
+#include "draw_plan.h"
 
 namespace tavu::code {
 
@@ -25,32 +25,32 @@ bool isMultipleDraw(Command command) {
            command == Command::SpellMultiple;
 }
 
-DrawSpec bookSpec(const book::BookRequest& request) {
-    DrawSpec spec;
-    spec.command = Command::Book;
-    spec.book = request;
-    return spec;
+DrawPlan bookPlan(const book::BookRequest& request) {
+    DrawPlan plan;
+    plan.command = Command::Book;
+    plan.book = request;
+    return plan;
 }
 
-DrawSpec mapSpec(const map::MapRequest& request) {
-    DrawSpec spec;
-    spec.command = Command::Map;
-    spec.map = request;
-    return spec;
+DrawPlan mapPlan(const map::MapRequest& request) {
+    DrawPlan plan;
+    plan.command = Command::Map;
+    plan.map = request;
+    return plan;
 }
 
-DrawSpec cpuSpec(const cpu::CpuRequest& request) {
-    DrawSpec spec;
-    spec.command = Command::Cpu;
-    spec.cpu = request;
-    return spec;
+DrawPlan cpuPlan(const cpu::CpuRequest& request) {
+    DrawPlan plan;
+    plan.command = Command::Cpu;
+    plan.cpu = request;
+    return plan;
 }
 
-CreatureFilter creatureFilter(const CardSpec& card) {
+CreatureFilter creatureFilter(const CardPlan& card) {
     return {card.groups, card.rarities};
 }
 
-ItemFilter itemFilter(const CardSpec& card) {
+ItemFilter itemFilter(const CardPlan& card) {
     return {{card.groups[0], card.groups[1], card.groups[2], card.groups[3]}, card.rarities};
 }
 

@@ -34,7 +34,7 @@ bool isMultipleDraw(Command command);
 
 // The filter boxes and count controls of the six card pages. `groups` holds the element
 // boxes (creatures) or the first four, the kind boxes (items); spells have none.
-struct CardSpec {
+struct CardPlan {
     std::array<bool, ElementCount> groups{true, true, true, true, true};
     RarityTicks rarities = StartRarities;
     int copies = 0;      // single draws: the copies combo, 0 ("指定なし") to 4
@@ -42,20 +42,20 @@ struct CardSpec {
 };
 
 // Only the part that belongs to `command` is read; the others keep their defaults.
-struct DrawSpec {
+struct DrawPlan {
     Command command = Command::CreatureSingle;
-    CardSpec card;
+    CardPlan card;
     book::BookRequest book;
     map::MapRequest map;
     cpu::CpuRequest cpu;
 };
 
-// The spec of a book, map or CPU draw from its page's request.
-DrawSpec bookSpec(const book::BookRequest& request);
-DrawSpec mapSpec(const map::MapRequest& request);
-DrawSpec cpuSpec(const cpu::CpuRequest& request);
+// The plan of a book, map or CPU draw from its page's request.
+DrawPlan bookPlan(const book::BookRequest& request);
+DrawPlan mapPlan(const map::MapRequest& request);
+DrawPlan cpuPlan(const cpu::CpuRequest& request);
 
-CreatureFilter creatureFilter(const CardSpec& card);
-ItemFilter itemFilter(const CardSpec& card);
+CreatureFilter creatureFilter(const CardPlan& card);
+ItemFilter itemFilter(const CardPlan& card);
 
 } // namespace tavu::code

@@ -57,18 +57,18 @@ const CountRange& countRange(Command command) {
                                                 : SpellCountRange;
 }
 
-void readCard(FieldReader& fields, DrawSpec& spec) {
-    CardSpec& card = spec.card;
-    if (spec.command == Command::CreatureSingle || spec.command == Command::CreatureMultiple)
+void readCard(FieldReader& fields, DrawPlan& plan) {
+    CardPlan& card = plan.card;
+    if (plan.command == Command::CreatureSingle || plan.command == Command::CreatureMultiple)
         readSet(fields, "e", words::Elements, card.groups);
-    if (spec.command == Command::ItemSingle || spec.command == Command::ItemMultiple)
+    if (plan.command == Command::ItemSingle || plan.command == Command::ItemMultiple)
         readSet(fields, "k", words::Kinds, std::span(card.groups).first(ItemKindCount));
     readRarities(fields, card.rarities);
-    if (isSingleDraw(spec.command)) {
+    if (isSingleDraw(plan.command)) {
         card.copies = readChoice(fields, "c", 4);
         return;
     }
-    const CountRange& range = countRange(spec.command);
+    const CountRange& range = countRange(plan.command);
     std::string_view value = fields.required("n");
     card.count.random = value == words::Any;
     card.count.value =
@@ -151,16 +151,16 @@ void readCpu(FieldReader& fields, cpu::CpuRequest& request) {
 
 } // namespace
 
-void readSpec(FieldReader& fields, DrawSpec& spec) {
-    switch (spec.command) {
+void readPlan(FieldReader& fields, DrawPlan& plan) {
+    switch (plan.command) {
     case Command::Book:
-        return readBook(fields, spec.book);
+        return readBook(fields, plan.book);
     case Command::Map:
-        return readMap(fields, spec.map);
+        return readMap(fields, plan.map);
     case Command::Cpu:
-        return readCpu(fields, spec.cpu);
+        return readCpu(fields, plan.cpu);
     default:
-        return readCard(fields, spec);
+        return readCard(fields, plan);
     }
 }
 
