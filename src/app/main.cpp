@@ -50,7 +50,6 @@ int main(int argc, char** argv) {
     DesktopUrlOpener urls;
     Preferences preferences(Preferences::userFile());
     TMainForm window(std::move(prepared.files), dialogs, urls);
-    window.context().usePreferences(&preferences);
     if (window.startupAborted())
         return 0;
     window.usePreferences(preferences);

@@ -48,6 +48,7 @@ void TMainForm::buildCodeLineItem(QMenu* options) {
 
 void TMainForm::usePreferences(Preferences& preferences) {
     preferences_ = &preferences;
+    ctx_.usePreferences(&preferences);
     const bool on = preferences.codeLineInResultFile();
     mnuCodeLine_->setChecked(on);
     ctx_.writeCodeLine(on);

@@ -27,7 +27,7 @@ private:
     std::unique_ptr<StartedWindow> run() {
         auto w = std::make_unique<StartedWindow>();
         w->start();
-        w->window().context().usePreferences(preferences_.get());
+        w->window().usePreferences(*preferences_);
         return w;
     }
     void drawAndSave(StartedWindow& w, const QString& file) {

@@ -64,7 +64,7 @@ void UpdateSiteTest::init() {
 void UpdateSiteTest::withoutASiteTheTabSaysSoAndConnectsNowhere() {
     StartedWindow w;
     w.start();
-    w.window().context().usePreferences(preferences_.get());
+    w.window().usePreferences(*preferences_);
     auto* page = w.find<DownloadPage>(QStringLiteral("TabSheet5"));
     page->downloadButton()->click();
     QVERIFY(page->memo()->toPlainText().startsWith(QStringLiteral("更新サイトが設定されていません")));
@@ -105,7 +105,7 @@ void UpdateSiteTest::downloadUsesTheSiteTheUserSet() {
     preferences_->setUpdateSite(site.baseUrl());
     StartedWindow w(fs::path(TAVU_SYSTEM_DIR));
     w.start();
-    w.window().context().usePreferences(preferences_.get());
+    w.window().usePreferences(*preferences_);
     auto* page = w.find<DownloadPage>(QStringLiteral("TabSheet5"));
     UpdateOptions options = page->updateOptions();
     options.pause = [](std::chrono::milliseconds, const std::atomic<bool>&) {
