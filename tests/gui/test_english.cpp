@@ -1,6 +1,7 @@
 // The window in English: every text of its own translated, none cut off at 1x or 2x, Qt's
 // dialogs alike, and what players exchange byte for byte as in Japanese.
 #include "app/bound_page.h"
+#include "app/developer_pages.h"
 #include "app/fonts.h"
 #include "app/language.h"
 #include "app/preferences.h"
@@ -111,6 +112,7 @@ private slots:
     void qtDialogsSpeakTheWindowsLanguage();
     void resultFilesAreTheSameInEitherLanguage();
     void choiceIsKeptAndToldInTheChosenLanguage();
+    void helpOpensTheManualOfTheLanguage();
 };
 
 void EnglishTest::languageFollowsTheLocaleUnlessChosen() {
@@ -247,6 +249,17 @@ void EnglishTest::choiceIsKeptAndToldInTheChosenLanguage() {
     w.find<QAction>(QStringLiteral("mnuLanguageJapanese"))->trigger();
     QCOMPARE(preferences.language(), QStringLiteral("ja"));
     QCOMPARE(w.dialogs.calls.size(), 1);
+}
+
+void EnglishTest::helpOpensTheManualOfTheLanguage() {
+    useLanguage(Language::English);
+    const QString english = helpContentsFile();
+    useLanguage(Language::Japanese);
+    const QString japanese = helpContentsFile();
+    QVERIFY2(QFileInfo(english).fileName() == QStringLiteral("index_en.html") && QFileInfo::exists(english),
+             qPrintable(english));
+    QCOMPARE(QFileInfo(japanese).fileName(), QStringLiteral("index.html"));
+    QCOMPARE(QFileInfo(english).dir(), QFileInfo(japanese).dir());
 }
 
 QTEST_MAIN(EnglishTest)
