@@ -6,6 +6,7 @@
 #include "app/language.h"
 #include "app/preferences.h"
 #include "app/spin_edit.h"
+#include "app/ui_text.h"
 #include "gui_test_support.h"
 #include "store/random_source.h"
 
@@ -113,6 +114,7 @@ private slots:
     void resultFilesAreTheSameInEitherLanguage();
     void choiceIsKeptAndToldInTheChosenLanguage();
     void helpOpensTheManualOfTheLanguage();
+    void coreMessagesAreTranslatedLineByLine();
 };
 
 void EnglishTest::languageFollowsTheLocaleUnlessChosen() {
@@ -168,6 +170,8 @@ void EnglishTest::windowTextsAreEnglish() {
             look(page, row.hint);
             look(page, row.moveText);
         }
+    // The draws' warning comes from the core and is translated as the window shows it.
+    look(&w.window(), w.window().context().drawWarningText());
     QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(QLatin1Char('\n'))));
 }
 
@@ -260,6 +264,23 @@ void EnglishTest::helpOpensTheManualOfTheLanguage() {
              qPrintable(english));
     QCOMPARE(QFileInfo(japanese).fileName(), QStringLiteral("index.html"));
     QCOMPARE(QFileInfo(english).dir(), QFileInfo(japanese).dir());
+}
+
+// A message of the core joins its lines with CR LF: each known line is translated, the line
+// ends are kept, and a line with a variable part (a path, a version) is shown as it came.
+void EnglishTest::coreMessagesAreTranslatedLineByLine() {
+    QVERIFY(useLanguage(Language::English));
+    const QString variable = QStringLiteral("データのバージョン: 3");
+    const QString shown = coreText("ダウンロードに失敗しました\r\nインターネット接続をご確認下さい\r\n\r\n" +
+                                   variable.toStdString());
+    const QStringList lines = shown.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(!hasJapanese(lines[0]) && !hasJapanese(lines[1]) && !lines[0].isEmpty(), qPrintable(shown));
+    QCOMPARE(lines[2], QString());
+    QCOMPARE(lines[3], variable);
+    // In Japanese nothing changes.
+    useLanguage(Language::Japanese);
+    QCOMPARE(coreText(variable.toStdString()), variable);
 }
 
 QTEST_MAIN(EnglishTest)
