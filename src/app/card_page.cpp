@@ -22,21 +22,31 @@ namespace {
 
 constexpr int RowLabelWidth = 36;
 
+QLabel* rowCaption(QWidget* parent, const QString& label) {
+    auto* caption = makeLabel(parent, label);
+    caption->setFixedWidth(RowLabelWidth);
+    return caption;
+}
+
 QHBoxLayout* labelledRow(QWidget* parent, QVBoxLayout* column, const QString& label) {
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
-    if (!label.isEmpty()) {
-        auto* caption = makeLabel(parent, label);
-        caption->setFixedWidth(RowLabelWidth);
-        row->addWidget(caption);
-    }
+    if (!label.isEmpty())
+        row->addWidget(rowCaption(parent, label));
     column->addLayout(row);
     return row;
 }
 
+// The count row holds its own caption, which names the count control for a screen reader
+// (a caption names only a control beside it under the same parent).
 QHBoxLayout* bareRow(QWidget* row) {
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* outer = new QHBoxLayout(row);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(outer->spacing()); // the controls keep the spacing of a row of their own
+    outer->setSpacing(3);
+    outer->addWidget(rowCaption(row, QStringLiteral("枚数")));
+    outer->addLayout(layout, 1);
     return layout;
 }
 
@@ -62,7 +72,10 @@ std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
         rows.push_back(
             {d.random, e.random, Holds::TickAsOwnIndex, Step::RandomCounts,
              QStringLiteral("%1 ～ %2枚の範囲でランダムに抽出されます").arg(range.min).arg(range.max)});
-        rows.push_back({.control = d.results, .hint = f.listHint, .moveText = f.listMoveText});
+        rows.push_back({.control = d.results,
+                        .hint = f.listHint,
+                        .moveText = f.listMoveText,
+                        .name = CardPage::tr("抽出結果")});
     } else {
         rows.push_back(
             {d.count, e.count, Holds::Position, Step::Counts, QStringLiteral("抽出枚数を指定します")});
@@ -70,6 +83,8 @@ std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
             f.fieldHints + QStringList{QStringLiteral("ブック内に指定カードを組み込む枚数を表示")};
         for (qsizetype i = 0; i < hints.size(); ++i)
             rows.push_back({.control = d.results + QString::number(i + 1), .hint = hints[i], .popUp = true});
+        // The copies field stands inside a sentence; its labels name the others.
+        rows.back().name = CardPage::tr("ブックに組み込む枚数");
     }
     rows.push_back({d.output, e.output, Holds::TickAsOwnIndex, Step::OutputPairs, {}, text::OutputMoveText});
     rows.push_back(
@@ -87,7 +102,7 @@ CardPage::CardPage(PageContext& context, const CardPageDescription& description)
     : BoundPage(context, description.sheet, bindings(description))
     , d_(description)
     , family_(*description.family) {
-    // The count controls come first, as the keyboard meets them.
+    // The count controls are built first: the conditions box takes them in.
     QGroupBox* conditions = buildConditions(d_.isList() ? countRow() : copiesRow());
     QWidget* results = nullptr;
     if (d_.isList()) {
@@ -101,12 +116,28 @@ CardPage::CardPage(PageContext& context, const CardPageDescription& description)
     layout->setSpacing(10);
     layout->addWidget(conditions);
     layout->addWidget(results, 1);
+    setDefaultButton(ok_);
+    // Tab follows the page as it reads: the conditions top to bottom, then the results.
+    QList<QWidget*> order;
+    for (QCheckBox* box : groups_ + rarities_)
+        order << box;
+    if (d_.isList())
+        order << count_ << random_;
+    else
+        order << copies_;
+    order << output_ << clearAfter_ << ok_ << findChild<QPushButton*>(d_.clear);
+    if (d_.isList())
+        order << list_;
+    for (QLineEdit* field : fields_)
+        order << field;
+    chainTabOrder(order);
 }
 
 QWidget* CardPage::copiesRow() {
     auto* row = new QWidget(this);
     auto* layout = bareRow(row);
     copies_ = makeComboBox(row, d_.count, copiesItems());
+    row->findChild<QLabel*>()->setBuddy(copies_);
     copies_->setFixedWidth(120);
     connect(copies_, &QComboBox::activated, this, [this] { store(copies_); });
     layout->addWidget(copies_);
@@ -119,6 +150,7 @@ QWidget* CardPage::countRow() {
     auto* layout = bareRow(row);
     const CountRange& range = family_.listCount;
     count_ = makeSpinEdit(row, d_.count, range.min, range.max, 1, range.start);
+    row->findChild<QLabel*>()->setBuddy(count_);
     count_->setFixedWidth(56);
     connect(count_, &SpinEdit::valueChanged, this, [this] { store(count_); });
     layout->addWidget(count_);
@@ -160,7 +192,7 @@ QGroupBox* CardPage::buildConditions(QWidget* countControls) {
     }
     rarityRow->addStretch();
     countControls->setParent(box);
-    labelledRow(box, column, QStringLiteral("枚数"))->addWidget(countControls);
+    labelledRow(box, column, {})->addWidget(countControls);
     column->addSpacing(4);
     output_ = makeCheckBox(box, d_.output, QStringLiteral("ファイルに出力"), false);
     clearAfter_ =
@@ -193,8 +225,10 @@ QWidget* CardPage::buildFields() {
     grid->setVerticalSpacing(5);
     for (qsizetype i = 0; i < family_.fieldLabels.size(); ++i) {
         const int row = static_cast<int>(i);
-        grid->addWidget(makeLabel(panel, family_.fieldLabels[i]), row, 0);
+        QLabel* label = makeLabel(panel, family_.fieldLabels[i]);
+        grid->addWidget(label, row, 0);
         fields_ << makeField(panel, d_.results + QString::number(i + 1), 160);
+        label->setBuddy(fields_.back());
         grid->addWidget(fields_.back(), row, 1, 1, 2, Qt::AlignLeft);
     }
     auto* line = new QHBoxLayout;

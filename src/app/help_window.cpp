@@ -30,6 +30,8 @@ HelpWindow::HelpWindow(const QString& contentsFile, std::function<void(const QUr
     setWindowTitle(QStringLiteral("TAVU のヘルプ"));
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     sections_->setObjectName(QStringLiteral("HelpSections"));
+    browser_->setAccessibleName(tr("ヘルプの本文"));
+    sections_->setAccessibleName(tr("ページ内の項目"));
     // Links are ours to follow: web pages must not be fetched into the viewer.
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);

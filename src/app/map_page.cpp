@@ -40,8 +40,17 @@ Binding rule(const char* name, int number, const char* hint) {
     return {name, entry::MapRuleFirst + number - 1, Holds::TickAsOne, Step::Map, hint};
 }
 
-Binding range(const char* name, int number, const char* hint) {
-    return {name, entry::MapSpinFirst + number - 1, Holds::Value, Step::Map, hint};
+// Each spin edit of a pair stands between its row's box and "～"; the name says which end it holds.
+Binding range(const char* name, int number, const char* hint, const QString& accessibleName) {
+    Binding row{name, entry::MapSpinFirst + number - 1, Holds::Value, Step::Map, hint};
+    row.name = accessibleName;
+    return row;
+}
+
+// The result fields carry no caption of their own: their hints pop up and a screen reader
+// speaks the condition each shows.
+Binding shown(const char* name, const char* hint, const char* accessibleName) {
+    return {.control = name, .hint = hint, .popUp = true, .name = MapPage::tr(accessibleName)};
 }
 
 // The rules restore in entry order; the button "設定を保存" stores them all.
@@ -62,24 +71,34 @@ std::vector<Binding> bindingTable() {
         rule("SetU6", 6, "対戦時の期間条件を、指定された条件に基づいて決定します"),
         rule("SetU7", 7, "対戦時のコマンド時間を、指定された条件に基づいて決定します"),
         condition("CBSet1", entry::MapCondition, "コンボボックスより、幾つかの条件を設定することが出来ます"),
-        range("SESet1", 1, "最小値は5000 ～ 89000の範囲で決定出来ます　　（先に最大値を決めて下さい）"),
-        range("SESet2", 2, "最大値は6000 ～ 90000の範囲で決定出来ます"),
-        range("SESet3", 3, "最小値は30 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）"),
-        range("SESet4", 4, "最大値は35 ～ 95の範囲で決定出来ます"),
-        range("SESet5", 5, "最小値は10 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）"),
-        range("SESet6", 6, "最大値は15 ～ 90の範囲で決定出来ます"),
+        range("SESet1", 1, "最小値は5000 ～ 89000の範囲で決定出来ます　　（先に最大値を決めて下さい）",
+              MapPage::tr("魔力条件の最小値")),
+        range("SESet2", 2, "最大値は6000 ～ 90000の範囲で決定出来ます", MapPage::tr("魔力条件の最大値")),
+        range("SESet3", 3, "最小値は30 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）",
+              MapPage::tr("期間条件の最小値")),
+        range("SESet4", 4, "最大値は35 ～ 95の範囲で決定出来ます", MapPage::tr("期間条件の最大値")),
+        range("SESet5", 5, "最小値は10 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）",
+              MapPage::tr("時間制限の最小値")),
+        range("SESet6", 6, "最大値は15 ～ 90の範囲で決定出来ます", MapPage::tr("時間制限の最大値")),
         condition("CBset2", entry::LandElement,
                   "条件を指定しない場合、 “標準、シャッフル、全無属性” の3種類から選び出されます"),
         condition("CBset3", entry::LandLevel,
                   "土地レベルを指定しない場合は、Lv1～Lv2 をランダムに選び出します"),
         condition("CBSet4", entry::SuddenDeath, "条件を指定しない場合、オン、オフのどちらかが選出されます"),
-        {.control = "EditU1", .hint = "表示用 ：　決定した対戦マップを表示します", .popUp = true},
-        {.control = "EditU2", .hint = "表示用 ：　決定した土地属性の種類を表示します", .popUp = true},
-        {.control = "EditU3", .hint = "表示用 ：　決定した土地レベルの状態を表示します", .popUp = true},
-        {.control = "EditU4", .hint = "表示用 ：　決定した目標魔力を表示します", .popUp = true},
-        {.control = "EditU5", .hint = "表示用 ：　決定したサドンデスの有無を表示します", .popUp = true},
-        {.control = "EditU6", .hint = "表示用 ：　決定した期間条件を表示します", .popUp = true},
-        {.control = "EditU7", .hint = "表示用 ：　決定した時間制限を表示します", .popUp = true},
+        shown("EditU1", "表示用 ：　決定した対戦マップを表示します",
+              QT_TRANSLATE_NOOP("tavu::MapPage", "対戦マップ")),
+        shown("EditU2", "表示用 ：　決定した土地属性の種類を表示します",
+              QT_TRANSLATE_NOOP("tavu::MapPage", "土地属性")),
+        shown("EditU3", "表示用 ：　決定した土地レベルの状態を表示します",
+              QT_TRANSLATE_NOOP("tavu::MapPage", "土地レベル")),
+        shown("EditU4", "表示用 ：　決定した目標魔力を表示します",
+              QT_TRANSLATE_NOOP("tavu::MapPage", "目標魔力")),
+        shown("EditU5", "表示用 ：　決定したサドンデスの有無を表示します",
+              QT_TRANSLATE_NOOP("tavu::MapPage", "サドンデス")),
+        shown("EditU6", "表示用 ：　決定した期間条件を表示します",
+              QT_TRANSLATE_NOOP("tavu::MapPage", "期間")),
+        shown("EditU7", "表示用 ：　決定した時間制限を表示します",
+              QT_TRANSLATE_NOOP("tavu::MapPage", "時間制限")),
         {.control = "EditU8", .hint = "表示用 ：　抽出された MAP の最大ダイス目が表示されます"},
         {.control = "EditU9", .hint = "表示用 ：　抽出された MAP の１位報酬カード数が表示されます"},
         {.control = "EditU10", .hint = "表示用 ：　抽出された MAP の砦数を表示します"},
@@ -136,6 +155,31 @@ MapPage::MapPage(PageContext& context)
     layout->addLayout(top);
     layout->addWidget(buildFacilities());
     layout->addStretch();
+    setDefaultButton(ok_);
+    chainTabOrder(visualOrder(save));
+}
+
+// The conditions row by row, the boxes showing what they decided, the buttons under them,
+// then the facilities and map figures along the bottom.
+QList<QWidget*> MapPage::visualOrder(QWidget* save) const {
+    QList<QWidget*> order;
+    const auto add = [&order](std::initializer_list<QWidget*> row) {
+        order << QList<QWidget*>(row);
+    };
+    add({rules_[0], combos_[0]});
+    add({rules_[3], ranges_[0], ranges_[1]});
+    add({rules_[5], ranges_[2], ranges_[3]});
+    add({rules_[6], ranges_[4], ranges_[5]});
+    add({rules_[1], combos_[1]});
+    add({rules_[4], combos_[3]});
+    add({rules_[2], combos_[2]});
+    for (int n : {1, 4, 6, 7, 2, 5, 3})
+        order << displays_[n - 1];
+    add({save, ok_});
+    for (QCheckBox* box : facilities_)
+        order << box;
+    add({displays_[7], displays_[8], displays_[9]});
+    return order;
 }
 
 QWidget* MapPage::buildConditions() {
@@ -201,12 +245,6 @@ QWidget* MapPage::buildDisplays() {
     column->setSpacing(4);
     for (int n = 1; n <= 10; ++n)
         displays_ << makeField(box, QStringLiteral("EditU") + QString::number(n), 0);
-    // The boxes carry no caption of their own: their hints pop up (see the binding table) and
-    // a screen reader speaks the condition each shows.
-    const char* const shows[] = {"対戦マップ", "土地属性", "土地レベル", "目標魔力",
-                                 "サドンデス", "期間",     "時間制限"};
-    for (int n = 1; n <= 7; ++n)
-        displays_[n - 1]->setAccessibleName(QString::fromUtf8(shows[n - 1]));
     // EditU1 map, EditU4 magic, EditU6 period, EditU7 time, EditU2 element, EditU5 sudden
     // death, EditU3 level: the rows of the conditions beside them.
     for (int n : {1, 4, 6, 7, 2, 5, 3}) {
@@ -227,16 +265,22 @@ QWidget* MapPage::buildFacilities() {
         row->addWidget(facilities_.back());
     }
     row->addSpacing(10);
-    row->addWidget(makeLabel(box, QStringLiteral("ダイス"), QStringLiteral("LabelS1")));
+    QLabel* dice = makeLabel(box, QStringLiteral("ダイス"), QStringLiteral("LabelS1"));
+    row->addWidget(dice);
     row->addWidget(makeLabel(box, QStringLiteral("1～"), QStringLiteral("LabelS2")));
     for (QWidget* w : {displays_[7], displays_[8], displays_[9]}) {
         w->setParent(box);
         w->setFixedWidth(36);
     }
+    QLabel* reward = makeLabel(box, QStringLiteral("１位報酬"), QStringLiteral("LabelS3"));
+    QLabel* forts = makeLabel(box, QStringLiteral("砦"), QStringLiteral("LabelS4"));
+    dice->setBuddy(displays_[7]);
+    reward->setBuddy(displays_[8]);
+    forts->setBuddy(displays_[9]);
     row->addWidget(displays_[7]);
-    row->addWidget(makeLabel(box, QStringLiteral("１位報酬"), QStringLiteral("LabelS3")));
+    row->addWidget(reward);
     row->addWidget(displays_[8]);
-    row->addWidget(makeLabel(box, QStringLiteral("砦"), QStringLiteral("LabelS4")));
+    row->addWidget(forts);
     row->addWidget(displays_[9]);
     row->addStretch();
     return box;
