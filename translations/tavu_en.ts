@@ -1417,6 +1417,70 @@ On the command line, tavu-cli update --url ADDRESS --save-url sets it too.</tran
         <source>システムの設定に従う</source>
         <translation>System language</translation>
     </message>
+    <message>
+        <source>抽出結果</source>
+        <translation>Draw result</translation>
+    </message>
+    <message>
+        <source>ブックに組み込む枚数</source>
+        <translation>Copies to put in the book</translation>
+    </message>
+    <message>
+        <source>決定した CPU の人数</source>
+        <translation>Number of CPU opponents drawn</translation>
+    </message>
+    <message>
+        <source>対戦相手 1人目と同盟</source>
+        <translation>Allied with opponent 1</translation>
+    </message>
+    <message>
+        <source>対戦相手 2人目と同盟</source>
+        <translation>Allied with opponent 2</translation>
+    </message>
+    <message>
+        <source>対戦相手 3人目と同盟</source>
+        <translation>Allied with opponent 3</translation>
+    </message>
+    <message>
+        <source>ダウンロードの進み具合</source>
+        <translation>Download progress</translation>
+    </message>
+    <message>
+        <source>ヘルプの本文</source>
+        <translation>Help text</translation>
+    </message>
+    <message>
+        <source>ページ内の項目</source>
+        <translation>Sections of this page</translation>
+    </message>
+    <message>
+        <source>ページ</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>魔力条件の最小値</source>
+        <translation>Target magic, lowest</translation>
+    </message>
+    <message>
+        <source>魔力条件の最大値</source>
+        <translation>Target magic, highest</translation>
+    </message>
+    <message>
+        <source>期間条件の最小値</source>
+        <translation>Round limit, lowest</translation>
+    </message>
+    <message>
+        <source>期間条件の最大値</source>
+        <translation>Round limit, highest</translation>
+    </message>
+    <message>
+        <source>時間制限の最小値</source>
+        <translation>Time limit, lowest</translation>
+    </message>
+    <message>
+        <source>時間制限の最大値</source>
+        <translation>Time limit, highest</translation>
+    </message>
 </context>
 <context>
     <name>tavu::Ui::Ui</name>

@@ -56,6 +56,7 @@ PageBindings::PageBindings(std::vector<Binding> rows)
     for (Binding& row : rows_) {
         row.hint = translated(row.hint);
         row.moveText = translated(row.moveText);
+        row.name = translated(row.name);
     }
 }
 
@@ -79,8 +80,14 @@ void PageBindings::attachHints(MouseMoveTexts& texts) const {
         QWidget* control = widget(i);
         if (control == nullptr)
             continue;
-        if (!row.hint.isEmpty())
+        if (!row.hint.isEmpty()) {
             control->setStatusTip(row.hint);
+            control->setAccessibleDescription(row.hint);
+        } else if (!row.moveText.isEmpty() && !row.clearsHint) {
+            control->setAccessibleDescription(row.moveText);
+        }
+        if (!row.name.isEmpty())
+            control->setAccessibleName(row.name);
         if (row.popUp)
             control->setToolTip(row.hint);
         if (!row.moveText.isEmpty())

@@ -46,6 +46,8 @@ struct Binding {
     QString moveText{};      // shown on every pointer movement over the control
     bool popUp = false;      // the hint pops up too (result fields whose text can be cut off)
     bool clearsHint = false; // a page or group box: movement over its bare area clears the panel
+    // What a screen reader calls a control that no label beside it names (result fields).
+    QString name{};
 };
 
 // Settings entries and the values to put in them.
@@ -68,6 +70,8 @@ public:
     // Finds each control by name under `page` (the page itself included); returns the names
     // that are missing or not of the kind their entry needs.
     QStringList resolve(QWidget* page);
+    // Gives each control its hint, both for the hint panel and as the description a screen
+    // reader speaks after its name, and its own name where it has one.
     void attachHints(MouseMoveTexts& texts) const;
 
     // Puts the entries of one step into their controls, as a user's change would: a box or

@@ -82,7 +82,8 @@ std::vector<Binding> bindingTable() {
         {.control = "AbsoluteRE",
          .hint = QT_TRANSLATE_NOOP(
              "tavu::Ui",
-             "抽出されたカードは、“クリーチャー（属性 > 名前）　>　アイテム　>　スペル” の順に表示されます")},
+             "抽出されたカードは、“クリーチャー（属性 > 名前）　>　アイテム　>　スペル” の順に表示されます"),
+         .name = QT_TRANSLATE_NOOP("tavu::Ui", "抽出結果")},
         {.control = "ButtonAbsoluteClear",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示されてある項目を完全にクリアします")},
         {.control = "BRandomAbsolute",
@@ -113,6 +114,7 @@ BookPage::BookPage(PageContext& context)
     layout->setSpacing(10);
     layout->addLayout(left);
     layout->addWidget(result_, 1);
+    setDefaultButton(ok_);
 }
 
 QWidget* BookPage::buildCounts() {
@@ -127,8 +129,10 @@ QWidget* BookPage::buildCounts() {
     const int initial[] = {20, 15, 15};
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
-        grid->addWidget(makeLabel(box, captions[i], QStringLiteral("AbsoluteLabel") + n), i, 0);
+        QLabel* caption = makeLabel(box, captions[i], QStringLiteral("AbsoluteLabel") + n);
+        grid->addWidget(caption, i, 0);
         SpinEdit* spin = makeSpinEdit(box, QStringLiteral("AbsoluteSE") + n, 0, maxima[i], 1, initial[i]);
+        caption->setBuddy(spin);
         spin->setFixedWidth(56);
         connect(spin, &SpinEdit::valueChanged, this, [this, spin] { AbsoluteSEChange(spin); });
         counts_ << spin;

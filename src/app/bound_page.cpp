@@ -5,6 +5,9 @@
 #include "page_context.h"
 #include "ui_text.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QtGlobal>
 
 namespace tavu {
@@ -26,6 +29,21 @@ void BoundPage::bind(MouseMoveTexts& texts) {
 #endif
     }
     bindings_.attachHints(texts);
+}
+
+// Keys the focused control leaves unused arrive here: a spin edit's Enter once it has taken
+// its value, a check box's, a field's, and a button's (ours do not press on Enter themselves).
+void BoundPage::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        QPushButton* target = focused != nullptr && isAncestorOf(focused) ? focused : default_;
+        if (target != nullptr && target->isEnabled() && target->isVisible()) {
+            target->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void BoundPage::store(const QWidget* control) {

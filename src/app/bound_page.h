@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace tavu {
 
 class MouseMoveTexts;
@@ -20,6 +22,9 @@ public:
     void bind(MouseMoveTexts& texts);
     // What start-up does to the page once the tables are in; nothing for most pages.
     virtual void clearForStart() {}
+    // The button Enter presses wherever the focus is on the page, unless it is on another
+    // button, which Enter then presses; null on pages without an OK.
+    QPushButton* defaultButton() const { return default_; }
 
 protected:
     BoundPage(PageContext& context, const QString& name, std::vector<Binding> rows);
@@ -29,10 +34,14 @@ protected:
     // The pages that save only by their button "設定を保存" ask first and confirm after.
     void storeAllIfConfirmed(const QString& question, const QString& caption);
 
+    void setDefaultButton(QPushButton* button) { default_ = button; }
+    void keyPressEvent(QKeyEvent* event) override;
+
     PageContext& ctx_;
 
 private:
     PageBindings bindings_;
+    QPushButton* default_ = nullptr; // a child of the page
 };
 
 // The pages the window needs no more of than their bindings.

@@ -24,6 +24,12 @@ namespace {
 
 constexpr int RowLabelWidth = 36;
 
+QLabel* rowCaption(QWidget* parent, const QString& label, int width = RowLabelWidth) {
+    auto* caption = makeLabel(parent, label);
+    caption->setFixedWidth(width);
+    return caption;
+}
+
 // The row captions share one width, wide enough for the widest of them.
 int captionWidth(const QWidget* box, const QStringList& captions) {
     int width = RowLabelWidth;
@@ -35,11 +41,8 @@ int captionWidth(const QWidget* box, const QStringList& captions) {
 QHBoxLayout* labelledRow(QWidget* parent, QVBoxLayout* column, const QString& label, int width) {
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
-    if (!label.isEmpty()) {
-        auto* caption = makeLabel(parent, label);
-        caption->setFixedWidth(width);
-        row->addWidget(caption);
-    }
+    if (!label.isEmpty())
+        row->addWidget(rowCaption(parent, label, width));
     column->addLayout(row);
     return row;
 }
@@ -51,9 +54,16 @@ int rowWidth(const QHBoxLayout* row) {
     return width;
 }
 
+// The count row holds its own caption, which names the count control for a screen reader
+// (a caption names only a control beside it under the same parent).
 QHBoxLayout* bareRow(QWidget* row) {
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* outer = new QHBoxLayout(row);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(outer->spacing()); // the controls keep the spacing of a row of their own
+    outer->setSpacing(3);
+    outer->addWidget(rowCaption(row, Ui::tr("枚数")));
+    outer->addLayout(layout, 1);
     return layout;
 }
 
@@ -77,13 +87,18 @@ std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
                         Ui::tr("抽出枚数は、%1 ～ %2枚の範囲で設定出来ます").arg(range.min).arg(range.max)});
         rows.push_back({d.random, e.random, Holds::TickAsOwnIndex, Step::RandomCounts,
                         Ui::tr("%1 ～ %2枚の範囲でランダムに抽出されます").arg(range.min).arg(range.max)});
-        rows.push_back({.control = d.results, .hint = f.listHint, .moveText = f.listMoveText});
+        rows.push_back({.control = d.results,
+                        .hint = f.listHint,
+                        .moveText = f.listMoveText,
+                        .name = QT_TRANSLATE_NOOP("tavu::Ui", "抽出結果")});
     } else {
         rows.push_back({d.count, e.count, Holds::Position, Step::Counts, Ui::tr("抽出枚数を指定します")});
         const QStringList hints =
             f.fieldHints + QStringList{Ui::tr("ブック内に指定カードを組み込む枚数を表示")};
         for (qsizetype i = 0; i < hints.size(); ++i)
             rows.push_back({.control = d.results + QString::number(i + 1), .hint = hints[i], .popUp = true});
+        // The copies field stands inside a sentence; its labels name the others.
+        rows.back().name = QT_TRANSLATE_NOOP("tavu::Ui", "ブックに組み込む枚数");
     }
     rows.push_back({d.output, e.output, Holds::TickAsOwnIndex, Step::OutputPairs, {}, text::OutputMoveText});
     rows.push_back(
@@ -101,7 +116,7 @@ CardPage::CardPage(PageContext& context, const CardPageDescription& description)
     : BoundPage(context, description.sheet, bindings(description))
     , d_(description)
     , family_(*description.family) {
-    // The count controls come first, as the keyboard meets them.
+    // The count controls are built first: the conditions box takes them in.
     QGroupBox* conditions = buildConditions(d_.isList() ? countRow() : copiesRow());
     QWidget* results = nullptr;
     if (d_.isList()) {
@@ -115,12 +130,28 @@ CardPage::CardPage(PageContext& context, const CardPageDescription& description)
     layout->setSpacing(10);
     layout->addWidget(conditions);
     layout->addWidget(results, 1);
+    setDefaultButton(ok_);
+    // Tab follows the page as it reads: the conditions top to bottom, then the results.
+    QList<QWidget*> order;
+    for (QCheckBox* box : groups_ + rarities_)
+        order << box;
+    if (d_.isList())
+        order << count_ << random_;
+    else
+        order << copies_;
+    order << output_ << clearAfter_ << ok_ << findChild<QPushButton*>(d_.clear);
+    if (d_.isList())
+        order << list_;
+    for (QLineEdit* field : fields_)
+        order << field;
+    chainTabOrder(order);
 }
 
 QWidget* CardPage::copiesRow() {
     auto* row = new QWidget(this);
     auto* layout = bareRow(row);
     copies_ = makeComboBox(row, d_.count, copiesItems());
+    row->findChild<QLabel*>()->setBuddy(copies_);
     copies_->setFixedWidth(120);
     connect(copies_, &QComboBox::activated, this, [this] { store(copies_); });
     layout->addWidget(copies_);
@@ -133,6 +164,7 @@ QWidget* CardPage::countRow() {
     auto* layout = bareRow(row);
     const CountRange& range = family_.listCount;
     count_ = makeSpinEdit(row, d_.count, range.min, range.max, 1, range.start);
+    row->findChild<QLabel*>()->setBuddy(count_);
     count_->setFixedWidth(56);
     connect(count_, &SpinEdit::valueChanged, this, [this] { store(count_); });
     layout->addWidget(count_);
@@ -189,7 +221,9 @@ QGroupBox* CardPage::buildConditions(QWidget* countControls) {
     }
     rarityRow->addStretch();
     countControls->setParent(box);
-    labelledRow(box, column, Ui::tr("枚数"), width)->addWidget(countControls);
+    // The count row's caption, made with the row, takes the width of the others.
+    countControls->findChild<QLabel*>()->setFixedWidth(width);
+    labelledRow(box, column, {}, width)->addWidget(countControls);
     column->addSpacing(4);
     output_ = makeCheckBox(box, d_.output, Ui::tr("ファイルに出力"), false);
     clearAfter_ = makeCheckBox(box, d_.clearAfter, Ui::tr("ファイルに出力後、リストをクリアする"), false);
@@ -221,8 +255,10 @@ QWidget* CardPage::buildFields() {
     grid->setVerticalSpacing(5);
     for (qsizetype i = 0; i < family_.fieldLabels.size(); ++i) {
         const int row = static_cast<int>(i);
-        grid->addWidget(makeLabel(panel, translated(family_.fieldLabels[i])), row, 0);
+        QLabel* label = makeLabel(panel, translated(family_.fieldLabels[i]));
+        grid->addWidget(label, row, 0);
         fields_ << makeField(panel, d_.results + QString::number(i + 1), 160);
+        label->setBuddy(fields_.back());
         grid->addWidget(fields_.back(), row, 1, 1, 2, Qt::AlignLeft);
     }
     auto* line = new QHBoxLayout;

@@ -56,7 +56,7 @@ QLineEdit* makeField(QWidget* parent, const QString& name, int width) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setReadOnly(true);
-    field->setFocusPolicy(Qt::NoFocus);
+    // Read-only, yet reached by Tab: a keyboard or screen reader user reads results there.
     if (width > 0)
         field->setFixedWidth(width);
     return field;
@@ -72,6 +72,11 @@ ResultBox* makeResultBox(QWidget* parent, const QString& name) {
     auto* box = new ResultBox(parent);
     box->setObjectName(name);
     return box;
+}
+
+void chainTabOrder(const QList<QWidget*>& controls) {
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
 QLabel* makeArrow(QWidget* parent) {

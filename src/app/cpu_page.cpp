@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,6 +38,11 @@ Binding element(int n) {
 
 Binding stored(const char* name, int entry, Holds holds, const char* hint, const char* moveText = "") {
     return {name, entry, holds, Step::Opponents, hint, moveText};
+}
+
+// The result fields and ally marks stand without captions of their own.
+Binding shown(const char* name, const QString& hint, const char* accessibleName) {
+    return {.control = name, .hint = hint, .name = accessibleName};
 }
 
 // The controls restore in entry order; the button "設定を保存" stores them all.
@@ -69,13 +75,14 @@ std::vector<Binding> bindingTable() {
          .hint =
              QT_TRANSLATE_NOOP("tavu::Ui", "人数を設定しない場合、0 ～ 3 人の範囲で同盟相手が決定されます")},
         {.control = "Label39", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "同盟相手をチェックにより表示")},
-        {.control = "VSEdit1", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "CPU の人数を表示します")},
-        {.control = "VSEdit2", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 1人目")},
-        {.control = "VSEdit3", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 2人目")},
-        {.control = "VSEdit4", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 3人目")},
-        {.control = "FCB1", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "同盟相手表示用")},
-        {.control = "FCB2", .hint = fewerAllies},
-        {.control = "FCB3", .hint = fewerAllies},
+        shown("VSEdit1", Ui::tr("CPU の人数を表示します"),
+              QT_TRANSLATE_NOOP("tavu::Ui", "決定した CPU の人数")),
+        shown("VSEdit2", Ui::tr("対戦相手 1人目"), QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 1人目")),
+        shown("VSEdit3", Ui::tr("対戦相手 2人目"), QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 2人目")),
+        shown("VSEdit4", Ui::tr("対戦相手 3人目"), QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 3人目")),
+        shown("FCB1", Ui::tr("同盟相手表示用"), QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 1人目と同盟")),
+        shown("FCB2", fewerAllies, QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 2人目と同盟")),
+        shown("FCB3", fewerAllies, QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 3人目と同盟")),
         {.control = "ButtonVSSetUp",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "設定された項目に基づいて対戦相手を抽出します")},
         {.control = "ButtonCPUSave",
@@ -142,6 +149,12 @@ CpuPage::CpuPage(PageContext& context)
     layout->addLayout(left);
     layout->addWidget(arrow);
     layout->addLayout(right, 1);
+    setDefaultButton(ok_);
+    // The conditions row by row, then the results beside them and the buttons under those.
+    QList<QWidget*> order{count_};
+    order << QList<QWidget*>(elements_.begin(), elements_.end()) << allies_ << output_ << clearAfter_
+          << QList<QWidget*>(displays_.begin(), displays_.end()) << save_ << ok_;
+    chainTabOrder(order);
 }
 
 QWidget* CpuPage::buildInputs() {
@@ -149,9 +162,11 @@ QWidget* CpuPage::buildInputs() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setVerticalSpacing(8);
-    grid->addWidget(makeLabel(box, Ui::tr("CPU の人数"), QStringLiteral("Label10")), 0, 0);
+    QLabel* countLabel = makeLabel(box, Ui::tr("CPU の人数"), QStringLiteral("Label10"));
+    grid->addWidget(countLabel, 0, 0);
     count_ = makeComboBox(box, QStringLiteral("VS_ComboBox"),
                           {Ui::tr(" 指定しない"), Ui::tr(" 1人"), Ui::tr(" 2人"), Ui::tr(" 3人")});
+    countLabel->setBuddy(count_);
     grid->addWidget(count_, 0, 1, Qt::AlignLeft);
     grid->addWidget(makeLabel(box, Ui::tr("ブック傾向 （通常）"), QStringLiteral("Label31")), 1, 0);
     auto* elementRow = new QHBoxLayout;
@@ -168,10 +183,12 @@ QWidget* CpuPage::buildInputs() {
     }
     elementRow->addStretch();
     grid->addLayout(elementRow, 1, 1);
-    grid->addWidget(makeLabel(box, Ui::tr("同盟相手"), QStringLiteral("Label38")), 2, 0);
+    QLabel* alliesLabel = makeLabel(box, Ui::tr("同盟相手"), QStringLiteral("Label38"));
+    grid->addWidget(alliesLabel, 2, 0);
     allies_ = makeComboBox(
         box, QStringLiteral("VS_CBox2"),
         {Ui::tr(" 同盟戦を行わない"), Ui::tr(" 人数を指定しない"), Ui::tr(" 1人"), Ui::tr(" 2人")});
+    alliesLabel->setBuddy(allies_);
     grid->addWidget(allies_, 2, 1, Qt::AlignLeft);
     grid->addWidget(makeLabel(box, Ui::tr("追加オプション"), QStringLiteral("Label33")), 3, 0, Qt::AlignTop);
     output_ = makeCheckBox(box, QStringLiteral("VS_CBFile1"), Ui::tr("ファイルに出力"), false);

@@ -52,6 +52,8 @@ TFormDL::TFormDL(const UpdateOptions& options, const std::filesystem::path& syst
     DL_pb->setRange(0, DownloadProgressMax);
     DL_pb->setValue(0);
     DL_pb->setTextVisible(false);
+    // The bar shows no text; a screen reader says what it measures.
+    DL_pb->setAccessibleName(Ui::tr("ダウンロードの進み具合"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DL_pb);
     Timer1 = new QTimer(this);

@@ -52,7 +52,9 @@ DownloadPage::DownloadPage(PageContext& context)
     buttons->addWidget(download_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(makeLabel(this, Ui::tr("コメント")));
+    QLabel* caption = makeLabel(this, Ui::tr("コメント"));
+    caption->setBuddy(memo_);
+    layout->addWidget(caption);
     layout->addWidget(memo_, 1);
     layout->addLayout(buttons);
     connect(download_, &QPushButton::clicked, this, &DownloadPage::ButtonDLClick);

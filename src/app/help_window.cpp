@@ -32,6 +32,8 @@ HelpWindow::HelpWindow(const QString& contentsFile, std::function<void(const QUr
     setWindowTitle(Ui::tr("TAVU のヘルプ"));
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     sections_->setObjectName(QStringLiteral("HelpSections"));
+    browser_->setAccessibleName(Ui::tr("ヘルプの本文"));
+    sections_->setAccessibleName(Ui::tr("ページ内の項目"));
     // Links are ours to follow: web pages must not be fetched into the viewer.
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);

@@ -4,9 +4,11 @@
 #include "book_page.h"
 #include "card_page.h"
 #include "download_page.h"
+#include "focus_ring.h"
 #include "fonts.h"
 #include "map_page.h"
 #include "mouse_move_texts.h"
+#include "readable_palette.h"
 #include "result_box.h"
 #include "ui_text.h"
 
@@ -15,6 +17,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -58,6 +61,10 @@ QTabWidget* fillSubPages(QWidget* tab, const QString& inner,
                          std::initializer_list<std::pair<QWidget*, QString>> pages) {
     auto* control = new QTabWidget(tab);
     control->setObjectName(inner);
+    // A screen reader calls the inner row of tabs after the tab that holds it.
+    auto* outer = qobject_cast<QTabWidget*>(tab->parentWidget()->parentWidget());
+    control->setAccessibleName(outer->tabText(outer->indexOf(tab)));
+    control->tabBar()->setAccessibleName(control->accessibleName());
     for (const auto& [page, pageCaption] : pages)
         control->addTab(page, pageCaption);
     tab->layout()->addWidget(control);
@@ -76,6 +83,8 @@ TMainForm::TMainForm(StartupFiles files, Dialogs& dialogs, UrlOpener& urls, QWid
     , dialogs_(dialogs, this)
     , ctx_(files.systemDir, dialogs_, urls) {
     installFontSubstitutes();
+    useReadableGreyedText();
+    new FocusRing(this);
     buildWindow();
     FormCreate(files);
     about_ = new TFormAbout(versionText_, creditNotice_, this);
@@ -120,6 +129,8 @@ void TMainForm::buildPages(QWidget* area) {
     auto* pages = new QTabWidget(area);
     pages->setObjectName(QStringLiteral("PageControl1"));
     pages->setGeometry(3, 3, 625, 377);
+    pages->setAccessibleName(Ui::tr("ページ"));
+    pages->tabBar()->setAccessibleName(pages->accessibleName());
     QWidget* creatures = subPageTab(pages, QStringLiteral("TabSheet2"), Ui::tr("クリーチャー"));
     QWidget* items = subPageTab(pages, QStringLiteral("TabSheet7"), Ui::tr("アイテム"));
     QWidget* spells = subPageTab(pages, QStringLiteral("TabSheet8"), Ui::tr("スペル"));
@@ -201,6 +212,7 @@ void TMainForm::buildStatusBar() {
     auto* codePanel = new QLabel(bar);
     codePanel->setObjectName(QStringLiteral("StatusPanelCode"));
     codePanel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    codePanel->setAccessibleName(Ui::tr("抽出コード"));
     codePanel->hide();
     bar->addPermanentWidget(codePanel);
     ctx_.onDrawCode([codePanel](const QString& code) {

@@ -10,6 +10,7 @@
 #include "ui_text.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -21,10 +22,15 @@ namespace {
 
 constexpr int HoverShift = 2;
 const QColor LinkBlue(0, 0, 255);
-const QColor LinkOrange(255, 128, 0);
+// Dark enough on the window colour to read as text (4.5:1) while lifted.
+const QColor LinkOrange(176, 72, 0);
 
 void setLinkColour(QLabel* link, const QColor& colour) {
     link->setStyleSheet(QStringLiteral("color: %1; text-decoration: underline;").arg(colour.name()));
+}
+
+bool followsLink(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space;
 }
 
 std::vector<Binding> bindingTable() {
@@ -73,10 +79,12 @@ private:
 ManualPage::ManualPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet1"), bindingTable()) {
     auto* header = new QHBoxLayout;
-    header->addWidget(makeLabel(this, Ui::tr("コメント")));
+    QLabel* caption = makeLabel(this, Ui::tr("コメント"));
+    header->addWidget(caption);
     header->addStretch();
     header->addWidget(buildLinkHolder());
     comment_ = makeResultBox(this, QStringLiteral("ComentRE"));
+    caption->setBuddy(comment_);
     comment_->setBoxFont(fixedFont(12));
     comment_->setInitialText(commentPlaceholder());
     auto* row = new QHBoxLayout;
@@ -109,6 +117,8 @@ QWidget* ManualPage::buildLinkHolder() {
     link_->setCursor(Qt::PointingHandCursor);
     link_->setMouseTracking(true);
     link_->installEventFilter(this);
+    // Reached by Tab and followed with Enter or Space, as a link in a web page is.
+    link_->setFocusPolicy(Qt::TabFocus);
     link_->adjustSize();
     link_->move(0, HoverShift);
     holder->setFixedSize(link_->width() + HoverShift, link_->height() + HoverShift);
@@ -124,6 +134,10 @@ bool ManualPage::eventFilter(QObject* watched, QEvent* event) {
         else if (event->type() == QEvent::MouseButtonRelease &&
                  static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             Label_Development_conceptClick();
+        else if (event->type() == QEvent::KeyPress && followsLink(*static_cast<QKeyEvent*>(event))) {
+            Label_Development_conceptClick();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

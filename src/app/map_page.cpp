@@ -41,8 +41,11 @@ Binding rule(const char* name, int number, const char* hint) {
     return {name, entry::MapRuleFirst + number - 1, Holds::TickAsOne, Step::Map, hint};
 }
 
-Binding range(const char* name, int number, const char* hint) {
-    return {name, entry::MapSpinFirst + number - 1, Holds::Value, Step::Map, hint};
+// Each spin edit of a pair stands between its row's box and "～"; the name says which end it holds.
+Binding range(const char* name, int number, const char* hint, const char* accessibleName) {
+    Binding row{name, entry::MapSpinFirst + number - 1, Holds::Value, Step::Map, hint};
+    row.name = accessibleName;
+    return row;
 }
 
 // The rules restore in entry order; the button "設定を保存" stores them all.
@@ -70,16 +73,22 @@ std::vector<Binding> bindingTable() {
                   QT_TRANSLATE_NOOP("tavu::Ui", "コンボボックスより、幾つかの条件を設定することが出来ます")),
         range("SESet1", 1,
               QT_TRANSLATE_NOOP("tavu::Ui",
-                                "最小値は5000 ～ 89000の範囲で決定出来ます　　（先に最大値を決めて下さい）")),
-        range("SESet2", 2, QT_TRANSLATE_NOOP("tavu::Ui", "最大値は6000 ～ 90000の範囲で決定出来ます")),
+                                "最小値は5000 ～ 89000の範囲で決定出来ます　　（先に最大値を決めて下さい）"),
+              QT_TRANSLATE_NOOP("tavu::Ui", "魔力条件の最小値")),
+        range("SESet2", 2, QT_TRANSLATE_NOOP("tavu::Ui", "最大値は6000 ～ 90000の範囲で決定出来ます"),
+              QT_TRANSLATE_NOOP("tavu::Ui", "魔力条件の最大値")),
         range("SESet3", 3,
               QT_TRANSLATE_NOOP("tavu::Ui",
-                                "最小値は30 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）")),
-        range("SESet4", 4, QT_TRANSLATE_NOOP("tavu::Ui", "最大値は35 ～ 95の範囲で決定出来ます")),
+                                "最小値は30 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）"),
+              QT_TRANSLATE_NOOP("tavu::Ui", "期間条件の最小値")),
+        range("SESet4", 4, QT_TRANSLATE_NOOP("tavu::Ui", "最大値は35 ～ 95の範囲で決定出来ます"),
+              QT_TRANSLATE_NOOP("tavu::Ui", "期間条件の最大値")),
         range("SESet5", 5,
               QT_TRANSLATE_NOOP("tavu::Ui",
-                                "最小値は10 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）")),
-        range("SESet6", 6, QT_TRANSLATE_NOOP("tavu::Ui", "最大値は15 ～ 90の範囲で決定出来ます")),
+                                "最小値は10 ～ 90の範囲で決定出来ます　　（先に最大値を決めて下さい）"),
+              QT_TRANSLATE_NOOP("tavu::Ui", "時間制限の最小値")),
+        range("SESet6", 6, QT_TRANSLATE_NOOP("tavu::Ui", "最大値は15 ～ 90の範囲で決定出来ます"),
+              QT_TRANSLATE_NOOP("tavu::Ui", "時間制限の最大値")),
         condition(
             "CBset2", entry::LandElement,
             QT_TRANSLATE_NOOP(
@@ -89,27 +98,36 @@ std::vector<Binding> bindingTable() {
             QT_TRANSLATE_NOOP("tavu::Ui", "土地レベルを指定しない場合は、Lv1～Lv2 をランダムに選び出します")),
         condition("CBSet4", entry::SuddenDeath,
                   QT_TRANSLATE_NOOP("tavu::Ui", "条件を指定しない場合、オン、オフのどちらかが選出されます")),
+        // The result fields carry no caption of their own: their hints pop up and a screen
+        // reader speaks the condition each shows.
         {.control = "EditU1",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示用 ：　決定した対戦マップを表示します"),
-         .popUp = true},
+         .popUp = true,
+         .name = QT_TRANSLATE_NOOP("tavu::Ui", "対戦マップ")},
         {.control = "EditU2",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示用 ：　決定した土地属性の種類を表示します"),
-         .popUp = true},
+         .popUp = true,
+         .name = QT_TRANSLATE_NOOP("tavu::Ui", "土地属性")},
         {.control = "EditU3",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示用 ：　決定した土地レベルの状態を表示します"),
-         .popUp = true},
+         .popUp = true,
+         .name = QT_TRANSLATE_NOOP("tavu::Ui", "土地レベル")},
         {.control = "EditU4",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示用 ：　決定した目標魔力を表示します"),
-         .popUp = true},
+         .popUp = true,
+         .name = QT_TRANSLATE_NOOP("tavu::Ui", "目標魔力")},
         {.control = "EditU5",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示用 ：　決定したサドンデスの有無を表示します"),
-         .popUp = true},
+         .popUp = true,
+         .name = QT_TRANSLATE_NOOP("tavu::Ui", "サドンデス")},
         {.control = "EditU6",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示用 ：　決定した期間条件を表示します"),
-         .popUp = true},
+         .popUp = true,
+         .name = QT_TRANSLATE_NOOP("tavu::Ui", "期間")},
         {.control = "EditU7",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示用 ：　決定した時間制限を表示します"),
-         .popUp = true},
+         .popUp = true,
+         .name = QT_TRANSLATE_NOOP("tavu::Ui", "時間制限")},
         {.control = "EditU8",
          .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示用 ：　抽出された MAP の最大ダイス目が表示されます")},
         {.control = "EditU9",
@@ -175,6 +193,31 @@ MapPage::MapPage(PageContext& context)
     layout->addLayout(top);
     layout->addWidget(buildFacilities());
     layout->addStretch();
+    setDefaultButton(ok_);
+    chainTabOrder(visualOrder(save));
+}
+
+// The conditions row by row, the boxes showing what they decided, the buttons under them,
+// then the facilities and map figures along the bottom.
+QList<QWidget*> MapPage::visualOrder(QWidget* save) const {
+    QList<QWidget*> order;
+    const auto add = [&order](std::initializer_list<QWidget*> row) {
+        order << QList<QWidget*>(row);
+    };
+    add({rules_[0], combos_[0]});
+    add({rules_[3], ranges_[0], ranges_[1]});
+    add({rules_[5], ranges_[2], ranges_[3]});
+    add({rules_[6], ranges_[4], ranges_[5]});
+    add({rules_[1], combos_[1]});
+    add({rules_[4], combos_[3]});
+    add({rules_[2], combos_[2]});
+    for (int n : {1, 4, 6, 7, 2, 5, 3})
+        order << displays_[n - 1];
+    add({save, ok_});
+    for (QCheckBox* box : facilities_)
+        order << box;
+    add({displays_[7], displays_[8], displays_[9]});
+    return order;
 }
 
 QWidget* MapPage::buildConditions() {
@@ -243,13 +286,6 @@ QWidget* MapPage::buildDisplays() {
     column->setSpacing(4);
     for (int n = 1; n <= 10; ++n)
         displays_ << makeField(box, QStringLiteral("EditU") + QString::number(n), 0);
-    // The boxes carry no caption of their own: their hints pop up (see the binding table) and
-    // a screen reader speaks the condition each shows.
-    const QString shows[] = {Ui::tr("対戦マップ"), Ui::tr("土地属性"),   Ui::tr("土地レベル"),
-                             Ui::tr("目標魔力"),   Ui::tr("サドンデス"), Ui::tr("期間"),
-                             Ui::tr("時間制限")};
-    for (int n = 1; n <= 7; ++n)
-        displays_[n - 1]->setAccessibleName(shows[n - 1]);
     // EditU1 map, EditU4 magic, EditU6 period, EditU7 time, EditU2 element, EditU5 sudden
     // death, EditU3 level: the rows of the conditions beside them.
     for (int n : {1, 4, 6, 7, 2, 5, 3}) {
@@ -270,16 +306,22 @@ QWidget* MapPage::buildFacilities() {
         row->addWidget(facilities_.back());
     }
     row->addSpacing(10);
-    row->addWidget(makeLabel(box, Ui::tr("ダイス"), QStringLiteral("LabelS1")));
+    QLabel* dice = makeLabel(box, Ui::tr("ダイス"), QStringLiteral("LabelS1"));
+    row->addWidget(dice);
     row->addWidget(makeLabel(box, Ui::tr("1～"), QStringLiteral("LabelS2")));
     for (QWidget* w : {displays_[7], displays_[8], displays_[9]}) {
         w->setParent(box);
         w->setFixedWidth(36);
     }
+    QLabel* reward = makeLabel(box, Ui::tr("１位報酬"), QStringLiteral("LabelS3"));
+    QLabel* forts = makeLabel(box, Ui::tr("砦"), QStringLiteral("LabelS4"));
+    dice->setBuddy(displays_[7]);
+    reward->setBuddy(displays_[8]);
+    forts->setBuddy(displays_[9]);
     row->addWidget(displays_[7]);
-    row->addWidget(makeLabel(box, Ui::tr("１位報酬"), QStringLiteral("LabelS3")));
+    row->addWidget(reward);
     row->addWidget(displays_[8]);
-    row->addWidget(makeLabel(box, Ui::tr("砦"), QStringLiteral("LabelS4")));
+    row->addWidget(forts);
     row->addWidget(displays_[9]);
     row->addStretch();
     return box;

@@ -37,6 +37,7 @@ private:
     QWidget* buildConditions();
     QWidget* buildDisplays();
     QWidget* buildFacilities();
+    QList<QWidget*> visualOrder(QWidget* save) const;
     void addComboRow(QGridLayout* grid, int row, int rule, const QString& name, const QStringList& items);
     void addRangeRow(QGridLayout* grid, int row, int rule, int firstSpin);
     void runOkRule();

@@ -5,6 +5,9 @@
 #include "store/system_files.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +26,20 @@ void StartedWindow::start(Pages pages) {
     dialogs.window = window_.get();
     if (pages == Pages::All)
         window_->completePages();
+}
+
+QTabBar* bringIntoView(QWidget* widget) {
+    QTabBar* nearest = nullptr;
+    for (QWidget* page = widget; page->parentWidget(); page = page->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
+        if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr) {
+            tabs->setCurrentWidget(page);
+            if (nearest == nullptr)
+                nearest = tabs->tabBar();
+        }
+    }
+    QCoreApplication::processEvents();
+    return nearest;
 }
 
 double contrastRatio(const QColor& a, const QColor& b) {

@@ -5,6 +5,8 @@
 #include "fixture_data.h"
 
 #include <QTemporaryDir>
+
+class QTabBar;
 #include <memory>
 #include <string>
 
@@ -45,6 +47,10 @@ private:
     std::filesystem::path systemDir_;
     std::unique_ptr<TMainForm> window_;
 };
+
+// Chooses every tab on the way down to `widget`, as a player clicking through would; returns
+// the row of tabs nearest above it.
+QTabBar* bringIntoView(QWidget* widget);
 
 // The contrast ratio of two colours as the accessibility guidelines define it: 1 for the
 // same colour, 21 for black on white. Text wants 4.5, a control against its surroundings 3.

@@ -75,15 +75,6 @@ void moveOver(QWidget* widget, QPoint at) {
     QApplication::sendEvent(widget, &move);
 }
 
-// Chooses every tab on the way to `control`, so that it is laid out and in view.
-void bringIntoView(QWidget* control) {
-    for (QWidget* widget = control; widget->parentWidget() != nullptr; widget = widget->parentWidget()) {
-        if (auto* tabs = qobject_cast<QTabWidget*>(widget->parentWidget()->parentWidget()))
-            tabs->setCurrentWidget(widget);
-    }
-    QApplication::processEvents();
-}
-
 // A point of `container` that none of its children covers, if there is one.
 std::optional<QPoint> bareSpot(const QWidget* container) {
     for (int y = 1; y < container->height(); y += 3) {

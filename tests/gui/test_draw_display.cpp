@@ -11,8 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStackedWidget>
-#include <QTabWidget>
 #include <QtTest>
 #include <cmath>
 
@@ -53,16 +51,6 @@ double paintedTextContrast(QWidget* widget) {
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         best = std::max(best, contrast(field, it.key()));
     return best;
-}
-
-// Chooses every tab on the way down to `widget`, as a player clicking through would.
-void bringIntoView(QWidget* widget) {
-    for (QWidget* page = widget; page->parentWidget(); page = page->parentWidget()) {
-        auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
-        if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr)
-            tabs->setCurrentWidget(page);
-    }
-    QCoreApplication::processEvents();
 }
 
 } // namespace

@@ -115,15 +115,20 @@ void ManualPageTest::expositionLoadsPageEight() {
 void ManualPageTest::hoverShiftsOnceAndLeaveRestores() {
     auto* link = w_->find<QLabel>(QStringLiteral("Label_Development_concept"));
     const QPoint home = link->pos();
-    QVERIFY(link->styleSheet().contains(QStringLiteral("#0000ff")));
+    const QString resting = link->styleSheet();
+    const QColor restingColour = link->palette().color(QPalette::WindowText);
     for (int i = 0; i < 3; ++i)
         sendTo(link, QEvent::MouseMove);
     QCOMPARE(link->pos(), home + QPoint(2, -2));
-    QVERIFY(link->styleSheet().contains(QStringLiteral("#ff8000")));
+    QVERIFY(link->styleSheet() != resting);
+    // Lifted, it still reads against the page.
+    const QColor lifted = link->palette().color(QPalette::WindowText);
+    QVERIFY(lifted != restingColour);
+    QVERIFY(contrastRatio(lifted, link->parentWidget()->palette().color(QPalette::Window)) >= 4.5);
     sendTo(link, QEvent::Leave);
     sendTo(link, QEvent::Leave);
     QCOMPARE(link->pos(), home);
-    QVERIFY(link->styleSheet().contains(QStringLiteral("#0000ff")));
+    QCOMPARE(link->styleSheet(), resting);
     // The shift survives the page being laid out again.
     sendTo(link, QEvent::MouseMove);
     w_->window().show();
