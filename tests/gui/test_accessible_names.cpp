@@ -3,6 +3,7 @@
 #include "accessibility_checks.h"
 #include "app/about_form.h"
 #include "app/help_window.h"
+#include "app/language.h"
 #include "app/preferences.h"
 #include "app/update_site_dialog.h"
 #include "gui_test_support.h"
@@ -21,6 +22,7 @@ private slots:
     void init();
     void cleanup();
     void everyWindowNamesItsControlsAndSpeaksItsHints();
+    void everyWindowDoesSoInEnglishToo();
     void namesFollowTheVisibleLabels();
 
 private:
@@ -40,6 +42,7 @@ void AccessibleNamesTest::init() {
 
 void AccessibleNamesTest::cleanup() {
     w_.reset();
+    useLanguage(Language::Japanese);
 }
 
 void AccessibleNamesTest::checkEveryWindow() {
@@ -59,6 +62,19 @@ void AccessibleNamesTest::checkEveryWindow() {
 }
 
 void AccessibleNamesTest::everyWindowNamesItsControlsAndSpeaksItsHints() {
+    checkEveryWindow();
+}
+
+// Names and descriptions come from the texts as shown, so an English window must name every
+// control as well: a name set from an untranslated text, or a hint lost on the way, shows here.
+void AccessibleNamesTest::everyWindowDoesSoInEnglishToo() {
+    w_.reset();
+    QVERIFY(useLanguage(Language::English));
+    w_ = std::make_unique<StartedWindow>();
+    w_->start();
+    w_->window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w_->window()));
+    QCOMPARE(w_->find<QWidget>(QStringLiteral("PageControl1"))->accessibleName(), QStringLiteral("Pages"));
     checkEveryWindow();
 }
 
