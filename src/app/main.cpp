@@ -1,5 +1,6 @@
 #include "app/app_strings.h"
 #include "app/data_folder_start.h"
+#include "app/draw_history.h"
 #include "app/fonts.h"
 #include "app/guarded_application.h"
 #include "app/main_window.h"
@@ -10,6 +11,7 @@
 #include "app/qt_translation.h"
 #include "app/startup_tools.h"
 #include "app/window_activation.h"
+#include "history/history_path.h"
 
 #include <QApplication>
 #include <future>
@@ -49,10 +51,15 @@ int main(int argc, char** argv) {
     }
     DesktopUrlOpener urls;
     Preferences preferences(Preferences::userFile());
+    // Nothing is opened before the first draw is recorded or the history is shown.
+    const std::filesystem::path historyFile = history::historyFile(options.historyFile);
+    DrawHistory history{history::History(historyFile)};
     TMainForm window(std::move(prepared.files), dialogs, urls);
     if (window.startupAborted())
         return 0;
     window.usePreferences(preferences);
+    if (!historyFile.empty())
+        window.useHistory(history);
     dialogs.setParentWindow(&window);
     window.show();
     WindowActivationServer activation(activationName, window);

@@ -55,6 +55,7 @@ void TMainForm::buildMenus() {
         mnuWindowPosClick();
     });
     buildCodeLineItem(options);
+    buildHistoryItems(file, options);
     auto* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     addMenuItem(help, QStringLiteral("mnuTAVUHelp"), QStringLiteral("TAVU のヘルプ (&H)"), Qt::Key_F1,

@@ -11,6 +11,7 @@ namespace {
 constexpr const char* UpgradeFailureToldKey = "DataFolder/UpgradeFailureTold";
 constexpr const char* LastSaveFolderKey = "Results/LastSaveFolder";
 constexpr const char* CodeLineKey = "ResultFile/CodeLine";
+constexpr const char* RecordHistoryKey = "History/Record";
 } // namespace
 
 Preferences::Preferences(const std::filesystem::path& file) {
@@ -57,6 +58,15 @@ bool Preferences::codeLineInResultFile() const {
 
 void Preferences::setCodeLineInResultFile(bool on) {
     setValue(CodeLineKey, on);
+}
+
+bool Preferences::recordHistory() const {
+    const QVariant on = value(RecordHistoryKey);
+    return !on.isValid() || on.toBool();
+}
+
+void Preferences::setRecordHistory(bool on) {
+    setValue(RecordHistoryKey, on);
 }
 
 QVariant Preferences::value(const char* key) const {

@@ -43,6 +43,10 @@ public:
     bool codeLineInResultFile() const;
     void setCodeLineInResultFile(bool on);
 
+    // Whether the window records its draws in the history; yes until the user says otherwise.
+    bool recordHistory() const;
+    void setRecordHistory(bool on);
+
 private:
     QVariant value(const char* key) const;
     void setValue(const char* key, const QVariant& value);
