@@ -79,6 +79,7 @@ HistoryWindow::HistoryWindow(DrawHistory& history, Dialogs& dialogs,
             &HistoryWindow::showCurrent);
     connect(model_, &QAbstractItemModel::modelReset, this, &HistoryWindow::showCurrent);
     connect(&history_, &DrawHistory::recorded, model_, &HistoryModel::takeNewest);
+    chooseFirst();
     updateButtons();
     resize(900, 600);
 }
@@ -150,6 +151,12 @@ void HistoryWindow::applyFilter() {
     textPause_->stop();
     model_->setFilter(
         {command_->currentData().toString().toStdString(), text_->text().trimmed().toStdString()});
+    chooseFirst();
+}
+
+void HistoryWindow::chooseFirst() {
+    if (!table_->selectionModel()->hasSelection() && model_->rowCount() > 0)
+        table_->selectRow(0);
 }
 
 void HistoryWindow::changeEvent(QEvent* event) {

@@ -35,6 +35,8 @@ public:
     std::vector<history::HistoryRow> selectedRows() const;
 
 public slots:
+    // Lists the rows the filter boxes let through now, without waiting for typing to pause.
+    void applyFilter();
     void replaySelected();
     void copySelected();
     void exportSelected();
@@ -47,9 +49,10 @@ protected:
 private:
     QWidget* buildFilters();
     QWidget* buildButtons();
-    void applyFilter();
     void showCurrent();
     void updateButtons();
+    // The newest row is chosen when none is, so that its result shows and the actions apply.
+    void chooseFirst();
     std::vector<std::int64_t> selectedIds() const;
 
     DrawHistory& history_;

@@ -38,6 +38,12 @@ QStringList footerLines(const SharedResult& result) {
     return footer;
 }
 
+// Named after the moment of the draw, so a second picture does not offer to replace the first.
+QString pictureName(const SharedResult& result) {
+    const QDateTime time = result.time.isValid() ? result.time : QDateTime::currentDateTimeUtc();
+    return QStringLiteral("tavu-%1.png").arg(time.toLocalTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
 } // namespace
 
 QString sharedText(const SharedResult& result) {
@@ -92,7 +98,7 @@ QString savePicture(const SharedResult& result, Dialogs& dialogs, const QString&
     const QString name =
         dialogs.saveFileName({QCoreApplication::translate(Context, "画像として保存"),
                               QCoreApplication::translate(Context, "PNG 画像(*.png);;全てのファイル(*.*)"),
-                              QStringLiteral("png"), QString(), folder});
+                              QStringLiteral("png"), pictureName(result), folder});
     if (name.isEmpty())
         return {};
     if (!sharedPicture(result).save(name, "PNG")) {
