@@ -12,7 +12,8 @@ namespace tavu {
 
 namespace {
 
-constexpr int SummaryLength = 120;
+// As much as the column shows at the window's width; shaping more would slow every paint.
+constexpr int SummaryLength = 60;
 
 constexpr std::array<const char*, code::CommandCount> CommandLabels{
     QT_TRANSLATE_NOOP("tavu::HistoryModel", "クリーチャー・単体"),
