@@ -2,8 +2,8 @@
 
 #include "code/draw_plan.h"
 #include "draw_history.h"
+#include "ui_text.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 #include <array>
@@ -16,15 +16,11 @@ namespace {
 constexpr int SummaryLength = 60;
 
 constexpr std::array<const char*, code::CommandCount> CommandLabels{
-    QT_TRANSLATE_NOOP("tavu::HistoryModel", "クリーチャー・単体"),
-    QT_TRANSLATE_NOOP("tavu::HistoryModel", "クリーチャー・複数"),
-    QT_TRANSLATE_NOOP("tavu::HistoryModel", "アイテム・単体"),
-    QT_TRANSLATE_NOOP("tavu::HistoryModel", "アイテム・複数"),
-    QT_TRANSLATE_NOOP("tavu::HistoryModel", "スペル・単体"),
-    QT_TRANSLATE_NOOP("tavu::HistoryModel", "スペル・複数"),
-    QT_TRANSLATE_NOOP("tavu::HistoryModel", "ブック完全構成"),
-    QT_TRANSLATE_NOOP("tavu::HistoryModel", "対戦マップ"),
-    QT_TRANSLATE_NOOP("tavu::HistoryModel", "対戦相手 (CPU)"),
+    QT_TRANSLATE_NOOP("tavu::Ui", "クリーチャー・単体"), QT_TRANSLATE_NOOP("tavu::Ui", "クリーチャー・複数"),
+    QT_TRANSLATE_NOOP("tavu::Ui", "アイテム・単体"),     QT_TRANSLATE_NOOP("tavu::Ui", "アイテム・複数"),
+    QT_TRANSLATE_NOOP("tavu::Ui", "スペル・単体"),       QT_TRANSLATE_NOOP("tavu::Ui", "スペル・複数"),
+    QT_TRANSLATE_NOOP("tavu::Ui", "ブック完全構成"),     QT_TRANSLATE_NOOP("tavu::Ui", "対戦マップ"),
+    QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 (CPU)"),
 };
 
 // The result's lines on one line, as far as a table cell shows them.
@@ -54,8 +50,7 @@ HistoryModel::HistoryModel(DrawHistory& history, QObject* parent)
 QString HistoryModel::commandLabel(const QString& word) {
     for (int i = 0; i < code::CommandCount; ++i)
         if (word.toStdString() == code::commandName(static_cast<code::Command>(i)))
-            return QCoreApplication::translate("tavu::HistoryModel",
-                                               CommandLabels[static_cast<std::size_t>(i)]);
+            return translated(QString::fromUtf8(CommandLabels[static_cast<std::size_t>(i)]));
     return word;
 }
 
@@ -156,13 +151,13 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     switch (section) {
     case TimeColumn:
-        return tr("日時");
+        return Ui::tr("日時");
     case CommandColumn:
-        return tr("抽出");
+        return Ui::tr("抽出");
     case SummaryColumn:
-        return tr("結果");
+        return Ui::tr("結果");
     default:
-        return tr("抽出コード");
+        return Ui::tr("抽出コード");
     }
 }
 

@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "history_model.h"
 #include "result_sharing.h"
+#include "ui_text.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -37,7 +38,7 @@ HistoryWindow::HistoryWindow(DrawHistory& history, Dialogs& dialogs,
     , replay_(std::move(replay))
     , saveFolder_(std::move(saveFolder)) {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(tr("抽出履歴"));
+    setWindowTitle(Ui::tr("抽出履歴"));
     model_ = new HistoryModel(history_, this);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("historyTable"));
@@ -57,13 +58,13 @@ HistoryWindow::HistoryWindow(DrawHistory& history, Dialogs& dialogs,
                                16);
     table_->setColumnWidth(HistoryModel::CommandColumn, 130);
     table_->setColumnWidth(HistoryModel::CodeColumn, 220);
-    table_->setAccessibleName(tr("抽出履歴"));
+    table_->setAccessibleName(Ui::tr("抽出履歴"));
     detail_ = new QPlainTextEdit(this);
     detail_->setObjectName(QStringLiteral("historyDetail"));
     detail_->setReadOnly(true);
     detail_->setLineWrapMode(QPlainTextEdit::NoWrap);
     detail_->setFont(fixedFont(13));
-    detail_->setAccessibleName(tr("選んだ抽出の結果"));
+    detail_->setAccessibleName(Ui::tr("選んだ抽出の結果"));
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(table_);
     split->addWidget(detail_);
@@ -90,18 +91,18 @@ QWidget* HistoryWindow::buildFilters() {
     layout->setContentsMargins(0, 0, 0, 0);
     command_ = new QComboBox(row);
     command_->setObjectName(QStringLiteral("historyCommand"));
-    command_->addItem(tr("すべて"), QString());
+    command_->addItem(Ui::tr("すべて"), QString());
     for (int i = 0; i < code::CommandCount; ++i) {
         const QString word = QString::fromUtf8(code::commandName(static_cast<code::Command>(i)));
         command_->addItem(HistoryModel::commandLabel(word), word);
     }
-    auto* commandLabel = new QLabel(tr("抽出(&C):"), row);
+    auto* commandLabel = new QLabel(Ui::tr("抽出(&C):"), row);
     commandLabel->setBuddy(command_);
     text_ = new QLineEdit(row);
     text_->setObjectName(QStringLiteral("historyText"));
-    text_->setPlaceholderText(tr("結果や抽出コードに含まれる文字"));
+    text_->setPlaceholderText(Ui::tr("結果や抽出コードに含まれる文字"));
     text_->setClearButtonEnabled(true);
-    auto* textLabel = new QLabel(tr("検索(&S):"), row);
+    auto* textLabel = new QLabel(Ui::tr("検索(&S):"), row);
     textLabel->setBuddy(text_);
     layout->addWidget(commandLabel);
     layout->addWidget(command_);
@@ -131,16 +132,16 @@ QWidget* HistoryWindow::buildButtons() {
             rowButtons_ << button;
         return button;
     };
-    add("historyReplay", tr("再現(&P)"), &HistoryWindow::replaySelected, true)
-        ->setToolTip(tr("選んだ抽出を抽出コードでもう一度抽出します"));
-    add("historyCopy", tr("コピー(&Y)"), &HistoryWindow::copySelected, true)
-        ->setToolTip(tr("選んだ抽出の結果と抽出コードをコピーします"));
-    add("historyExport", tr("書き出し(&E)…"), &HistoryWindow::exportSelected, true)
-        ->setToolTip(tr("選んだ抽出を CSV か JSON のファイルに書き出します"));
+    add("historyReplay", Ui::tr("再現(&P)"), &HistoryWindow::replaySelected, true)
+        ->setToolTip(Ui::tr("選んだ抽出を抽出コードでもう一度抽出します"));
+    add("historyCopy", Ui::tr("コピー(&Y)"), &HistoryWindow::copySelected, true)
+        ->setToolTip(Ui::tr("選んだ抽出の結果と抽出コードをコピーします"));
+    add("historyExport", Ui::tr("書き出し(&E)…"), &HistoryWindow::exportSelected, true)
+        ->setToolTip(Ui::tr("選んだ抽出を CSV か JSON のファイルに書き出します"));
     layout->addStretch(1);
-    add("historyDelete", tr("削除(&D)"), &HistoryWindow::deleteSelected, true);
-    add("historyClear", tr("すべて削除(&A)…"), &HistoryWindow::deleteAll, false);
-    auto* close = new QPushButton(tr("閉じる"), row);
+    add("historyDelete", Ui::tr("削除(&D)"), &HistoryWindow::deleteSelected, true);
+    add("historyClear", Ui::tr("すべて削除(&A)…"), &HistoryWindow::deleteAll, false);
+    auto* close = new QPushButton(Ui::tr("閉じる"), row);
     close->setObjectName(QStringLiteral("historyClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close);
@@ -202,7 +203,7 @@ void HistoryWindow::showCurrent() {
         lines << QString::fromStdString(line);
     QString text = sharedText({lines, QString::fromStdString(draw.code), {}});
     if (!draw.resultFile.empty())
-        text += QLatin1Char('\n') + tr("結果ファイル: %1").arg(QString::fromStdString(draw.resultFile));
+        text += QLatin1Char('\n') + Ui::tr("結果ファイル: %1").arg(QString::fromStdString(draw.resultFile));
     detail_->setPlainText(text);
 }
 

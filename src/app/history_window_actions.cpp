@@ -4,6 +4,7 @@
 #include "history_model.h"
 #include "history_window.h"
 #include "result_sharing.h"
+#include "ui_text.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -52,9 +53,9 @@ void HistoryWindow::exportSelected() {
     const auto rows = selectedRows();
     if (rows.empty())
         return;
-    const QString name =
-        dialogs_.saveFileName({tr("抽出履歴の書き出し"), tr("CSV ファイル(*.csv);;JSON ファイル(*.json)"),
-                               QStringLiteral("csv"), QString(), saveFolder_()});
+    const QString name = dialogs_.saveFileName({Ui::tr("抽出履歴の書き出し"),
+                                                Ui::tr("CSV ファイル(*.csv);;JSON ファイル(*.json)"),
+                                                QStringLiteral("csv"), QString(), saveFolder_()});
     if (name.isEmpty())
         return;
     const bool json = QFileInfo(name).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0;
@@ -64,21 +65,22 @@ void HistoryWindow::exportSelected() {
         file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
         !file.commit())
         dialogs_.error(
-            tr("書き出せませんでした:\n%1\n%2").arg(QDir::toNativeSeparators(name), file.errorString()));
+            Ui::tr("書き出せませんでした:\n%1\n%2").arg(QDir::toNativeSeparators(name), file.errorString()));
 }
 
 void HistoryWindow::deleteSelected() {
     const auto ids = selectedIds();
-    if (ids.empty() || !dialogs_.question(tr("選んだ %1 件の抽出を履歴から削除しますか？").arg(ids.size()),
-                                          tr("抽出履歴"), Dialogs::Buttons::YesNo))
+    if (ids.empty() ||
+        !dialogs_.question(Ui::tr("選んだ %1 件の抽出を履歴から削除しますか？").arg(ids.size()),
+                           Ui::tr("抽出履歴"), Dialogs::Buttons::YesNo))
         return;
     if (history_.remove(ids))
         model_->forget(ids);
 }
 
 void HistoryWindow::deleteAll() {
-    if (!dialogs_.question(tr("抽出履歴をすべて削除しますか？\n削除した履歴は元に戻せません。"),
-                           tr("抽出履歴"), Dialogs::Buttons::YesNo))
+    if (!dialogs_.question(Ui::tr("抽出履歴をすべて削除しますか？\n削除した履歴は元に戻せません。"),
+                           Ui::tr("抽出履歴"), Dialogs::Buttons::YesNo))
         return;
     if (history_.clear())
         model_->reload();

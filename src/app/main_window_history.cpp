@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "preferences.h"
 #include "result_sharing.h"
+#include "ui_text.h"
 #include "window_activation.h"
 
 #include <QAction>
@@ -15,19 +16,19 @@
 namespace tavu {
 
 void TMainForm::buildHistoryItems(QMenu* file, QMenu* options) {
-    mnuHistory_ = new QAction(tr("抽出履歴(&H)…"), file);
+    mnuHistory_ = new QAction(Ui::tr("抽出履歴(&H)…"), file);
     mnuHistory_->setObjectName(QStringLiteral("mnuHistory"));
     mnuHistory_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuHistory_->setStatusTip(tr("これまでの抽出を一覧し、再現・コピー・書き出し・削除します"));
+    mnuHistory_->setStatusTip(Ui::tr("これまでの抽出を一覧し、再現・コピー・書き出し・削除します"));
     mnuHistory_->setEnabled(false);
     connect(mnuHistory_, &QAction::triggered, this, &TMainForm::mnuHistoryClick);
     // Beside the other items about past draws, before the separator above 終了.
     QAction* exit = findChild<QAction*>(QStringLiteral("mnuExit"));
     file->insertAction(exit, mnuHistory_);
     file->insertSeparator(exit);
-    mnuRecordHistory_ = options->addAction(tr("履歴に記録する"));
+    mnuRecordHistory_ = options->addAction(Ui::tr("履歴に記録する"));
     mnuRecordHistory_->setObjectName(QStringLiteral("mnuRecordHistory"));
-    mnuRecordHistory_->setStatusTip(tr("抽出のたびに結果と抽出コードを抽出履歴に記録します"));
+    mnuRecordHistory_->setStatusTip(Ui::tr("抽出のたびに結果と抽出コードを抽出履歴に記録します"));
     mnuRecordHistory_->setCheckable(true);
     mnuRecordHistory_->setChecked(true);
     connect(mnuRecordHistory_, &QAction::triggered, this, &TMainForm::mnuRecordHistoryClick);
@@ -42,8 +43,8 @@ void TMainForm::useHistory(DrawHistory& history) {
     connect(
         &history, &DrawHistory::notice, this,
         [this](const QString& text) {
-            statusBar()->showMessage(tr("抽出履歴を新しく始めました"), 10000);
-            ctx_.dialogs().warn(text, tr("抽出履歴"));
+            statusBar()->showMessage(Ui::tr("抽出履歴を新しく始めました"), 10000);
+            ctx_.dialogs().warn(text, Ui::tr("抽出履歴"));
         },
         Qt::QueuedConnection);
 }
@@ -69,7 +70,7 @@ void TMainForm::mnuHistoryClick() {
 void TMainForm::saveResultPicture(const SharedResult& result) {
     const QString saved = savePicture(result, ctx_.dialogs(), ctx_.saveFolder());
     if (!saved.isEmpty())
-        ctx_.tellStatus(tr("保存しました: %1").arg(QDir::toNativeSeparators(saved)));
+        ctx_.tellStatus(Ui::tr("保存しました: %1").arg(QDir::toNativeSeparators(saved)));
 }
 
 } // namespace tavu

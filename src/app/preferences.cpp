@@ -12,6 +12,7 @@ constexpr const char* UpgradeFailureToldKey = "DataFolder/UpgradeFailureTold";
 constexpr const char* LastSaveFolderKey = "Results/LastSaveFolder";
 constexpr const char* CodeLineKey = "ResultFile/CodeLine";
 constexpr const char* RecordHistoryKey = "History/Record";
+constexpr const char* LanguageKey = "Window/Language";
 } // namespace
 
 Preferences::Preferences(const std::filesystem::path& file) {
@@ -67,6 +68,14 @@ bool Preferences::recordHistory() const {
 
 void Preferences::setRecordHistory(bool on) {
     setValue(RecordHistoryKey, on);
+}
+
+QString Preferences::language() const {
+    return value(LanguageKey).toString();
+}
+
+void Preferences::setLanguage(const QString& key) {
+    setValue(LanguageKey, key);
 }
 
 QVariant Preferences::value(const char* key) const {

@@ -47,6 +47,10 @@ public:
     bool recordHistory() const;
     void setRecordHistory(bool on);
 
+    // The window's language: "" follows the system, "ja" or "en" as the user chose.
+    QString language() const;
+    void setLanguage(const QString& key);
+
 private:
     QVariant value(const char* key) const;
     void setValue(const char* key, const QVariant& value);

@@ -1,5 +1,7 @@
 #include "result_box.h"
 
+#include "ui_text.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -69,17 +71,17 @@ std::unique_ptr<QMenu> ResultBox::contextMenu(const QPoint& position) {
     std::unique_ptr<QMenu> menu(createStandardContextMenu(position));
     const QString code = codeSource_ ? codeSource_() : QString();
     menu->addSeparator();
-    QAction* copy = menu->addAction(QStringLiteral("抽出コードをコピー"));
+    QAction* copy = menu->addAction(Ui::tr("抽出コードをコピー"));
     copy->setObjectName(QStringLiteral("copyDrawCode"));
     copy->setEnabled(!code.isEmpty());
     connect(copy, &QAction::triggered, this, [code] { QGuiApplication::clipboard()->setText(code); });
     const SharedResult result = sharedResult();
-    QAction* copyResult = menu->addAction(tr("結果をコピー"));
+    QAction* copyResult = menu->addAction(Ui::tr("結果をコピー"));
     copyResult->setObjectName(QStringLiteral("copyResult"));
     copyResult->setEnabled(!result.lines.isEmpty());
     connect(copyResult, &QAction::triggered, this,
             [result] { QGuiApplication::clipboard()->setText(sharedText(result)); });
-    QAction* picture = menu->addAction(tr("画像として保存…"));
+    QAction* picture = menu->addAction(Ui::tr("画像として保存…"));
     picture->setObjectName(QStringLiteral("saveResultPicture"));
     picture->setEnabled(!result.lines.isEmpty() && savePicture_);
     connect(picture, &QAction::triggered, this, [this, result] { savePicture_(result); });

@@ -4,8 +4,8 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "store/sjis_text.h"
+#include "ui_text.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
@@ -21,8 +21,6 @@ constexpr int FooterPixels = 15;
 // Narrower results keep a width a chat still shows as a picture rather than a sliver.
 constexpr int MinWidth = 480;
 
-const char* const Context = "tavu::ResultSharing";
-
 QString codeLineText(const QString& code) {
     return QString::fromStdString(sjis::toUtf8(code::codeLine(code.toStdString())));
 }
@@ -32,7 +30,7 @@ QStringList footerLines(const SharedResult& result) {
     if (!result.code.isEmpty())
         footer << codeLineText(result.code);
     if (result.time.isValid())
-        footer << QCoreApplication::translate(Context, "抽出日時: %1")
+        footer << Ui::tr("抽出日時: %1")
                       .arg(result.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     footer << QStringLiteral("TAVU");
     return footer;
@@ -96,14 +94,12 @@ QImage sharedPicture(const SharedResult& result) {
 
 QString savePicture(const SharedResult& result, Dialogs& dialogs, const QString& folder) {
     const QString name =
-        dialogs.saveFileName({QCoreApplication::translate(Context, "画像として保存"),
-                              QCoreApplication::translate(Context, "PNG 画像(*.png);;全てのファイル(*.*)"),
+        dialogs.saveFileName({Ui::tr("画像として保存"), Ui::tr("PNG 画像(*.png);;全てのファイル(*.*)"),
                               QStringLiteral("png"), pictureName(result), folder});
     if (name.isEmpty())
         return {};
     if (!sharedPicture(result).save(name, "PNG")) {
-        dialogs.error(QCoreApplication::translate(Context, "画像を保存できませんでした:\n%1")
-                          .arg(QDir::toNativeSeparators(name)));
+        dialogs.error(Ui::tr("画像を保存できませんでした:\n%1").arg(QDir::toNativeSeparators(name)));
         return {};
     }
     return name;
