@@ -1418,6 +1418,182 @@ On the command line, tavu-cli update --url ADDRESS --save-url sets it too.</tran
         <translation>System language</translation>
     </message>
     <message>
+        <source>クリーチャー・単体</source>
+        <translation>Creature, single</translation>
+    </message>
+    <message>
+        <source>クリーチャー・複数</source>
+        <translation>Creatures, list</translation>
+    </message>
+    <message>
+        <source>アイテム・単体</source>
+        <translation>Item, single</translation>
+    </message>
+    <message>
+        <source>アイテム・複数</source>
+        <translation>Items, list</translation>
+    </message>
+    <message>
+        <source>スペル・単体</source>
+        <translation>Spell, single</translation>
+    </message>
+    <message>
+        <source>スペル・複数</source>
+        <translation>Spells, list</translation>
+    </message>
+    <message>
+        <source>対戦相手 (CPU)</source>
+        <translation>CPU opponents</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>抽出</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>抽出履歴</source>
+        <translation>Draw history</translation>
+    </message>
+    <message>
+        <source>選んだ抽出の結果</source>
+        <translation>Result of the chosen draw</translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>抽出(&amp;C):</source>
+        <translation>&amp;Draw:</translation>
+    </message>
+    <message>
+        <source>結果や抽出コードに含まれる文字</source>
+        <translation>Text in the result or the draw code</translation>
+    </message>
+    <message>
+        <source>検索(&amp;S):</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message>
+        <source>再現(&amp;P)</source>
+        <translation>Re&amp;play</translation>
+    </message>
+    <message>
+        <source>選んだ抽出を抽出コードでもう一度抽出します</source>
+        <translation>Draws the chosen draw again from its draw code</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;Y)</source>
+        <translation>Cop&amp;y</translation>
+    </message>
+    <message>
+        <source>選んだ抽出の結果と抽出コードをコピーします</source>
+        <translation>Copies the chosen draws&apos; results and draw codes</translation>
+    </message>
+    <message>
+        <source>書き出し(&amp;E)…</source>
+        <translation>&amp;Export…</translation>
+    </message>
+    <message>
+        <source>選んだ抽出を CSV か JSON のファイルに書き出します</source>
+        <translation>Writes the chosen draws to a CSV or JSON file</translation>
+    </message>
+    <message>
+        <source>削除(&amp;D)</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>すべて削除(&amp;A)…</source>
+        <translation>Delete &amp;all…</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>結果ファイル: %1</source>
+        <translation>Result file: %1</translation>
+    </message>
+    <message>
+        <source>抽出履歴の書き出し</source>
+        <translation>Export draw history</translation>
+    </message>
+    <message>
+        <source>CSV ファイル(*.csv);;JSON ファイル(*.json)</source>
+        <translation>CSV files (*.csv);;JSON files (*.json)</translation>
+    </message>
+    <message>
+        <source>書き出せませんでした:
+%1
+%2</source>
+        <translation>Could not export:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>選んだ %1 件の抽出を履歴から削除しますか？</source>
+        <translation>Delete the %1 chosen draws from the history?</translation>
+    </message>
+    <message>
+        <source>抽出履歴をすべて削除しますか？
+削除した履歴は元に戻せません。</source>
+        <translation>Delete the whole draw history?
+Deleted draws cannot be brought back.</translation>
+    </message>
+    <message>
+        <source>抽出履歴(&amp;H)…</source>
+        <translation>Draw &amp;history…</translation>
+    </message>
+    <message>
+        <source>これまでの抽出を一覧し、再現・コピー・書き出し・削除します</source>
+        <translation>Lists past draws to replay, copy, export or delete them</translation>
+    </message>
+    <message>
+        <source>履歴に記録する</source>
+        <translation>Record draws in the history</translation>
+    </message>
+    <message>
+        <source>抽出のたびに結果と抽出コードを抽出履歴に記録します</source>
+        <translation>Records each draw&apos;s result and draw code in the draw history</translation>
+    </message>
+    <message>
+        <source>抽出履歴を新しく始めました</source>
+        <translation>A new draw history was started</translation>
+    </message>
+    <message>
+        <source>結果をコピー</source>
+        <translation>Copy result</translation>
+    </message>
+    <message>
+        <source>画像として保存…</source>
+        <translation>Save as picture…</translation>
+    </message>
+    <message>
+        <source>抽出日時: %1</source>
+        <translation>Drawn: %1</translation>
+    </message>
+    <message>
+        <source>画像として保存</source>
+        <translation>Save as picture</translation>
+    </message>
+    <message>
+        <source>PNG 画像(*.png);;全てのファイル(*.*)</source>
+        <translation>PNG images (*.png);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>画像を保存できませんでした:
+%1</source>
+        <translation>Could not save the picture:
+%1</translation>
+    </message>
+    <message>
         <source>抽出結果</source>
         <translation>Draw result</translation>
     </message>

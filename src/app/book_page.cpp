@@ -247,16 +247,17 @@ void BookPage::BRandomAbsoluteClick() {
     ctx_.countBookSpells(excludeE);
     const book::BookRequest request{
         {counts_[0]->value(), counts_[1]->value(), counts_[2]->value()}, excludeE, options_[3]->isChecked()};
-    ctx_.drawStarts(code::bookPlan(request));
+    const DrawUnderWay drawing = ctx_.drawStarts(code::bookPlan(request));
     const auto result = book::drawCompleteBook(ctx_.tables(), request, processRandom());
     if (!result.message.empty()) {
         ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
         return;
     }
     showLines(result_, result.lines);
+    auto body = book::bookFileBody(result.lines);
+    ctx_.drawShown(body);
     if (!options_[1]->isChecked())
         return;
-    auto body = book::bookFileBody(result.lines);
     runShowingErrors(ctx_, [this, &body] {
         ctx_.writeResultFile(std::move(body), options_[2], [this] { result_->clear(); });
     });

@@ -78,30 +78,32 @@ void CardPage::okClicked() {
 
 void CardPage::drawSingle() {
     const SingleCopies copies{copies_->currentIndex(), toSjis(fields_.back()->text())};
-    ctx_.drawStarts(cardPagePlan(d_, ticks(), copies.index, {}));
+    const DrawUnderWay drawing = ctx_.drawStarts(cardPagePlan(d_, ticks(), copies.index, {}));
     const SingleDrawResult result = family_.drawSingle(ctx_.tables(), ticks(), copies, processRandom());
     if (showDrawEnd(ctx_, result.end))
         return;
     showFields(fields_, result.fields);
+    auto lines = singleDrawOutput(result.fields.front(), result.fields.back());
+    ctx_.drawShown(lines);
     if (output_->isChecked())
-        ctx_.writeResultFile(singleDrawOutput(result.fields.front(), result.fields.back()), clearAfter_,
-                             [this] { clearAfterOutput(); });
+        ctx_.writeResultFile(std::move(lines), clearAfter_, [this] { clearAfterOutput(); });
 }
 
 // A list draw's spin edit keeps a random count even when the draw then stops.
 void CardPage::drawList() {
     list_->clear();
     const MultipleCount count{count_->value(), random_->isChecked()};
-    ctx_.drawStarts(cardPagePlan(d_, ticks(), 0, count));
+    const DrawUnderWay drawing = ctx_.drawStarts(cardPagePlan(d_, ticks(), 0, count));
     const MultipleDrawResult result = family_.drawList(ctx_.tables(), ticks(), count, processRandom());
     if (result.randomCount)
         count_->setValue(*result.randomCount);
     if (showDrawEnd(ctx_, result.end))
         return;
     showLines(list_, result.lines);
+    auto lines = multipleDrawOutput(result.lines, result.count);
+    ctx_.drawShown(lines);
     if (output_->isChecked())
-        ctx_.writeResultFile(multipleDrawOutput(result.lines, result.count), clearAfter_,
-                             [this] { clearAfterOutput(); });
+        ctx_.writeResultFile(std::move(lines), clearAfter_, [this] { clearAfterOutput(); });
 }
 
 void CardPage::clearAfterOutput() {

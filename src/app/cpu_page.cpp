@@ -278,7 +278,7 @@ void CpuPage::ButtonVSSetUpClick() {
     cpu::CpuRequest request{count_->currentIndex(), {}, allies_->currentIndex()};
     for (int i = 0; i < 5; ++i)
         request.elements[static_cast<std::size_t>(i)] = elements_[i]->isChecked();
-    ctx_.drawStarts(code::cpuPlan(request));
+    const DrawUnderWay drawing = ctx_.drawStarts(code::cpuPlan(request));
     const auto result =
         cpu::drawCpuOpponents(ctx_.tables().opponents, request, shownDisplay(), processRandom());
     // Every stop (ShowTendencyWarning among them) is a warning under the same caption.
@@ -286,9 +286,10 @@ void CpuPage::ButtonVSSetUpClick() {
         return ctx_.dialogs().warn(QString::fromUtf8(result.message),
                                    QString::fromUtf8(cpu::TendencyWarningCaption));
     show(result.display);
+    auto body = cpu::cpuFileBody(result.display, result.opponents);
+    ctx_.drawShown(body);
     if (!output_->isChecked())
         return;
-    auto body = cpu::cpuFileBody(result.display, result.opponents);
     runShowingErrors(
         ctx_, [this, &body] { ctx_.writeResultFile(std::move(body), clearAfter_, [this] { show({}); }); });
 }

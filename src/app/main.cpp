@@ -1,5 +1,6 @@
 #include "app/app_strings.h"
 #include "app/data_folder_start.h"
+#include "app/draw_history.h"
 #include "app/fonts.h"
 #include "app/guarded_application.h"
 #include "app/language.h"
@@ -11,6 +12,7 @@
 #include "app/startup_tools.h"
 #include "app/ui_text.h"
 #include "app/window_activation.h"
+#include "history/history_path.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -52,10 +54,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     DesktopUrlOpener urls;
+    // Nothing is opened before the first draw is recorded or the history is shown.
+    const std::filesystem::path historyFile = history::historyFile(options.historyFile);
+    DrawHistory history{history::History(historyFile)};
     TMainForm window(std::move(prepared.files), dialogs, urls);
     if (window.startupAborted())
         return 0;
     window.usePreferences(preferences);
+    if (!historyFile.empty())
+        window.useHistory(history);
     dialogs.setParentWindow(&window);
     window.show();
     WindowActivationServer activation(activationName, window);

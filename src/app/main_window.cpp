@@ -186,8 +186,11 @@ void TMainForm::completePages() {
 void TMainForm::bindPages(const QList<BoundPage*>& pages) {
     for (BoundPage* page : pages) {
         page->bind(*moveTexts_);
-        for (ResultBox* box : page->findChildren<ResultBox*>())
+        for (ResultBox* box : page->findChildren<ResultBox*>()) {
             box->setCodeSource([this] { return ctx_.drawCode(); });
+            box->setSharing([this] { return ctx_.drawTime(); },
+                            [this](const SharedResult& result) { saveResultPicture(result); });
+        }
     }
 }
 

@@ -17,10 +17,13 @@ class QTimer;
 namespace tavu {
 
 class BoundPage;
+class DrawHistory;
 class HelpWindow;
+class HistoryWindow;
 class MouseMoveTexts;
 class Preferences;
 class TFormAbout;
+struct SharedResult;
 
 // The main window owns the pages and what they share; the pages own their controls and
 // handlers. Building it runs the whole start-up (FormCreate) over `systemDir`.
@@ -52,6 +55,12 @@ public:
     // The user's preferences the window shows and keeps (the options menu's code line item);
     // without them the item starts ticked and its changes last for the run.
     void usePreferences(Preferences& preferences);
+    // Where the draws are recorded and the history window reads; without one, nothing is
+    // recorded and the history items are off.
+    void useHistory(DrawHistory& history);
+    HistoryWindow* historyWindow() const { return historyWindow_; } // null until first opened
+    // Draws `code` again on its page, as the file menu's replay item does with the code typed.
+    void replayCode(const QString& code);
 
     // Builds the pages still waiting and puts their settings in; does nothing the second time.
     void completePages();
@@ -68,6 +77,8 @@ public slots:
     void mnuReplayCodeClick();
     void mnuCheckFileClick();
     void mnuCodeLineClick(bool on);
+    void mnuHistoryClick();
+    void mnuRecordHistoryClick(bool on);
     void Timer1Timer();
 
 protected:
@@ -81,6 +92,8 @@ private:
     void buildStatusBar();
     void buildCodeMenuItems(QMenu* file);
     void buildCodeLineItem(QMenu* options);
+    void buildHistoryItems(QMenu* file, QMenu* options);
+    void saveResultPicture(const SharedResult& result);
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
                          const QString& hint, void (TMainForm::*handler)());
 
@@ -109,6 +122,10 @@ private:
     QLabel* noticePanel_ = nullptr;
     QAction* mnuWindowPos_ = nullptr;
     QAction* mnuCodeLine_ = nullptr;
+    QAction* mnuHistory_ = nullptr;
+    QAction* mnuRecordHistory_ = nullptr;
+    DrawHistory* history_ = nullptr;
+    HistoryWindow* historyWindow_ = nullptr;
     Preferences* preferences_ = nullptr;
     QTimer* timer1_ = nullptr;
     MouseMoveTexts* moveTexts_ = nullptr;

@@ -5,6 +5,7 @@
 #include "code/result_check.h"
 #include "code_replay.h"
 #include "dialogs.h"
+#include "draw_history.h"
 #include "main_window.h"
 #include "output/result_file.h"
 #include "preferences.h"
@@ -55,6 +56,9 @@ void TMainForm::usePreferences(Preferences& preferences) {
     const bool on = preferences.codeLineInResultFile();
     mnuCodeLine_->setChecked(on);
     ctx_.writeCodeLine(on);
+    mnuRecordHistory_->setChecked(preferences.recordHistory());
+    if (history_ != nullptr)
+        history_->setRecording(mnuRecordHistory_->isChecked());
 }
 
 void TMainForm::mnuCodeLineClick(bool on) {
@@ -65,8 +69,11 @@ void TMainForm::mnuCodeLineClick(bool on) {
 
 void TMainForm::mnuReplayCodeClick() {
     const QString text = ctx_.dialogs().askText(Ui::tr("抽出コードを入力して下さい"), Ui::tr(CodeCaption));
-    if (text.isEmpty())
-        return;
+    if (!text.isEmpty())
+        replayCode(text);
+}
+
+void TMainForm::replayCode(const QString& text) {
     const auto parsed = code::parseCode(text.toStdString());
     if (!parsed.code)
         return ctx_.dialogs().warn(coreText(parsed.message), Ui::tr(CodeCaption));

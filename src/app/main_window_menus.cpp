@@ -56,6 +56,7 @@ void TMainForm::buildMenus() {
         mnuWindowPosClick();
     });
     buildCodeLineItem(options);
+    buildHistoryItems(file, options);
     addLanguageMenu(*options, ctx_);
     auto* help = menuBar()->addMenu(Ui::tr("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));

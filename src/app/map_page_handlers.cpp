@@ -1,4 +1,5 @@
 #include "app_strings.h"
+#include "code/draw_run.h"
 #include "dialogs.h"
 #include "draw/draw_result.h"
 #include "map_page.h"
@@ -55,10 +56,11 @@ void MapPage::ButtonMapSetUpClick() {
     request.suddenDeath = combos_[3]->currentIndex();
     for (int i = 0; i < map::SpinCount; ++i)
         request.spins[static_cast<std::size_t>(i)] = ranges_[i]->value();
-    ctx_.drawStarts(code::mapPlan(request));
+    const DrawUnderWay drawing = ctx_.drawStarts(code::mapPlan(request));
     const map::MapDisplay before = shownDisplay();
     const auto result = map::drawBattleMap(ctx_.tables().maps, request, before, processRandom());
     show(result.display, before);
+    ctx_.drawShown(code::mapLines(result.display));
     if (!result.message.empty())
         ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
 }

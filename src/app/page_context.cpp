@@ -3,6 +3,7 @@
 #include "code/data_fingerprint.h"
 #include "code/result_check.h"
 #include "dialogs.h"
+#include "draw_history.h"
 #include "output/result_file.h"
 #include "platform_url_opener.h"
 #include "preferences.h"
@@ -73,6 +74,8 @@ void PageContext::writeResultFile(std::vector<std::string> lines, const QCheckBo
             return;
         }
         const QFileInfo saved(name);
+        if (pending_)
+            pending_->resultFile = saved.absoluteFilePath().toStdString();
         if (preferences_)
             preferences_->setLastSaveFolder(saved.absolutePath());
         tellStatus(Ui::tr("保存しました: %1").arg(QDir::toNativeSeparators(saved.absoluteFilePath())));
@@ -110,16 +113,37 @@ void PageContext::tellStatus(const QString& message) const {
         tellStatus_(message);
 }
 
-void PageContext::drawStarts(const code::DrawPlan& plan) {
+DrawUnderWay PageContext::drawStarts(const code::DrawPlan& plan) {
     drawCode_.clear();
+    pending_.reset();
+    drawTime_ = QDateTime::currentDateTimeUtc();
     try {
-        const auto data = code::fingerprintData(systemDir_, settings_);
-        drawCode_ = QString::fromStdString(code::formatCode({plan, processRandom().seed(), data}));
+        const code::DrawCode code{plan, processRandom().seed(), code::fingerprintData(systemDir_, settings_)};
+        drawCode_ = QString::fromStdString(code::formatCode(code));
+        pending_ = PendingDraw{code, drawTime_.toString(Qt::ISODate).toStdString(), {}, {}, false};
     } catch (const DataError&) {
         // A table that cannot be read again leaves the draw without a code, not without a result.
     }
     if (codeShown_)
         codeShown_(drawCode_);
+    return DrawUnderWay(*this);
+}
+
+void PageContext::drawShown(std::vector<std::string> lines) {
+    if (!pending_)
+        return;
+    pending_->lines = std::move(lines);
+    pending_->shown = true;
+}
+
+void PageContext::drawEnds() {
+    std::optional<PendingDraw> draw = std::exchange(pending_, std::nullopt);
+    if (draw && draw->shown && history_ != nullptr)
+        history_->record(draw->code, draw->lines, draw->resultFile, draw->time);
+}
+
+DrawUnderWay::~DrawUnderWay() {
+    ctx_->drawEnds();
 }
 
 void PageContext::loadExplanationPage(int page, ResultBox& box) {

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "binding.h"
+#include "code/draw_code.h"
 #include "code/draw_plan.h"
 #include "settings_saves.h"
 #include "store/derived_counts.h"
 #include "store/settings.h"
 #include "store/tables.h"
 
+#include <QDateTime>
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +21,25 @@ class QCheckBox;
 namespace tavu {
 
 class Dialogs;
+class DrawHistory;
+class PageContext;
 class Preferences;
 class ResultBox;
 class UrlOpener;
+
+// A draw from drawStarts() to the end of the handler that makes it, where it is recorded in
+// the history if it showed a result (PageContext::drawShown), with the result file written.
+class [[nodiscard]] DrawUnderWay {
+public:
+    explicit DrawUnderWay(PageContext& ctx)
+        : ctx_(&ctx) {}
+    DrawUnderWay(const DrawUnderWay&) = delete;
+    DrawUnderWay& operator=(const DrawUnderWay&) = delete;
+    ~DrawUnderWay();
+
+private:
+    PageContext* ctx_;
+};
 
 // What a page may use of what the window shares: the boxes, the tables, the settings and the
 // one way to change them, and the result file. Start-up fills it through AppContext.
@@ -69,8 +88,11 @@ public:
     void loadExplanationPage(int page, ResultBox& box);
 
     // A draw of `plan` starts from the random source as it stands: its code becomes the one
-    // the window shows and the next result file ends with.
-    void drawStarts(const code::DrawPlan& plan);
+    // the window shows and the next result file ends with. Keep the answer until the draw ends.
+    DrawUnderWay drawStarts(const code::DrawPlan& plan);
+    // The draw under way showed a result: `lines` (Shift-JIS) as a result file holds them
+    // before its footer. Only such a draw goes into the history.
+    void drawShown(std::vector<std::string> lines);
 
     // Where result files are looked for: the folder of the last save, else the remembered one,
     // else the documents folder.
@@ -83,6 +105,17 @@ public:
 protected:
     PageContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls);
     ~PageContext() = default;
+
+    // What the history keeps of the draw under way.
+    struct PendingDraw {
+        code::DrawCode code;
+        std::string time; // UTC, as the history keeps it
+        std::vector<std::string> lines;
+        std::string resultFile;
+        bool shown = false;
+    };
+    friend class DrawUnderWay;
+    void drawEnds();
 
     std::filesystem::path systemDir_;
     Dialogs& dialogs_;
@@ -100,6 +133,9 @@ protected:
     QString drawCode_;
     std::function<void(const QString&)> codeShown_;
     bool codeLineWritten_ = true;
+    QDateTime drawTime_;
+    std::optional<PendingDraw> pending_;
+    DrawHistory* history_ = nullptr;
 };
 
 // What the main window shares with its pages for the life of the process. Pages see it
@@ -137,6 +173,10 @@ public:
     // for its fingerprint), and who is told of each new one.
     const QString& drawCode() const { return drawCode_; }
     void onDrawCode(std::function<void(const QString&)> shown) { codeShown_ = std::move(shown); }
+    // When the last draw started (UTC; invalid before the first).
+    const QDateTime& drawTime() const { return drawTime_; }
+    // Where the draws are recorded; none: they are not.
+    void useHistory(DrawHistory* history) { history_ = history; }
     // Whether result files end with the line of the draw's code.
     void writeCodeLine(bool on) { codeLineWritten_ = on; }
 

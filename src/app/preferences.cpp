@@ -11,6 +11,7 @@ namespace {
 constexpr const char* UpgradeFailureToldKey = "DataFolder/UpgradeFailureTold";
 constexpr const char* LastSaveFolderKey = "Results/LastSaveFolder";
 constexpr const char* CodeLineKey = "ResultFile/CodeLine";
+constexpr const char* RecordHistoryKey = "History/Record";
 constexpr const char* LanguageKey = "Window/Language";
 } // namespace
 
@@ -58,6 +59,15 @@ bool Preferences::codeLineInResultFile() const {
 
 void Preferences::setCodeLineInResultFile(bool on) {
     setValue(CodeLineKey, on);
+}
+
+bool Preferences::recordHistory() const {
+    const QVariant on = value(RecordHistoryKey);
+    return !on.isValid() || on.toBool();
+}
+
+void Preferences::setRecordHistory(bool on) {
+    setValue(RecordHistoryKey, on);
 }
 
 QString Preferences::language() const {

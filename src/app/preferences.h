@@ -43,6 +43,10 @@ public:
     bool codeLineInResultFile() const;
     void setCodeLineInResultFile(bool on);
 
+    // Whether the window records its draws in the history; yes until the user says otherwise.
+    bool recordHistory() const;
+    void setRecordHistory(bool on);
+
     // The window's language: "" follows the system, "ja" or "en" as the user chose.
     QString language() const;
     void setLanguage(const QString& key);

@@ -51,6 +51,8 @@ void ResultBox::showEvent(QShowEvent* event) {
 
 void ResultBox::showResult(const QString& text) {
     setPlainText(text);
+    shownText_ = toPlainText();
+    shown_ = {lines(), codeSource_ ? codeSource_() : QString(), drawTime_ ? drawTime_() : QDateTime()};
     moveCursor(QTextCursor::Start);
     ensureCursorVisible();
 }
@@ -62,14 +64,34 @@ QStringList ResultBox::lines() const {
 }
 
 void ResultBox::contextMenuEvent(QContextMenuEvent* event) {
-    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    contextMenu(event->pos())->exec(event->globalPos());
+}
+
+std::unique_ptr<QMenu> ResultBox::contextMenu(const QPoint& position) {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(position));
     const QString code = codeSource_ ? codeSource_() : QString();
     menu->addSeparator();
     QAction* copy = menu->addAction(Ui::tr("抽出コードをコピー"));
     copy->setObjectName(QStringLiteral("copyDrawCode"));
     copy->setEnabled(!code.isEmpty());
     connect(copy, &QAction::triggered, this, [code] { QGuiApplication::clipboard()->setText(code); });
-    menu->exec(event->globalPos());
+    const SharedResult result = sharedResult();
+    QAction* copyResult = menu->addAction(Ui::tr("結果をコピー"));
+    copyResult->setObjectName(QStringLiteral("copyResult"));
+    copyResult->setEnabled(!result.lines.isEmpty());
+    connect(copyResult, &QAction::triggered, this,
+            [result] { QGuiApplication::clipboard()->setText(sharedText(result)); });
+    QAction* picture = menu->addAction(Ui::tr("画像として保存…"));
+    picture->setObjectName(QStringLiteral("saveResultPicture"));
+    picture->setEnabled(!result.lines.isEmpty() && savePicture_);
+    connect(picture, &QAction::triggered, this, [this, result] { savePicture_(result); });
+    return menu;
+}
+
+SharedResult ResultBox::sharedResult() const {
+    if (shownText_.isEmpty() || toPlainText() != shownText_)
+        return {};
+    return shown_;
 }
 
 } // namespace tavu

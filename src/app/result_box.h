@@ -1,7 +1,11 @@
 #pragma once
 
+#include "result_sharing.h"
+
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace tavu {
@@ -24,6 +28,18 @@ public:
     void setBoxFont(const QFont& font);
     // Where the context menu's "抽出コードをコピー" takes the code of the last draw from.
     void setCodeSource(std::function<QString()> source) { codeSource_ = std::move(source); }
+    // Where a result shown by showResult() takes the time of its draw from, and who saves its
+    // picture for the menu's "画像として保存…". The code is the one codeSource gives then.
+    void setSharing(std::function<QDateTime()> drawTime,
+                    std::function<void(const SharedResult&)> savePicture) {
+        drawTime_ = std::move(drawTime);
+        savePicture_ = std::move(savePicture);
+    }
+    // The result in the box with its draw's code and time, as the menu shares it; no lines
+    // when the box holds anything but the result showResult() put in.
+    SharedResult sharedResult() const;
+    // The context menu as the box shows it at `position`.
+    std::unique_ptr<QMenu> contextMenu(const QPoint& position);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -33,6 +49,10 @@ private:
     QString pendingText_;
     std::optional<QFont> pendingFont_;
     std::function<QString()> codeSource_;
+    std::function<QDateTime()> drawTime_;
+    std::function<void(const SharedResult&)> savePicture_;
+    QString shownText_;
+    SharedResult shown_;
 };
 
 } // namespace tavu

@@ -61,6 +61,8 @@ ToolOptions parseToolOptions(int argc, char** argv) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--system") == 0 && hasValue)
             options.systemDir = std::filesystem::path(argv[++i]);
+        else if (std::strcmp(argv[i], "--history") == 0 && hasValue)
+            options.historyFile = std::filesystem::path(argv[++i]);
         else if (std::strcmp(argv[i], "--screenshot") == 0 && hasValue)
             options.screenshotDir = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--language") == 0 && hasValue)

@@ -10,11 +10,13 @@ class QMainWindow;
 
 namespace tavu {
 
-// Options for tooling only; the program itself reads no arguments.
+// The program's few options: a data folder and history file of its own, and tooling.
 struct ToolOptions {
     // --system DIR: this data folder instead of the one the program picks, its bytes as given
     // (a path need not be valid UTF-8, and a round trip through QString would change it).
     std::filesystem::path systemDir;
+    // --history FILE: the history of draws in FILE instead of the user's data folder.
+    std::filesystem::path historyFile;
     QString screenshotDir;       // --screenshot DIR: save a picture of every page, then quit
     bool quitAfterPaint = false; // --quit-after-paint: end right after the first paint (start-up timing)
     QString language;            // --language ja|en: this language instead of the user's choice

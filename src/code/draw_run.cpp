@@ -56,8 +56,8 @@ DrawOutput cardDraw(const Tables& tables, const DrawPlan& plan, RandomSource& ra
     }
 }
 
-// The display boxes top to bottom as the page shows them, then the dice, reward and forts,
-// then the four facility boxes as 0 and 1.
+} // namespace
+
 std::vector<std::string> mapLines(const map::MapDisplay& display) {
     static constexpr int boxOrder[] = {1, 4, 6, 7, 2, 5, 3, 8, 9, 10};
     std::vector<std::string> lines;
@@ -69,8 +69,6 @@ std::vector<std::string> mapLines(const map::MapDisplay& display) {
     lines.push_back(facilities);
     return lines;
 }
-
-} // namespace
 
 DrawOutput runDraw(const Tables& tables, const DrawPlan& plan, RandomSource& random) {
     switch (plan.command) {

@@ -24,4 +24,8 @@ struct DrawOutput {
 // no call and ends with the warning its disabled button stands for.
 DrawOutput runDraw(const Tables& tables, const DrawPlan& plan, RandomSource& random);
 
+// A map draw's result lines: the display boxes top to bottom as the page shows them, then
+// the dice, reward and forts, then the four facility boxes as 0 and 1.
+std::vector<std::string> mapLines(const map::MapDisplay& display);
+
 } // namespace tavu::code

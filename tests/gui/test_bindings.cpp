@@ -125,9 +125,10 @@ void BindingsTest::hintsAreTheProgramsOwn() {
         if (!widget->statusTip().isEmpty() || !widget->toolTip().isEmpty())
             hints[widget->objectName()] = widget->statusTip() + QLatin1Char('\t') + widget->toolTip();
     }
-    // The draw code items came later and have hints of their own.
+    // The draw code and history items came later and have hints of their own.
     const QStringList later = {QStringLiteral("mnuReplayCode"), QStringLiteral("mnuCheckFile"),
-                               QStringLiteral("mnuCodeLine")};
+                               QStringLiteral("mnuCodeLine"), QStringLiteral("mnuHistory"),
+                               QStringLiteral("mnuRecordHistory")};
     for (const QAction* action : w.window().findChildren<QAction*>()) {
         if (!action->statusTip().isEmpty() && !later.contains(action->objectName()))
             hints[action->objectName()] = action->statusTip();
