@@ -130,6 +130,8 @@ void addHistoryCommand(CLI::App& app, CliOptions& options) {
         ->excludes(limit, json, csv);
     command->add_flag("--yes", args->yes, "--clear の確認に「はい」と答える");
     command->callback([&options, args] {
+        if (args->yes && !args->clear)
+            throw CLI::ValidationError("--yes", "--yes は --clear と一緒に指定して下さい");
         if (args->json)
             options.format = OutputFormat::Json;
         else if (args->csv)
