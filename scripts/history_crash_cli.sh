@@ -18,46 +18,45 @@ trap 'rm -rf "$work"' EXIT
 export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$work/runtime"
 
-# Small and large records, every kind of draw.
-draws=("spell single" "creature multiple --count 20" "book" "item single --copies 2"
-    "map --map 0 --magic 6000,9000 --sudden-death 1" "cpu --count 2" "book --fully-random")
-
-# Draws back to back from `seed` on. Each run's pid is written before it is waited for;
-# the code of a run that returned 0 is added to the confirmed list, and a returned run that
-# said more than its seed and code (a notice of the history) is counted as told.
+# Draws back to back from `seed` on, in a process group of their own so that one kill stops
+# the burst and the run it waits for at the same moment. The code of a run that returned 0
+# is added to the confirmed list; a returned run that said more than its seed and code (a
+# notice of the history) is counted as told.
 burst() {
-    local file=$1 seed=$2 err=$work/err
+    local file=$1 seed=$2
+    # Small and large records, every kind of draw.
+    local draws=("spell single" "creature multiple --count 20" "book" "item single --copies 2"
+        "map --map 0 --magic 6000,9000 --sudden-death 1" "cpu --count 2" "book --fully-random")
     while true; do
         seed=$((seed + 1))
+        local err=$work/err-$seed
         # shellcheck disable=SC2086
-        "$cli" --record --history "$file" --seed "$seed" ${draws[seed % ${#draws[@]}]} >/dev/null 2>"$err" &
-        echo $! >"$work/pid"
-        if wait $!; then
-            sed -n 's/^code //p' "$err" >>"$work/confirmed"
-            (($(wc -l <"$err") == 2)) || echo told >>"$work/told"
+        if "$cli" --record --history "$file" --seed "$seed" ${draws[seed % ${#draws[@]}]} >/dev/null 2>"$err"; then
+            sed -n 's/^code //p' "$err" >>"$work/confirmed-$file_number"
+            (($(wc -l <"$err") == 2)) || echo "$seed" >>"$work/told"
         fi
+        rm -f "$err"
     done
 }
+export -f burst
+export cli work
 
 unsound=0 lost=0 seed=0
-: >"$work/confirmed"
 : >"$work/told"
 for ((kill = 0; kill < kills; kill++)); do
     # A new file every 50 kills, so that runs are killed while they make the file too.
-    ((kill % 50 == 0)) && file=$work/history-$kill.sqlite3 && : >"$work/confirmed-here"
-    : >"$work/pid"
-    start=$(wc -l <"$work/confirmed")
-    burst "$file" "$seed" &
-    runner=$!
+    if ((kill % 50 == 0)); then
+        export file_number=$kill
+        file=$work/history-$kill.sqlite3
+        : >"$work/confirmed-$kill"
+    fi
+    setsid bash -c 'burst "$@"' burst "$file" "$seed" &
+    group=$!
     sleep "$(printf '0.%03d' $((RANDOM % 400)))"
-    # The runner first, so that it starts no other run; then the run it was waiting for.
-    kill -KILL "$runner"
-    { wait "$runner"; } 2>/dev/null || true
-    running=$(cat "$work/pid")
-    [[ -n $running ]] && { kill -KILL "$running" 2>/dev/null || true; }
-    while [[ -n $running ]] && kill -0 "$running" 2>/dev/null; do sleep 0.01; done
+    kill -KILL -- -"$group"
+    { wait "$group"; } 2>/dev/null || true
+    while kill -0 -- -"$group" 2>/dev/null; do sleep 0.01; done
     seed=$((seed + 1000))
-    tail -n +$((start + 1)) "$work/confirmed" >>"$work/confirmed-here"
 
     # A run killed before it made the file, or before its table, leaves nothing to check.
     recorded=""
@@ -65,11 +64,11 @@ for ((kill = 0; kill < kills; kill++)); do
         [[ $(sqlite3 "$file" 'PRAGMA integrity_check') == ok ]] || unsound=$((unsound + 1))
         recorded=$(sqlite3 "$file" 'SELECT code FROM draws' 2>/dev/null | sort || true)
     fi
-    missing=$(comm -23 <(sort -u "$work/confirmed-here") <(echo "$recorded") | wc -l)
-    lost=$((lost + missing))
+    missing=$(comm -23 <(sort -u "$work/confirmed-$file_number") <(echo "$recorded"))
+    [[ -z $missing ]] || { lost=$((lost + $(wc -l <<<"$missing"))); echo "lost after kill $kill: $missing" >&2; }
 done
 
-confirmed=$(wc -l <"$work/confirmed")
+confirmed=$(cat "$work"/confirmed-* | wc -l)
 told=$(wc -l <"$work/told")
 rows=0
 for f in "$work"/history-*.sqlite3; do

@@ -7,21 +7,14 @@
 #include "text_readers.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tavu {
+
+using test::linesOf;
 
 namespace {
 
 using Args = std::vector<std::string>;
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;

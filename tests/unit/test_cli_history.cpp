@@ -8,10 +8,11 @@
 #include "text_readers.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 #include <unistd.h>
 
 namespace tavu {
+
+using test::linesOf;
 
 namespace fs = std::filesystem;
 
@@ -49,14 +50,6 @@ protected:
     test::TempDir dir_;
     std::string system_;
 };
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <sstream>
 
 namespace tavu::test {
 
@@ -183,6 +184,14 @@ std::vector<std::string> JsonValue::strings() const {
     for (const auto& item : items)
         out.push_back(item.text);
     return out;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 std::optional<JsonValue> parseJson(std::string_view text) {

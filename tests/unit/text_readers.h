@@ -25,6 +25,9 @@ struct JsonValue {
     std::vector<std::string> strings() const;
 };
 
+// The lines of what a program printed, without their line feeds.
+std::vector<std::string> linesOf(const std::string& text);
+
 // One JSON value with nothing but white space around it; nullopt for anything that is not
 // valid JSON (a raw control character in a string, a lone surrogate, a trailing comma...).
 std::optional<JsonValue> parseJson(std::string_view text);
