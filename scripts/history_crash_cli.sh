@@ -53,9 +53,14 @@ for ((kill = 0; kill < kills; kill++)); do
     setsid bash -c 'burst "$@"' burst "$file" "$seed" &
     group=$!
     sleep "$(printf '0.%03d' $((RANDOM % 400)))"
-    kill -KILL -- -"$group"
+    # A burst killed before it made its group is killed by its id; the group is killed again
+    # until nothing of it is left.
+    kill -KILL -- -"$group" 2>/dev/null || kill -KILL "$group" 2>/dev/null || true
     { wait "$group"; } 2>/dev/null || true
-    while kill -0 -- -"$group" 2>/dev/null; do sleep 0.01; done
+    while kill -0 -- -"$group" 2>/dev/null; do
+        kill -KILL -- -"$group" 2>/dev/null || true
+        sleep 0.01
+    done
     seed=$((seed + 1000))
 
     # A run killed before it made the file, or before its table, leaves nothing to check.
