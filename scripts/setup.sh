@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev qt6-translations-l10n
+    # lupdate and lrelease: the English translation is built into the program at build time.
+    qt6-tools-dev qt6-l10n-tools
     libcurl4-openssl-dev libcli11-dev libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     libfontconfig-dev fonts-ipafont-gothic xvfb xauth time

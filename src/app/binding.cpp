@@ -3,6 +3,7 @@
 #include "mouse_move_texts.h"
 #include "spin_edit.h"
 #include "store/settings_entries.h"
+#include "ui_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,6 +50,14 @@ std::optional<std::int32_t> plainValue(const QWidget* widget) {
 }
 
 } // namespace
+
+PageBindings::PageBindings(std::vector<Binding> rows)
+    : rows_(std::move(rows)) {
+    for (Binding& row : rows_) {
+        row.hint = translated(row.hint);
+        row.moveText = translated(row.moveText);
+    }
+}
 
 QStringList PageBindings::resolve(QWidget* page) {
     QStringList missing;

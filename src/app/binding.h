@@ -62,8 +62,8 @@ using PageState = std::vector<ControlState>;
 // A page's binding table with the controls it names, found once the page is built.
 class PageBindings {
 public:
-    explicit PageBindings(std::vector<Binding> rows)
-        : rows_(std::move(rows)) {}
+    // The rows' hints and move texts are given in Japanese and kept in the user's language.
+    explicit PageBindings(std::vector<Binding> rows);
 
     // Finds each control by name under `page` (the page itself included); returns the names
     // that are missing or not of the kind their entry needs.

@@ -11,6 +11,7 @@
 #include "result_box.h"
 #include "spin_edit.h"
 #include "store/settings_entries.h"
+#include "ui_text.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -27,8 +28,8 @@ namespace {
 constexpr int BookSize = 50;
 
 // What the two labels say while the counts are short of a whole book.
-constexpr const char* NotReadyA = "それぞれの合計枚数が50以内になるように";
-constexpr const char* NotReadyB = "枚数を設定して下さい";
+constexpr const char* NotReadyA = QT_TRANSLATE_NOOP("tavu::Ui", "それぞれの合計枚数が50以内になるように");
+constexpr const char* NotReadyB = QT_TRANSLATE_NOOP("tavu::Ui", "枚数を設定して下さい");
 
 Binding count(int n, const QString& hint) {
     return {QStringLiteral("AbsoluteSE%1").arg(n), entry::BookCountFirst + n - 1, Holds::Value, Step::Book,
@@ -47,13 +48,13 @@ Binding option(int n, Step step, const char* hint, const char* moveText = "") {
 // The counts and options restore in entry order, the first option once the tables are in; the
 // button "設定を保存" stores them all.
 std::vector<Binding> bindingTable() {
-    const QString creatures = QStringLiteral(
-        "クリーチャーは 0～50 枚の間で設定出来ます　（数値が 50 を超えないように注意して下さい）");
+    const QString creatures =
+        Ui::tr("クリーチャーは 0～50 枚の間で設定出来ます　（数値が 50 を超えないように注意して下さい）");
     const QString items =
-        QStringLiteral("アイテムは 0～49 枚の間で設定出来ます　（数値が 49 を超えないように注意して下さい）");
+        Ui::tr("アイテムは 0～49 枚の間で設定出来ます　（数値が 49 を超えないように注意して下さい）");
     const QString spells =
-        QStringLiteral("スペルは 0～50 枚の間で設定出来ます　（数値が 50 を超えないように注意して下さい）");
-    const QString total = QStringLiteral("カード総計が 50 枚を超えないように注意して下さい");
+        Ui::tr("スペルは 0～50 枚の間で設定出来ます　（数値が 50 を超えないように注意して下さい）");
+    const QString total = Ui::tr("カード総計が 50 枚を超えないように注意して下さい");
     return {
         {.control = "TabSheet12", .clearsHint = true},
         {.control = "GroupBox15", .clearsHint = true},
@@ -61,11 +62,14 @@ std::vector<Binding> bindingTable() {
         count(1, creatures),
         count(2, items),
         count(3, spells),
-        option(1, Step::AfterTables, "Ｅカードを使用したくない場合はここにチェックを入れて下さい"),
+        option(1, Step::AfterTables,
+               QT_TRANSLATE_NOOP("tavu::Ui", "Ｅカードを使用したくない場合はここにチェックを入れて下さい")),
         option(2, Step::Book, "", text::OutputMoveText),
         option(3, Step::Book, "", text::ClearAfterMoveText),
         option(4, Step::Book,
-               "ブック 50 枚を完全にランダムで作成したい場合には、ここにチェックを入れて下さい"),
+               QT_TRANSLATE_NOOP(
+                   "tavu::Ui",
+                   "ブック 50 枚を完全にランダムで作成したい場合には、ここにチェックを入れて下さい")),
         {.control = "AbsoluteLabel1", .hint = creatures},
         {.control = "AbsoluteLabel2", .hint = items},
         {.control = "AbsoluteLabel3", .hint = spells},
@@ -76,12 +80,17 @@ std::vector<Binding> bindingTable() {
         {.control = "LabelB", .moveText = total},
         {.control = "Label27", .moveText = total},
         {.control = "AbsoluteRE",
-         .hint =
-             "抽出されたカードは、“クリーチャー（属性 > 名前）　>　アイテム　>　スペル” の順に表示されます"},
-        {.control = "ButtonAbsoluteClear", .hint = "表示されてある項目を完全にクリアします"},
-        {.control = "BRandomAbsolute", .hint = "ブック総数 50 枚を、完全にランダムで抽出します"},
-        {.control = "AbsoluteBCaution", .hint = "完全ランダムを選択する際に、一読下さい"},
-        {.control = "ButtonAbsoluteSave", .hint = "現在の設定を保存することが出来ます"},
+         .hint = QT_TRANSLATE_NOOP(
+             "tavu::Ui",
+             "抽出されたカードは、“クリーチャー（属性 > 名前）　>　アイテム　>　スペル” の順に表示されます")},
+        {.control = "ButtonAbsoluteClear",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示されてある項目を完全にクリアします")},
+        {.control = "BRandomAbsolute",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "ブック総数 50 枚を、完全にランダムで抽出します")},
+        {.control = "AbsoluteBCaution",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "完全ランダムを選択する際に、一読下さい")},
+        {.control = "ButtonAbsoluteSave",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "現在の設定を保存することが出来ます")},
     };
 }
 
@@ -107,12 +116,12 @@ BookPage::BookPage(PageContext& context)
 }
 
 QWidget* BookPage::buildCounts() {
-    auto* box = makeGroupBox(this, QStringLiteral("GroupBox15"), QStringLiteral(" ブック構成 "));
+    auto* box = makeGroupBox(this, QStringLiteral("GroupBox15"), Ui::tr(" ブック構成 "));
     box->setFixedWidth(300);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(4);
-    const QStringList captions = {"クリーチャー合計", "アイテム合計", "スペル合計"};
+    const QStringList captions = {Ui::tr("クリーチャー合計"), Ui::tr("アイテム合計"), Ui::tr("スペル合計")};
     const QStringList unitNames = {"Label17", "Label24", "Label26"};
     const int maxima[] = {50, 49, 50};
     const int initial[] = {20, 15, 15};
@@ -124,13 +133,13 @@ QWidget* BookPage::buildCounts() {
         connect(spin, &SpinEdit::valueChanged, this, [this, spin] { AbsoluteSEChange(spin); });
         counts_ << spin;
         grid->addWidget(spin, i, 1);
-        grid->addWidget(makeLabel(box, QStringLiteral("枚"), unitNames[i]), i, 2);
+        grid->addWidget(makeLabel(box, Ui::tr("枚"), unitNames[i]), i, 2);
     }
-    labelA_ = makeLabel(box, QString::fromUtf8(NotReadyA), QStringLiteral("LabelA"));
-    labelB_ = makeLabel(box, QString::fromUtf8(NotReadyB), QStringLiteral("LabelB"));
+    labelA_ = makeLabel(box, Ui::tr(NotReadyA), QStringLiteral("LabelA"));
+    labelB_ = makeLabel(box, Ui::tr(NotReadyB), QStringLiteral("LabelB"));
     auto* note = makeLabel(box,
-                           QStringLiteral("尚、E カードが１枚以上含まれてしまった場合お手数ですが、"
-                                          "それぞれについて単体抽出を行って下さい"),
+                           Ui::tr("尚、E カードが１枚以上含まれてしまった場合お手数ですが、"
+                                  "それぞれについて単体抽出を行って下さい"),
                            QStringLiteral("Label27"));
     note->setWordWrap(true);
     total_ = makeLabel(box, {}, QStringLiteral("AbsoluteTotal"));
@@ -145,19 +154,18 @@ QWidget* BookPage::buildCounts() {
 }
 
 QWidget* BookPage::buildOptions() {
-    auto* box = makeGroupBox(this, QStringLiteral("GroupBox16"), QStringLiteral("抽出オプション"));
+    auto* box = makeGroupBox(this, QStringLiteral("GroupBox16"), Ui::tr("抽出オプション"));
     box->setFixedWidth(300);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(8, 6, 8, 6);
     column->setSpacing(5);
-    options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB1"), QStringLiteral("E カードを含まない"), true)
-             << makeCheckBox(box, QStringLiteral("AbsoluteCB2"), QStringLiteral("ファイルに出力"), false)
+    options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB1"), Ui::tr("E カードを含まない"), true)
+             << makeCheckBox(box, QStringLiteral("AbsoluteCB2"), Ui::tr("ファイルに出力"), false)
              << makeCheckBox(box, QStringLiteral("AbsoluteCB3"),
-                             QStringLiteral("ファイルに出力後、リストをクリアする"), false);
+                             Ui::tr("ファイルに出力後、リストをクリアする"), false);
     options_[2]->setEnabled(false);
     auto* randomRow = new QHBoxLayout;
-    options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB4"), QStringLiteral("完全ランダム     <<"),
-                             false);
+    options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB4"), Ui::tr("完全ランダム     <<"), false);
     auto* caution = makeButton(box, QStringLiteral("AbsoluteBCaution"), QStringLiteral("CAUTION !"));
     randomRow->addWidget(options_[3]);
     randomRow->addWidget(caution);
@@ -176,9 +184,9 @@ QWidget* BookPage::buildButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    save_ = makeButton(row, QStringLiteral("ButtonAbsoluteSave"), QStringLiteral("設定を保存"));
+    save_ = makeButton(row, QStringLiteral("ButtonAbsoluteSave"), Ui::tr("設定を保存"));
     ok_ = makeButton(row, QStringLiteral("BRandomAbsolute"), QStringLiteral("OK"));
-    auto* clear = makeButton(row, QStringLiteral("ButtonAbsoluteClear"), QStringLiteral("クリア"));
+    auto* clear = makeButton(row, QStringLiteral("ButtonAbsoluteClear"), Ui::tr("クリア"));
     layout->addWidget(save_);
     layout->addStretch();
     layout->addWidget(ok_);
@@ -203,8 +211,8 @@ void BookPage::AbsoluteSEChange(SpinEdit* changed) {
     showTotal();
     if (options_[3]->isChecked())
         return;
-    labelA_->setText(ready ? QStringLiteral("抽出準備が整いました") : QString::fromUtf8(NotReadyA));
-    labelB_->setText(ready ? QStringLiteral("下のＯＫボタンを押して下さい") : QString::fromUtf8(NotReadyB));
+    labelA_->setText(ready ? Ui::tr("抽出準備が整いました") : Ui::tr(NotReadyA));
+    labelB_->setText(ready ? Ui::tr("下のＯＫボタンを押して下さい") : Ui::tr(NotReadyB));
 }
 
 void BookPage::AbsoluteCB1Click() {
@@ -220,11 +228,11 @@ void BookPage::AbsoluteCB4Click() {
 }
 
 void BookPage::showTotal() {
-    total_->setText(QStringLiteral("合計 %1 / %2 枚").arg(total()).arg(BookSize));
+    total_->setText(Ui::tr("合計 %1 / %2 枚").arg(total()).arg(BookSize));
 }
 
 QString BookPage::notReadyReason() const {
-    return QStringLiteral("クリーチャー・アイテム・スペルの合計を %1 枚にして下さい（現在 %2 枚）")
+    return Ui::tr("クリーチャー・アイテム・スペルの合計を %1 枚にして下さい（現在 %2 枚）")
         .arg(BookSize)
         .arg(total());
 }
@@ -264,18 +272,18 @@ void BookPage::showResultLines() {
 void BookPage::AbsoluteBCautionClick() {
     result_->clear();
     result_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    result_->appendPlainText(QStringLiteral(
-        "この機能は、クリーチャー、アイテム、スペル共に完全ランダム抽出を行う機能であり、"
-        "対戦相手との力の差が歴然である場合や、自分の力を試したい方にお勧めの機能です。\n\n"
-        "自分の予期せぬカードが混入する面白さが在る反面、クリーチャーが一枚も無い状態になってしまう"
-        "ケースや、アイテム、スペルがとんでもない物ばかりになってしまうケースが多々考えられます。\n\n"
-        "この機能を使用する場合には、ちょっとした覚悟を持った上でご使用下さい。\n\n\n"
-        "―― ヒント ――\n"
-        "Ｅカードの有無は、完全ランダム選択時でも設定することが出来ます。"));
+    result_->appendPlainText(
+        Ui::tr("この機能は、クリーチャー、アイテム、スペル共に完全ランダム抽出を行う機能であり、"
+               "対戦相手との力の差が歴然である場合や、自分の力を試したい方にお勧めの機能です。\n\n"
+               "自分の予期せぬカードが混入する面白さが在る反面、クリーチャーが一枚も無い状態になってしまう"
+               "ケースや、アイテム、スペルがとんでもない物ばかりになってしまうケースが多々考えられます。\n\n"
+               "この機能を使用する場合には、ちょっとした覚悟を持った上でご使用下さい。\n\n\n"
+               "―― ヒント ――\n"
+               "Ｅカードの有無は、完全ランダム選択時でも設定することが出来ます。"));
 }
 
 void BookPage::ButtonAbsoluteSaveClick() {
-    storeAllIfConfirmed(QString::fromUtf8(text::SaveQuestion), QStringLiteral("TAVU"));
+    storeAllIfConfirmed(Ui::tr(text::SaveQuestion), QStringLiteral("TAVU"));
 }
 
 } // namespace tavu

@@ -3,6 +3,7 @@
 #include "app_strings.h"
 #include "dialogs.h"
 #include "page_context.h"
+#include "ui_text.h"
 
 #include <QtGlobal>
 
@@ -35,7 +36,7 @@ void BoundPage::storeAllIfConfirmed(const QString& question, const QString& capt
     if (!ctx_.dialogs().question(question, caption, Dialogs::Buttons::OkCancel))
         return;
     if (ctx_.storeEntries(bindings_.entries(), SettingsSaves::Asked::ByUser))
-        ctx_.dialogs().inform(QString::fromUtf8(text::SaveDone));
+        ctx_.dialogs().inform(Ui::tr(text::SaveDone));
 }
 
 } // namespace tavu

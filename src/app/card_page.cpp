@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "result_box.h"
 #include "spin_edit.h"
+#include "ui_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tavu {
 
@@ -22,16 +24,31 @@ namespace {
 
 constexpr int RowLabelWidth = 36;
 
-QHBoxLayout* labelledRow(QWidget* parent, QVBoxLayout* column, const QString& label) {
+// The row captions share one width, wide enough for the widest of them.
+int captionWidth(const QWidget* box, const QStringList& captions) {
+    int width = RowLabelWidth;
+    for (const QString& caption : captions)
+        width = std::max(width, box->fontMetrics().horizontalAdvance(caption) + 2);
+    return width;
+}
+
+QHBoxLayout* labelledRow(QWidget* parent, QVBoxLayout* column, const QString& label, int width) {
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
     if (!label.isEmpty()) {
         auto* caption = makeLabel(parent, label);
-        caption->setFixedWidth(RowLabelWidth);
+        caption->setFixedWidth(width);
         row->addWidget(caption);
     }
     column->addLayout(row);
     return row;
+}
+
+int rowWidth(const QHBoxLayout* row) {
+    int width = row->spacing() * (row->count() - 1) + row->contentsMargins().left();
+    for (int i = 0; i < row->count(); ++i)
+        width += row->itemAt(i)->sizeHint().width();
+    return width;
 }
 
 QHBoxLayout* bareRow(QWidget* row) {
@@ -51,23 +68,20 @@ std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
     for (qsizetype i = 0; i < d.groups.size(); ++i)
         rows.push_back({.control = d.groups[i], .hint = d.groupHints.value(i), .moveText = f.groupMoveText});
     const QString rarityMove =
-        QStringLiteral("ここのチェックを外すことにより、抽出したくないレア度を選択することが出来ます");
+        Ui::tr("ここのチェックを外すことにより、抽出したくないレア度を選択することが出来ます");
     for (qsizetype i = 0; i < 3; ++i)
         rows.push_back({.control = d.rarities[i], .moveText = rarityMove});
     rows.push_back({d.rarities[3], e.rarityE, Holds::TickAs300, Step::RarityE, {}, rarityMove});
     if (d.isList()) {
-        rows.push_back(
-            {d.count, e.count, Holds::Value, Step::Counts,
-             QStringLiteral("抽出枚数は、%1 ～ %2枚の範囲で設定出来ます").arg(range.min).arg(range.max)});
-        rows.push_back(
-            {d.random, e.random, Holds::TickAsOwnIndex, Step::RandomCounts,
-             QStringLiteral("%1 ～ %2枚の範囲でランダムに抽出されます").arg(range.min).arg(range.max)});
+        rows.push_back({d.count, e.count, Holds::Value, Step::Counts,
+                        Ui::tr("抽出枚数は、%1 ～ %2枚の範囲で設定出来ます").arg(range.min).arg(range.max)});
+        rows.push_back({d.random, e.random, Holds::TickAsOwnIndex, Step::RandomCounts,
+                        Ui::tr("%1 ～ %2枚の範囲でランダムに抽出されます").arg(range.min).arg(range.max)});
         rows.push_back({.control = d.results, .hint = f.listHint, .moveText = f.listMoveText});
     } else {
-        rows.push_back(
-            {d.count, e.count, Holds::Position, Step::Counts, QStringLiteral("抽出枚数を指定します")});
+        rows.push_back({d.count, e.count, Holds::Position, Step::Counts, Ui::tr("抽出枚数を指定します")});
         const QStringList hints =
-            f.fieldHints + QStringList{QStringLiteral("ブック内に指定カードを組み込む枚数を表示")};
+            f.fieldHints + QStringList{Ui::tr("ブック内に指定カードを組み込む枚数を表示")};
         for (qsizetype i = 0; i < hints.size(); ++i)
             rows.push_back({.control = d.results + QString::number(i + 1), .hint = hints[i], .popUp = true});
     }
@@ -75,11 +89,11 @@ std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
     rows.push_back(
         {d.clearAfter, e.clearAfter, Holds::TickAsOwnIndex, Step::OutputPairs, {}, text::ClearAfterMoveText});
     rows.push_back({.control = d.ok,
-                    .hint = d.isList() ? QStringLiteral("設定条件に基づいて、カードの複数抽出を行います")
-                                       : QStringLiteral("設定条件に基づいて、カードの単体抽出を行います")});
+                    .hint = d.isList() ? Ui::tr("設定条件に基づいて、カードの複数抽出を行います")
+                                       : Ui::tr("設定条件に基づいて、カードの単体抽出を行います")});
     rows.push_back({.control = d.clear,
-                    .hint = d.isList() ? QStringLiteral("リストに表示されてある項目を完全にクリアします")
-                                       : QStringLiteral("表示されてある項目を完全にクリアします")});
+                    .hint = d.isList() ? Ui::tr("リストに表示されてある項目を完全にクリアします")
+                                       : Ui::tr("表示されてある項目を完全にクリアします")});
     return rows;
 }
 
@@ -122,9 +136,9 @@ QWidget* CardPage::countRow() {
     count_->setFixedWidth(56);
     connect(count_, &SpinEdit::valueChanged, this, [this] { store(count_); });
     layout->addWidget(count_);
-    layout->addWidget(makeLabel(row, QStringLiteral("枚")));
+    layout->addWidget(makeLabel(row, Ui::tr("枚")));
     layout->addSpacing(12);
-    random_ = makeCheckBox(row, d_.random, QStringLiteral("指定無し"), false);
+    random_ = makeCheckBox(row, d_.random, Ui::tr("指定無し"), false);
     connect(random_, &QCheckBox::toggled, this, &CardPage::randomClicked);
     layout->addWidget(random_);
     layout->addStretch();
@@ -132,23 +146,38 @@ QWidget* CardPage::countRow() {
 }
 
 QGroupBox* CardPage::buildConditions(QWidget* countControls) {
-    auto* box = makeGroupBox(this, d_.box, QStringLiteral(" 条件設定 "));
+    auto* box = makeGroupBox(this, d_.box, Ui::tr(" 条件設定 "));
     box->setFixedWidth(300);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(8, 6, 8, 8);
     column->setSpacing(7);
+    const QString groupLabel = translated(family_.groupLabel);
+    const int width = captionWidth(box, {groupLabel, Ui::tr("レア度"), Ui::tr("枚数")});
     if (!d_.groups.isEmpty()) {
-        auto* row = labelledRow(box, column, family_.groupLabel);
+        auto* row = labelledRow(box, column, groupLabel, width);
         // The four kind captions need the room; the one-character elements can breathe.
         row->setSpacing(d_.groups.size() == 5 ? 8 : 3);
         for (qsizetype i = 0; i < d_.groups.size(); ++i) {
-            groups_ << makeCheckBox(box, d_.groups[i], family_.groupCaptions[i], true);
+            groups_ << makeCheckBox(box, d_.groups[i], translated(family_.groupCaptions[i]), true);
             connect(groups_.back(), &QCheckBox::toggled, this, &CardPage::filterClicked);
             row->addWidget(groups_.back());
         }
+        // Captions longer than the box has room for beside the row's caption (a translation's)
+        // take a row of their own under it, as close together as the style allows.
+        const QMargins margins = column->contentsMargins();
+        if (rowWidth(row) > box->width() - margins.left() - margins.right()) {
+            auto* below = new QHBoxLayout;
+            below->setSpacing(0);
+            for (QCheckBox* group : std::as_const(groups_)) {
+                row->removeWidget(group);
+                below->addWidget(group);
+            }
+            below->addStretch();
+            column->addLayout(below);
+        }
         row->addStretch();
     }
-    auto* rarityRow = labelledRow(box, column, QStringLiteral("レア度"));
+    auto* rarityRow = labelledRow(box, column, Ui::tr("レア度"), width);
     rarityRow->setSpacing(8);
     const QStringList letters = {QStringLiteral("N"), QStringLiteral("S"), QStringLiteral("R"),
                                  QStringLiteral("E")};
@@ -160,11 +189,10 @@ QGroupBox* CardPage::buildConditions(QWidget* countControls) {
     }
     rarityRow->addStretch();
     countControls->setParent(box);
-    labelledRow(box, column, QStringLiteral("枚数"))->addWidget(countControls);
+    labelledRow(box, column, Ui::tr("枚数"), width)->addWidget(countControls);
     column->addSpacing(4);
-    output_ = makeCheckBox(box, d_.output, QStringLiteral("ファイルに出力"), false);
-    clearAfter_ =
-        makeCheckBox(box, d_.clearAfter, QStringLiteral("ファイルに出力後、リストをクリアする"), false);
+    output_ = makeCheckBox(box, d_.output, Ui::tr("ファイルに出力"), false);
+    clearAfter_ = makeCheckBox(box, d_.clearAfter, Ui::tr("ファイルに出力後、リストをクリアする"), false);
     clearAfter_->setEnabled(false);
     connect(output_, &QCheckBox::toggled, this, &CardPage::outputClicked);
     connect(clearAfter_, &QCheckBox::toggled, this, [this] { store(clearAfter_); });
@@ -174,7 +202,7 @@ QGroupBox* CardPage::buildConditions(QWidget* countControls) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     ok_ = makeButton(box, d_.ok, QStringLiteral("OK"));
-    auto* clear = makeButton(box, d_.clear, QStringLiteral("クリア"));
+    auto* clear = makeButton(box, d_.clear, Ui::tr("クリア"));
     connect(ok_, &QPushButton::clicked, this, &CardPage::okClicked);
     connect(clear, &QPushButton::clicked, this, &CardPage::clearResults);
     for (QPushButton* button : {ok_, clear}) {
@@ -193,15 +221,15 @@ QWidget* CardPage::buildFields() {
     grid->setVerticalSpacing(5);
     for (qsizetype i = 0; i < family_.fieldLabels.size(); ++i) {
         const int row = static_cast<int>(i);
-        grid->addWidget(makeLabel(panel, family_.fieldLabels[i]), row, 0);
+        grid->addWidget(makeLabel(panel, translated(family_.fieldLabels[i])), row, 0);
         fields_ << makeField(panel, d_.results + QString::number(i + 1), 160);
         grid->addWidget(fields_.back(), row, 1, 1, 2, Qt::AlignLeft);
     }
     auto* line = new QHBoxLayout;
-    line->addWidget(makeLabel(panel, QStringLiteral("指定されたクリーチャーをブック内に")));
+    line->addWidget(makeLabel(panel, Ui::tr("指定されたクリーチャーをブック内に")));
     fields_ << makeField(panel, d_.results + QString::number(fields_.size() + 1), 32);
     line->addWidget(fields_.back());
-    line->addWidget(makeLabel(panel, family_.copiesTail));
+    line->addWidget(makeLabel(panel, translated(family_.copiesTail)));
     line->addStretch();
     grid->addLayout(line, grid->rowCount(), 0, 1, 3);
     grid->setRowStretch(grid->rowCount(), 1);

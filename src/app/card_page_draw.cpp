@@ -6,6 +6,7 @@
 #include "result_box.h"
 #include "spin_edit.h"
 #include "store/random_source.h"
+#include "ui_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,10 +27,10 @@ void CardPage::filterClicked() {
 QString CardPage::okDisabledReason(const CardTicks& t) const {
     const auto groups = t.groups.begin() + family_.groupCaptions.size();
     if (!family_.groupCaptions.isEmpty() && std::none_of(t.groups.begin(), groups, [](bool b) { return b; }))
-        return family_.groupLabel + QStringLiteral("を一つ以上選んで下さい");
+        return translated(family_.groupLabel) + Ui::tr("を一つ以上選んで下さい");
     if (std::none_of(t.rarities.begin(), t.rarities.end(), [](bool b) { return b; }))
-        return QStringLiteral("レア度を一つ以上選んで下さい");
-    return QStringLiteral("レア度 E だけのときは、防具と巻物だけでは抽出できません");
+        return Ui::tr("レア度を一つ以上選んで下さい");
+    return Ui::tr("レア度 E だけのときは、防具と巻物だけでは抽出できません");
 }
 
 void CardPage::randomClicked() {

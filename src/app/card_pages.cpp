@@ -4,6 +4,7 @@
 #include "draw/item_draws.h"
 #include "draw/spell_draws.h"
 #include "store/settings_entries.h"
+#include "ui_text.h"
 
 #include <algorithm>
 
@@ -28,19 +29,28 @@ ItemFilter items(const CardTicks& ticks) {
 }
 
 const CardFamily Creatures{
-    .groupLabel = "属性",
-    .groupCaptions = {"無", "火", "水", "地", "風"},
-    .groupMoveText = "ここのチェックを外すことにより、抽出したくない属性クリーチャーを選択することが出来ます",
-    .fieldLabels = {"クリーチャー名", "基本ST", "基本HP", "必要魔力", "必要連鎖数", "生贄の有無", "レア度",
-                    "特殊"},
-    .fieldHints = {"クリーチャー名を表示", "クリーチャーの基本 ST を表示", "クリーチャーの基本 HP を表示",
-                   "カード使用時に消費する魔力を表示", "クリーチャー召喚時に必要な連鎖数を表示",
-                   "クリーチャー召喚時に必要な生贄の有無を表示", "カードのレア度を表示",
-                   "クリーチャーの特殊能力 （先制、通常、後手） を表示"},
-    .copiesTail = "枚入れる",
+    .groupLabel = QT_TRANSLATE_NOOP("tavu::Ui", "属性"),
+    .groupCaptions = {QT_TRANSLATE_NOOP("tavu::Ui", "無"), QT_TRANSLATE_NOOP("tavu::Ui", "火"),
+                      QT_TRANSLATE_NOOP("tavu::Ui", "水"), QT_TRANSLATE_NOOP("tavu::Ui", "地"),
+                      QT_TRANSLATE_NOOP("tavu::Ui", "風")},
+    .groupMoveText = QT_TRANSLATE_NOOP(
+        "tavu::Ui", "ここのチェックを外すことにより、抽出したくない属性クリーチャーを選択することが出来ます"),
+    .fieldLabels = {QT_TRANSLATE_NOOP("tavu::Ui", "クリーチャー名"), QT_TRANSLATE_NOOP("tavu::Ui", "基本ST"),
+                    QT_TRANSLATE_NOOP("tavu::Ui", "基本HP"), QT_TRANSLATE_NOOP("tavu::Ui", "必要魔力"),
+                    QT_TRANSLATE_NOOP("tavu::Ui", "必要連鎖数"), QT_TRANSLATE_NOOP("tavu::Ui", "生贄の有無"),
+                    QT_TRANSLATE_NOOP("tavu::Ui", "レア度"), QT_TRANSLATE_NOOP("tavu::Ui", "特殊")},
+    .fieldHints = {QT_TRANSLATE_NOOP("tavu::Ui", "クリーチャー名を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "クリーチャーの基本 ST を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "クリーチャーの基本 HP を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "カード使用時に消費する魔力を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "クリーチャー召喚時に必要な連鎖数を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "クリーチャー召喚時に必要な生贄の有無を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "カードのレア度を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "クリーチャーの特殊能力 （先制、通常、後手） を表示")},
+    .copiesTail = QT_TRANSLATE_NOOP("tavu::Ui", "枚入れる"),
     .listCount = CreatureCountRange,
     .fixedPitchList = true,
-    .listHint = "抽出されたカードは “属性　>　名前” 順に表示されます",
+    .listHint = QT_TRANSLATE_NOOP("tavu::Ui", "抽出されたカードは “属性　>　名前” 順に表示されます"),
     .okEnabled = [](const CardTicks& t) { return okButtonEnabled(creatures(t)); },
     .drawSingle =
         [](const Tables& tables, const CardTicks& t, const SingleCopies& copies, RandomSource& random) {
@@ -53,18 +63,26 @@ const CardFamily Creatures{
 };
 
 const CardFamily Items{
-    .groupLabel = "種類",
-    .groupCaptions = {"武器", "防具", "アイテム", "巻物"},
-    .groupMoveText = "ここのチェックを外すことにより、抽出したくないアイテムの種類を選択することが出来ます",
-    .fieldLabels = {"アイテム名", "基本増加 ST", "基本増加 HP", "必要魔力", "種類", "レア度", "特殊"},
-    .fieldHints = {"アイテム名を表示", "アイテムの使用による、基本増加 ST を表示",
-                   "アイテムの使用による、基本増加 HP を表示", "カード使用時に消費する魔力を表示",
-                   "アイテムの種類 （武器、防具、アイテム、巻物）を表示", "カードのレア度を表示",
-                   "アイテムの特殊能力 （先制、通常、後手） を表示"},
-    .copiesTail = "枚組み込む",
+    .groupLabel = QT_TRANSLATE_NOOP("tavu::Ui", "種類"),
+    .groupCaptions = {QT_TRANSLATE_NOOP("tavu::Ui", "武器"), QT_TRANSLATE_NOOP("tavu::Ui", "防具"),
+                      QT_TRANSLATE_NOOP("tavu::Ui", "アイテム"), QT_TRANSLATE_NOOP("tavu::Ui", "巻物")},
+    .groupMoveText = QT_TRANSLATE_NOOP(
+        "tavu::Ui", "ここのチェックを外すことにより、抽出したくないアイテムの種類を選択することが出来ます"),
+    .fieldLabels = {QT_TRANSLATE_NOOP("tavu::Ui", "アイテム名"), QT_TRANSLATE_NOOP("tavu::Ui", "基本増加 ST"),
+                    QT_TRANSLATE_NOOP("tavu::Ui", "基本増加 HP"), QT_TRANSLATE_NOOP("tavu::Ui", "必要魔力"),
+                    QT_TRANSLATE_NOOP("tavu::Ui", "種類"), QT_TRANSLATE_NOOP("tavu::Ui", "レア度"),
+                    QT_TRANSLATE_NOOP("tavu::Ui", "特殊")},
+    .fieldHints = {QT_TRANSLATE_NOOP("tavu::Ui", "アイテム名を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "アイテムの使用による、基本増加 ST を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "アイテムの使用による、基本増加 HP を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "カード使用時に消費する魔力を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "アイテムの種類 （武器、防具、アイテム、巻物）を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "カードのレア度を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "アイテムの特殊能力 （先制、通常、後手） を表示")},
+    .copiesTail = QT_TRANSLATE_NOOP("tavu::Ui", "枚組み込む"),
     .listCount = ItemCountRange,
     .fixedPitchList = true,
-    .listMoveText = "抽出されたカードは名前順に表示されます",
+    .listMoveText = QT_TRANSLATE_NOOP("tavu::Ui", "抽出されたカードは名前順に表示されます"),
     .keptAfterOutput = ItemRarityField,
     .okEnabled = [](const CardTicks& t) { return okButtonEnabled(items(t)); },
     .drawSingle = [](const Tables& tables, const CardTicks& t, const SingleCopies& copies,
@@ -74,14 +92,21 @@ const CardFamily Items{
 };
 
 const CardFamily Spells{
-    .fieldLabels = {"スペル名", "必要魔力", "レア度", "生贄の有無", "効果範囲", "効果対象", "継続時間"},
-    .fieldHints = {"スペル名を表示", "カード使用時に消費する魔力を表示", "カードのレア度を表示",
-                   "カード使用時に必要な生贄の有無を表示", "スペルの使用によって及ぼされる効果適用範囲を表示",
-                   "スペルの効果が及ぶ対象を表示", "スペルの効果適用時間 （瞬間 or 継続） を表示"},
-    .copiesTail = "枚組み込む",
+    .fieldLabels = {QT_TRANSLATE_NOOP("tavu::Ui", "スペル名"), QT_TRANSLATE_NOOP("tavu::Ui", "必要魔力"),
+                    QT_TRANSLATE_NOOP("tavu::Ui", "レア度"), QT_TRANSLATE_NOOP("tavu::Ui", "生贄の有無"),
+                    QT_TRANSLATE_NOOP("tavu::Ui", "効果範囲"), QT_TRANSLATE_NOOP("tavu::Ui", "効果対象"),
+                    QT_TRANSLATE_NOOP("tavu::Ui", "継続時間")},
+    .fieldHints = {QT_TRANSLATE_NOOP("tavu::Ui", "スペル名を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "カード使用時に消費する魔力を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "カードのレア度を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "カード使用時に必要な生贄の有無を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "スペルの使用によって及ぼされる効果適用範囲を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "スペルの効果が及ぶ対象を表示"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "スペルの効果適用時間 （瞬間 or 継続） を表示")},
+    .copiesTail = QT_TRANSLATE_NOOP("tavu::Ui", "枚組み込む"),
     .listCount = SpellCountRange,
     .fixedPitchList = false,
-    .listMoveText = "抽出されたカードは名前順に表示されます",
+    .listMoveText = QT_TRANSLATE_NOOP("tavu::Ui", "抽出されたカードは名前順に表示されます"),
     .guarded = false,
     .okEnabled = [](const CardTicks& t) { return okButtonEnabled(t.rarities); },
     .drawSingle = [](const Tables& tables, const CardTicks& t, const SingleCopies& copies,
@@ -97,8 +122,10 @@ const CardPageDescription CreatureSinglePage{
     .sheet = "TabSheet10",
     .box = "GroupBox1",
     .groups = {"CB1", "CB2", "CB3", "CB4", "CB5"},
-    .groupHints = {"", "火属性クリーチャー", "水属性クリーチャー", "地属性クリーチャー",
-                   "風属性クリーチャー"},
+    .groupHints = {"", QT_TRANSLATE_NOOP("tavu::Ui", "火属性クリーチャー"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "水属性クリーチャー"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "地属性クリーチャー"),
+                   QT_TRANSLATE_NOOP("tavu::Ui", "風属性クリーチャー")},
     .rarities = {"CRCB1A", "CRCB2A", "CRCB3A", "CRCB4A"},
     .count = "CCB1A",
     .output = "CCB2A",

@@ -2,6 +2,7 @@
 
 #include "result_box.h"
 #include "spin_edit.h"
+#include "ui_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,13 +83,13 @@ QLabel* makeArrow(QWidget* parent) {
 }
 
 QStringList copiesItems() {
-    return {QStringLiteral(" 指定なし"), QStringLiteral(" 1枚組み込む"), QStringLiteral(" 2枚組み込む"),
-            QStringLiteral(" 3枚組み込む"), QStringLiteral(" 4枚組み込む")};
+    return {Ui::tr(" 指定なし"), Ui::tr(" 1枚組み込む"), Ui::tr(" 2枚組み込む"), Ui::tr(" 3枚組み込む"),
+            Ui::tr(" 4枚組み込む")};
 }
 
 QString commentPlaceholder() {
     return QString(8, QLatin1Char('\n')) + QString(13, QChar(0x3000)) +
-           QStringLiteral("ここにコメントが表示されます");
+           Ui::tr("ここにコメントが表示されます");
 }
 
 } // namespace tavu

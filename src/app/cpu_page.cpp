@@ -7,6 +7,7 @@
 #include "page_context.h"
 #include "store/settings_entries.h"
 #include "store/sjis_text.h"
+#include "ui_text.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -31,7 +32,7 @@ Binding element(int n) {
             Holds::TickAsOne,
             Step::Opponents,
             {},
-            QStringLiteral("右クリックで全属性にチェック")};
+            Ui::tr("右クリックで全属性にチェック")};
 }
 
 Binding stored(const char* name, int entry, Holds holds, const char* hint, const char* moveText = "") {
@@ -41,7 +42,7 @@ Binding stored(const char* name, int entry, Holds holds, const char* hint, const
 // The controls restore in entry order; the button "設定を保存" stores them all.
 std::vector<Binding> bindingTable() {
     const QString fewerAllies =
-        QStringLiteral("同盟相手を 2人以上に設定しても、CPU人数によってはその数が減少する場合があります");
+        Ui::tr("同盟相手を 2人以上に設定しても、CPU人数によってはその数が減少する場合があります");
     return {
         {.control = "TabSheet9", .clearsHint = true},
         {.control = "VS_GB1", .clearsHint = true},
@@ -51,26 +52,34 @@ std::vector<Binding> bindingTable() {
         element(3),
         element(4),
         element(5),
-        stored("VS_ComboBox", entry::CpuCount, Holds::Position, "対戦相手の人数を選択することが出来ます"),
+        stored("VS_ComboBox", entry::CpuCount, Holds::Position,
+               QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手の人数を選択することが出来ます")),
         stored("VS_CBFile1", entry::CpuOutput, Holds::TickAsOne, "", text::OutputMoveText),
-        stored("VS_CBFile2", entry::CpuClear, Holds::TickAsOne, "ファイルに出力後、結果をクリアします"),
+        stored("VS_CBFile2", entry::CpuClear, Holds::TickAsOne,
+               QT_TRANSLATE_NOOP("tavu::Ui", "ファイルに出力後、結果をクリアします")),
         stored("VS_CBox2", entry::CpuAllies, Holds::Position,
-               "同盟相手を抽出したい場合はここを選択して下さい"),
-        {.control = "Label10", .hint = "CPU 4人による対戦はサポートしておりません"},
+               QT_TRANSLATE_NOOP("tavu::Ui", "同盟相手を抽出したい場合はここを選択して下さい")),
+        {.control = "Label10",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "CPU 4人による対戦はサポートしておりません")},
         {.control = "Label31",
-         .hint = "幾つかのブックを保有するセプターの場合は、通常時のブックを参照しています"},
-        {.control = "Label33", .hint = "ファイル出力の有無を設定します"},
-        {.control = "Label38", .hint = "人数を設定しない場合、0 ～ 3 人の範囲で同盟相手が決定されます"},
-        {.control = "Label39", .hint = "同盟相手をチェックにより表示"},
-        {.control = "VSEdit1", .hint = "CPU の人数を表示します"},
-        {.control = "VSEdit2", .hint = "対戦相手 1人目"},
-        {.control = "VSEdit3", .hint = "対戦相手 2人目"},
-        {.control = "VSEdit4", .hint = "対戦相手 3人目"},
-        {.control = "FCB1", .hint = "同盟相手表示用"},
+         .hint = QT_TRANSLATE_NOOP(
+             "tavu::Ui", "幾つかのブックを保有するセプターの場合は、通常時のブックを参照しています")},
+        {.control = "Label33", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "ファイル出力の有無を設定します")},
+        {.control = "Label38",
+         .hint =
+             QT_TRANSLATE_NOOP("tavu::Ui", "人数を設定しない場合、0 ～ 3 人の範囲で同盟相手が決定されます")},
+        {.control = "Label39", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "同盟相手をチェックにより表示")},
+        {.control = "VSEdit1", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "CPU の人数を表示します")},
+        {.control = "VSEdit2", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 1人目")},
+        {.control = "VSEdit3", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 2人目")},
+        {.control = "VSEdit4", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "対戦相手 3人目")},
+        {.control = "FCB1", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "同盟相手表示用")},
         {.control = "FCB2", .hint = fewerAllies},
         {.control = "FCB3", .hint = fewerAllies},
-        {.control = "ButtonVSSetUp", .hint = "設定された項目に基づいて対戦相手を抽出します"},
-        {.control = "ButtonCPUSave", .hint = "現在の設定（数値やチェックなどの全て）を保存します"},
+        {.control = "ButtonVSSetUp",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "設定された項目に基づいて対戦相手を抽出します")},
+        {.control = "ButtonCPUSave",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "現在の設定（数値やチェックなどの全て）を保存します")},
     };
 }
 
@@ -120,7 +129,7 @@ CpuPage::CpuPage(PageContext& context)
     right->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    save_ = makeButton(this, QStringLiteral("ButtonCPUSave"), QStringLiteral("設定を保存"));
+    save_ = makeButton(this, QStringLiteral("ButtonCPUSave"), Ui::tr("設定を保存"));
     ok_ = makeButton(this, QStringLiteral("ButtonVSSetUp"), QStringLiteral("OK"));
     connect(save_, &QPushButton::clicked, this, &CpuPage::ButtonCPUSaveClick);
     connect(ok_, &QPushButton::clicked, this, &CpuPage::ButtonVSSetUpClick);
@@ -136,17 +145,18 @@ CpuPage::CpuPage(PageContext& context)
 }
 
 QWidget* CpuPage::buildInputs() {
-    auto* box = makeGroupBox(this, QStringLiteral("VS_GB1"), QStringLiteral(" CPU ランダム抽出 "));
+    auto* box = makeGroupBox(this, QStringLiteral("VS_GB1"), Ui::tr(" CPU ランダム抽出 "));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setVerticalSpacing(8);
-    grid->addWidget(makeLabel(box, QStringLiteral("CPU の人数"), QStringLiteral("Label10")), 0, 0);
-    count_ = makeComboBox(box, QStringLiteral("VS_ComboBox"), {" 指定しない", " 1人", " 2人", " 3人"});
+    grid->addWidget(makeLabel(box, Ui::tr("CPU の人数"), QStringLiteral("Label10")), 0, 0);
+    count_ = makeComboBox(box, QStringLiteral("VS_ComboBox"),
+                          {Ui::tr(" 指定しない"), Ui::tr(" 1人"), Ui::tr(" 2人"), Ui::tr(" 3人")});
     grid->addWidget(count_, 0, 1, Qt::AlignLeft);
-    grid->addWidget(makeLabel(box, QStringLiteral("ブック傾向 （通常）"), QStringLiteral("Label31")), 1, 0);
+    grid->addWidget(makeLabel(box, Ui::tr("ブック傾向 （通常）"), QStringLiteral("Label31")), 1, 0);
     auto* elementRow = new QHBoxLayout;
-    const QStringList captions = {"無", "火", "水", "地", "風"};
-    auto* checkAll = new QAction(QStringLiteral("全属性にチェック(&A)"), this);
+    const QStringList captions = {Ui::tr("無"), Ui::tr("火"), Ui::tr("水"), Ui::tr("地"), Ui::tr("風")};
+    auto* checkAll = new QAction(Ui::tr("全属性にチェック(&A)"), this);
     checkAll->setObjectName(QStringLiteral("N3"));
     connect(checkAll, &QAction::triggered, this, &CpuPage::N3Click);
     for (int n = 1; n <= 5; ++n) {
@@ -158,15 +168,15 @@ QWidget* CpuPage::buildInputs() {
     }
     elementRow->addStretch();
     grid->addLayout(elementRow, 1, 1);
-    grid->addWidget(makeLabel(box, QStringLiteral("同盟相手"), QStringLiteral("Label38")), 2, 0);
-    allies_ = makeComboBox(box, QStringLiteral("VS_CBox2"),
-                           {" 同盟戦を行わない", " 人数を指定しない", " 1人", " 2人"});
+    grid->addWidget(makeLabel(box, Ui::tr("同盟相手"), QStringLiteral("Label38")), 2, 0);
+    allies_ = makeComboBox(
+        box, QStringLiteral("VS_CBox2"),
+        {Ui::tr(" 同盟戦を行わない"), Ui::tr(" 人数を指定しない"), Ui::tr(" 1人"), Ui::tr(" 2人")});
     grid->addWidget(allies_, 2, 1, Qt::AlignLeft);
-    grid->addWidget(makeLabel(box, QStringLiteral("追加オプション"), QStringLiteral("Label33")), 3, 0,
-                    Qt::AlignTop);
-    output_ = makeCheckBox(box, QStringLiteral("VS_CBFile1"), QStringLiteral("ファイルに出力"), false);
+    grid->addWidget(makeLabel(box, Ui::tr("追加オプション"), QStringLiteral("Label33")), 3, 0, Qt::AlignTop);
+    output_ = makeCheckBox(box, QStringLiteral("VS_CBFile1"), Ui::tr("ファイルに出力"), false);
     clearAfter_ = makeCheckBox(box, QStringLiteral("VS_CBFile2"),
-                               QStringLiteral("ファイルに出力後、リストをクリアする"), false);
+                               Ui::tr("ファイルに出力後、リストをクリアする"), false);
     clearAfter_->setEnabled(false);
     for (QComboBox* combo : {count_, allies_})
         connect(combo, &QComboBox::activated, this, &CpuPage::VS_ComboBoxChange);
@@ -183,16 +193,16 @@ QWidget* CpuPage::buildNote() {
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->addWidget(
-        makeLabel(box, QStringLiteral(">>　ブック傾向は、ストーリーキャラの基礎ブックをベースにしています")));
+        makeLabel(box, Ui::tr(">>　ブック傾向は、ストーリーキャラの基礎ブックをベースにしています")));
     return box;
 }
 
 QWidget* CpuPage::buildDisplays() {
-    auto* box = makeGroupBox(this, QStringLiteral("VS_GB3"), QStringLiteral(" 表示用ボックス "));
+    auto* box = makeGroupBox(this, QStringLiteral("VS_GB3"), Ui::tr(" 表示用ボックス "));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 8);
     grid->setVerticalSpacing(6);
-    grid->addWidget(makeLabel(box, QStringLiteral("同盟"), QStringLiteral("Label39")), 0, 0);
+    grid->addWidget(makeLabel(box, Ui::tr("同盟"), QStringLiteral("Label39")), 0, 0);
     for (int n = 1; n <= 4; ++n)
         displays_ << makeField(box, QStringLiteral("VSEdit") + QString::number(n), 0);
     grid->addWidget(displays_[0], 0, 1);
@@ -229,7 +239,7 @@ void CpuPage::VS_CBFile1Click() {
 }
 
 void CpuPage::ButtonCPUSaveClick() {
-    storeAllIfConfirmed(QString::fromUtf8(text::SaveQuestion), QStringLiteral("TAVU"));
+    storeAllIfConfirmed(Ui::tr(text::SaveQuestion), QStringLiteral("TAVU"));
 }
 
 cpu::CpuDisplay CpuPage::shownDisplay() const {

@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "preferences.h"
+#include "ui_text.h"
 
 #include <QStringList>
 
@@ -12,7 +13,7 @@ namespace {
 QString joinedLines(const std::vector<std::string>& lines) {
     QStringList joined;
     for (const auto& line : lines)
-        joined << QString::fromStdString(line);
+        joined << coreText(line);
     return joined.join(QStringLiteral("\r\n"));
 }
 

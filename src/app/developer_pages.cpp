@@ -1,6 +1,7 @@
 #include "developer_pages.h"
 
 #include "folders/install_layout.h"
+#include "language.h"
 #include "update/update_config.h"
 
 #include <QCoreApplication>
@@ -32,8 +33,13 @@ QString developerConceptPage() {
 }
 
 QString helpContentsFile() {
-    const auto dir = helpDir(QCoreApplication::applicationDirPath().toStdString());
-    return QDir(QString::fromStdString(dir.string())).filePath(QStringLiteral("index.html"));
+    const QDir dir(
+        QString::fromStdString(helpDir(QCoreApplication::applicationDirPath().toStdString()).string()));
+    // The manual in the window's language; the Japanese one where there is no other.
+    const QString english = QStringLiteral("index_en.html");
+    if (languageInUse() == Language::English && dir.exists(english))
+        return dir.filePath(english);
+    return dir.filePath(QStringLiteral("index.html"));
 }
 
 } // namespace tavu

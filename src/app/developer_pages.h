@@ -9,7 +9,8 @@ namespace tavu {
 QString developerHomePage();    // the site's top page
 QString developerConceptPage(); // the series concept page
 
-// The HTML manual: help/ beside the executable, or the installed copy under the prefix.
+// The HTML manual in the window's language (index_en.html in English): help/ beside the
+// executable, or the installed copy under the prefix.
 QString helpContentsFile();
 
 } // namespace tavu

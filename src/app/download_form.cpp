@@ -1,5 +1,6 @@
 #include "download_form.h"
 
+#include "ui_text.h"
 #include "update/download_steps.h"
 #include "update/update_texts.h"
 
@@ -23,7 +24,7 @@ public:
     }
     void memoLine(const std::string& line) override {
         QMetaObject::invokeMethod(
-            form_, [form = form_, text = QString::fromStdString(line)] { emit form->memoLine(text); },
+            form_, [form = form_, text = coreText(line)] { emit form->memoLine(text); },
             Qt::QueuedConnection);
     }
 
@@ -40,7 +41,7 @@ TFormDL::TFormDL(const UpdateOptions& options, const std::filesystem::path& syst
     , sequence_(std::make_unique<DownloadSequence>(options.config(systemDir), announcedVersion, fetcher_,
                                                    *observer_)) {
     setObjectName(QStringLiteral("TFormDL"));
-    setWindowTitle(QString::fromUtf8(update_text::ProgressCaption));
+    setWindowTitle(coreText(update_text::ProgressCaption));
     resize(385, 74);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(104, 104, 108));

@@ -6,6 +6,7 @@
 #include "page_context.h"
 #include "result_box.h"
 #include "store/settings_entries.h"
+#include "ui_text.h"
 #include "update/update_texts.h"
 #include "update_site.h"
 
@@ -23,16 +24,17 @@ constexpr int ExplanationPage = 8;
 QString joinLines(const std::vector<std::string>& lines) {
     QStringList joined;
     for (const std::string& line : lines)
-        joined << QString::fromStdString(line);
+        joined << coreText(line);
     return joined.join(QStringLiteral("\r\n"));
 }
 
 // Pointer movement over the page's bare area leaves the hint panel alone, as it always has.
 std::vector<Binding> bindingTable() {
     return {
-        {.control = "ButtonDL", .hint = "TAVU for DS のシステム更新ファイルをダウンロードします"},
-        {.control = "ButtonExposition", .hint = "ダウンロード機能の解説"},
-        {.control = "Memo_DL", .hint = "コメントが表示されます"},
+        {.control = "ButtonDL",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "TAVU for DS のシステム更新ファイルをダウンロードします")},
+        {.control = "ButtonExposition", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "ダウンロード機能の解説")},
+        {.control = "Memo_DL", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "コメントが表示されます")},
     };
 }
 
@@ -42,15 +44,15 @@ DownloadPage::DownloadPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet5"), bindingTable()) {
     memo_ = makeResultBox(this, QStringLiteral("Memo_DL"));
     memo_->setInitialText(commentPlaceholder());
-    exposition_ = makeButton(this, QStringLiteral("ButtonExposition"), QStringLiteral("解説"));
-    download_ = makeButton(this, QStringLiteral("ButtonDL"), QStringLiteral("ダウンロード"));
+    exposition_ = makeButton(this, QStringLiteral("ButtonExposition"), Ui::tr("解説"));
+    download_ = makeButton(this, QStringLiteral("ButtonDL"), Ui::tr("ダウンロード"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(exposition_);
     buttons->addWidget(download_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(makeLabel(this, QStringLiteral("コメント")));
+    layout->addWidget(makeLabel(this, Ui::tr("コメント")));
     layout->addWidget(memo_, 1);
     layout->addLayout(buttons);
     connect(download_, &QPushButton::clicked, this, &DownloadPage::ButtonDLClick);
@@ -89,12 +91,12 @@ void DownloadPage::ButtonDLClick() {
 
 void DownloadPage::checkEnded(const CheckResult& result) {
     if (result.outcome == CheckResult::Newer) {
-        const QString question = QString::fromUtf8(update_text::NewerQuestion1) + QStringLiteral("\r\n") +
-                                 QString::fromUtf8(update_text::NewerQuestion2);
-        if (ctx_.dialogs().question(question, QString::fromUtf8(update_text::QuestionCaption),
+        const QString question = coreText(update_text::NewerQuestion1) + QStringLiteral("\r\n") +
+                                 coreText(update_text::NewerQuestion2);
+        if (ctx_.dialogs().question(question, coreText(update_text::QuestionCaption),
                                     Dialogs::Buttons::YesNo))
             return startDownload(result.siteVersion);
-        ctx_.dialogs().inform(QString::fromUtf8(update_text::Declined));
+        ctx_.dialogs().inform(coreText(update_text::Declined));
     } else {
         ctx_.dialogs().inform(joinLines(result.messageLines()));
     }

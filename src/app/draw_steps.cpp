@@ -5,6 +5,7 @@
 #include "result_box.h"
 #include "store/data_error.h"
 #include "store/sjis_text.h"
+#include "ui_text.h"
 
 #include <QLineEdit>
 
@@ -39,7 +40,7 @@ bool showDrawEnd(PageContext& ctx, DrawEnd end) {
         ctx.showDrawWarning();
         break;
     case DrawEnd::NoMatchingCard:
-        ctx.dialogs().inform(QString::fromUtf8(NoMatchingCardText));
+        ctx.dialogs().inform(coreText(std::string(NoMatchingCardText)));
         break;
     }
     return true;
@@ -57,7 +58,7 @@ void runShowingErrors(PageContext& ctx, const std::function<void()>& draw) {
     try {
         draw();
     } catch (const std::exception& e) {
-        ctx.dialogs().error(QString::fromUtf8(e.what()));
+        ctx.dialogs().error(coreText(e.what()));
     }
 }
 

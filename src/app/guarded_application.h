@@ -1,4 +1,5 @@
 #pragma once
+#include "ui_text.h"
 
 #include <QApplication>
 #include <exception>
@@ -19,11 +20,11 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::bad_alloc&) {
-            message = QStringLiteral("メモリが足りないため、操作を完了できませんでした");
+            message = Ui::tr("メモリが足りないため、操作を完了できませんでした");
         } catch (const std::exception& e) {
             message = QString::fromUtf8(e.what());
         } catch (...) {
-            message = QStringLiteral("予期しないエラーが発生しました");
+            message = Ui::tr("予期しないエラーが発生しました");
         }
         if (showError_)
             showError_(message);

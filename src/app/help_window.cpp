@@ -1,5 +1,7 @@
 #include "help_window.h"
 
+#include "ui_text.h"
+
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
@@ -27,7 +29,7 @@ HelpWindow::HelpWindow(const QString& contentsFile, std::function<void(const QUr
     , sections_(new QListWidget)
     , openExternal_(std::move(openExternal)) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("TAVU のヘルプ"));
+    setWindowTitle(Ui::tr("TAVU のヘルプ"));
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     sections_->setObjectName(QStringLiteral("HelpSections"));
     // Links are ours to follow: web pages must not be fetched into the viewer.
@@ -39,18 +41,18 @@ HelpWindow::HelpWindow(const QString& contentsFile, std::function<void(const QUr
     });
     connect(sections_, &QListWidget::itemClicked, sections_, &QListWidget::itemActivated);
 
-    auto* bar = addToolBar(QStringLiteral("移動"));
+    auto* bar = addToolBar(Ui::tr("移動"));
     bar->setObjectName(QStringLiteral("HelpToolBar"));
     bar->setMovable(false);
-    QAction* back = bar->addAction(QStringLiteral("戻る"));
+    QAction* back = bar->addAction(Ui::tr("戻る"));
     back->setObjectName(QStringLiteral("HelpBack"));
     back->setShortcut(QKeySequence::Back);
     connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
-    QAction* forward = bar->addAction(QStringLiteral("進む"));
+    QAction* forward = bar->addAction(Ui::tr("進む"));
     forward->setObjectName(QStringLiteral("HelpForward"));
     forward->setShortcut(QKeySequence::Forward);
     connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
-    QAction* home = bar->addAction(QStringLiteral("目次"));
+    QAction* home = bar->addAction(Ui::tr("目次"));
     home->setObjectName(QStringLiteral("HelpHome"));
     connect(home, &QAction::triggered, browser_, &QTextBrowser::home);
     back->setEnabled(false);

@@ -2,16 +2,18 @@
 #include "app/data_folder_start.h"
 #include "app/fonts.h"
 #include "app/guarded_application.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/platform_instance_guard.h"
 #include "app/platform_url_opener.h"
 #include "app/preferences.h"
 #include "app/qt_dialogs.h"
-#include "app/qt_translation.h"
 #include "app/startup_tools.h"
+#include "app/ui_text.h"
 #include "app/window_activation.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <future>
 
 using namespace tavu;
@@ -28,10 +30,12 @@ int main(int argc, char** argv) {
     }
     std::future<void> fontConfig = readFontConfiguration();
     GuardedApplication app(argc, argv);
-    installQtJapanese(app);
     QApplication::setApplicationName(QString::fromUtf8(text::ApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVU_APP_ID));
     const ToolOptions options = parseToolOptions(argc, argv);
+    Preferences preferences(Preferences::userFile());
+    const QString languageKey = options.language.isEmpty() ? preferences.language() : options.language;
+    useLanguage(shownLanguage(languageFromKey(languageKey), QLocale::system()));
     const DataFolderChoice folder = dataFolder(options);
     // The data folder is made or brought up to date if need be, then held and read (its
     // settings unlocked and flushed to disk), on a thread of its own while the font
@@ -44,11 +48,10 @@ int main(int argc, char** argv) {
     app.setErrorHandler([&dialogs](const QString& message) { dialogs.error(message); });
     PreparedStartup prepared = startup.get();
     if (dataFolderUnavailable(prepared)) {
-        dialogs.error(QString::fromStdString(prepared.preparation.problem));
+        dialogs.error(coreText(prepared.preparation.problem));
         return 1;
     }
     DesktopUrlOpener urls;
-    Preferences preferences(Preferences::userFile());
     TMainForm window(std::move(prepared.files), dialogs, urls);
     if (window.startupAborted())
         return 0;

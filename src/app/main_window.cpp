@@ -8,6 +8,7 @@
 #include "map_page.h"
 #include "mouse_move_texts.h"
 #include "result_box.h"
+#include "ui_text.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -119,21 +120,21 @@ void TMainForm::buildPages(QWidget* area) {
     auto* pages = new QTabWidget(area);
     pages->setObjectName(QStringLiteral("PageControl1"));
     pages->setGeometry(3, 3, 625, 377);
-    QWidget* creatures = subPageTab(pages, QStringLiteral("TabSheet2"), QStringLiteral("クリーチャー"));
-    QWidget* items = subPageTab(pages, QStringLiteral("TabSheet7"), QStringLiteral("アイテム"));
-    QWidget* spells = subPageTab(pages, QStringLiteral("TabSheet8"), QStringLiteral("スペル"));
-    QWidget* match = subPageTab(pages, QStringLiteral("TabSheet3"), QStringLiteral("対戦条件"));
+    QWidget* creatures = subPageTab(pages, QStringLiteral("TabSheet2"), Ui::tr("クリーチャー"));
+    QWidget* items = subPageTab(pages, QStringLiteral("TabSheet7"), Ui::tr("アイテム"));
+    QWidget* spells = subPageTab(pages, QStringLiteral("TabSheet8"), Ui::tr("スペル"));
+    QWidget* match = subPageTab(pages, QStringLiteral("TabSheet3"), Ui::tr("対戦条件"));
     QWidget* book = holder(pages);
-    pages->addTab(book, QStringLiteral("ブック完全構成"));
+    pages->addTab(book, Ui::tr("ブック完全構成"));
     QWidget* manual = holder(pages);
-    pages->addTab(manual, QStringLiteral("TAVU の使用方法"));
+    pages->addTab(manual, Ui::tr("TAVU の使用方法"));
     QWidget* download = holder(pages);
-    pages->addTab(download, QStringLiteral("ダウンロード"));
+    pages->addTab(download, Ui::tr("ダウンロード"));
     firstPages_ = {new CardPage(ctx_, CreatureSinglePage)};
     QWidget* creatureMultiple = holder();
-    QTabWidget* creatureControl = fillSubPages(
-        creatures, QStringLiteral("PageControl2"),
-        {{firstPages_[0], QStringLiteral("単体抽出")}, {creatureMultiple, QStringLiteral("複数抽出")}});
+    QTabWidget* creatureControl =
+        fillSubPages(creatures, QStringLiteral("PageControl2"),
+                     {{firstPages_[0], Ui::tr("単体抽出")}, {creatureMultiple, Ui::tr("複数抽出")}});
     // Choosing any other page needs the waiting ones now, before it shows.
     connect(pages, &QTabWidget::currentChanged, this, &TMainForm::completePages);
     connect(creatureControl, &QTabWidget::currentChanged, this, &TMainForm::completePages);
@@ -145,14 +146,14 @@ void TMainForm::buildPages(QWidget* area) {
         };
         add(fillHolder(creatureMultiple, new CardPage(ctx_, CreatureListPage)));
         fillSubPages(items, QStringLiteral("PageControl4"),
-                     {{add(new CardPage(ctx_, ItemSinglePage)), QStringLiteral("単体抽出")},
-                      {add(new CardPage(ctx_, ItemListPage)), QStringLiteral("複数抽出")}});
+                     {{add(new CardPage(ctx_, ItemSinglePage)), Ui::tr("単体抽出")},
+                      {add(new CardPage(ctx_, ItemListPage)), Ui::tr("複数抽出")}});
         fillSubPages(spells, QStringLiteral("PageControl3"),
-                     {{add(new CardPage(ctx_, SpellSinglePage)), QStringLiteral("単体抽出")},
-                      {add(new CardPage(ctx_, SpellListPage)), QStringLiteral("複数抽出")}});
+                     {{add(new CardPage(ctx_, SpellSinglePage)), Ui::tr("単体抽出")},
+                      {add(new CardPage(ctx_, SpellListPage)), Ui::tr("複数抽出")}});
         fillSubPages(match, QStringLiteral("PageControl5"),
-                     {{add(new MapPage(ctx_)), QStringLiteral("対戦マップ")},
-                      {add(newCpuPage(ctx_)), QStringLiteral("対戦相手の抽出 ( CPU )")}});
+                     {{add(new MapPage(ctx_)), Ui::tr("対戦マップ")},
+                      {add(newCpuPage(ctx_)), Ui::tr("対戦相手の抽出 ( CPU )")}});
         add(fillHolder(book, new BookPage(ctx_)));
         add(fillHolder(manual, newManualPage(ctx_)));
         add(fillHolder(download, new DownloadPage(ctx_)));
@@ -204,7 +205,7 @@ void TMainForm::buildStatusBar() {
     bar->addPermanentWidget(codePanel);
     ctx_.onDrawCode([codePanel](const QString& code) {
         codePanel->setText(code);
-        codePanel->setToolTip(QStringLiteral("抽出コード: ") + code);
+        codePanel->setToolTip(Ui::tr("抽出コード: ") + code);
         codePanel->setVisible(!code.isEmpty());
     });
 }

@@ -11,6 +11,7 @@
 #include "store/data_error.h"
 #include "store/file_io.h"
 #include "store/random_source.h"
+#include "ui_text.h"
 
 #include <QAction>
 #include <QMenu>
@@ -20,27 +21,29 @@ namespace tavu {
 namespace {
 // A result file is a page of lines; anything far larger is not one and is refused unread.
 constexpr std::size_t ResultFileLimit = 1 << 20;
-const char* const CodeCaption = "抽出コード";
+const char* const CodeCaption = QT_TRANSLATE_NOOP("tavu::Ui", "抽出コード");
 } // namespace
 
 void TMainForm::buildCodeMenuItems(QMenu* file) {
     auto add = [&](const char* name, const char* caption, const char* hint, void (TMainForm::*handler)()) {
-        auto* action = file->addAction(QString::fromUtf8(caption));
+        auto* action = file->addAction(Ui::tr(caption));
         action->setObjectName(QString::fromUtf8(name));
-        action->setStatusTip(QString::fromUtf8(hint));
+        action->setStatusTip(Ui::tr(hint));
         connect(action, &QAction::triggered, this, handler);
     };
-    add("mnuReplayCode", "抽出コードから再現…", "抽出コードの条件と乱数でもう一度抽出します",
+    add("mnuReplayCode", QT_TRANSLATE_NOOP("tavu::Ui", "抽出コードから再現…"),
+        QT_TRANSLATE_NOOP("tavu::Ui", "抽出コードの条件と乱数でもう一度抽出します"),
         &TMainForm::mnuReplayCodeClick);
-    add("mnuCheckFile", "結果ファイルを検証…", "結果ファイルを抽出コードで抽出し直して照合します",
+    add("mnuCheckFile", QT_TRANSLATE_NOOP("tavu::Ui", "結果ファイルを検証…"),
+        QT_TRANSLATE_NOOP("tavu::Ui", "結果ファイルを抽出コードで抽出し直して照合します"),
         &TMainForm::mnuCheckFileClick);
     file->addSeparator();
 }
 
 void TMainForm::buildCodeLineItem(QMenu* options) {
-    mnuCodeLine_ = options->addAction(QStringLiteral("結果ファイルに抽出コードを書く"));
+    mnuCodeLine_ = options->addAction(Ui::tr("結果ファイルに抽出コードを書く"));
     mnuCodeLine_->setObjectName(QStringLiteral("mnuCodeLine"));
-    mnuCodeLine_->setStatusTip(QStringLiteral("結果ファイルの最後に抽出コードの行を書き込みます"));
+    mnuCodeLine_->setStatusTip(Ui::tr("結果ファイルの最後に抽出コードの行を書き込みます"));
     mnuCodeLine_->setCheckable(true);
     mnuCodeLine_->setChecked(true);
     connect(mnuCodeLine_, &QAction::triggered, this, &TMainForm::mnuCodeLineClick);
@@ -61,24 +64,24 @@ void TMainForm::mnuCodeLineClick(bool on) {
 }
 
 void TMainForm::mnuReplayCodeClick() {
-    const QString text =
-        ctx_.dialogs().askText(QStringLiteral("抽出コードを入力して下さい"), QString::fromUtf8(CodeCaption));
+    const QString text = ctx_.dialogs().askText(Ui::tr("抽出コードを入力して下さい"), Ui::tr(CodeCaption));
     if (text.isEmpty())
         return;
     const auto parsed = code::parseCode(text.toStdString());
     if (!parsed.code)
-        return ctx_.dialogs().warn(QString::fromStdString(parsed.message), QString::fromUtf8(CodeCaption));
+        return ctx_.dialogs().warn(coreText(parsed.message), Ui::tr(CodeCaption));
     try {
         const auto here = code::fingerprintData(ctx_.systemDir(), ctx_.settings());
         if (here.hash != parsed.code->data.hash &&
             !ctx_.dialogs().question(
-                QString::fromStdString("この抽出コードは別のデータで抽出されました (抽出時のデータ: " +
-                                       code::dataVersionText(parsed.code->data) + "、このデータ: " +
-                                       code::dataVersionText(here) + ")。\nこのデータで抽出しますか？"),
-                QString::fromUtf8(CodeCaption), Dialogs::Buttons::YesNo))
+                Ui::tr("この抽出コードは別のデータで抽出されました (抽出時のデータ: %1、このデータ: %2)。\n"
+                       "このデータで抽出しますか？")
+                    .arg(QString::fromStdString(code::dataVersionText(parsed.code->data)),
+                         QString::fromStdString(code::dataVersionText(here))),
+                Ui::tr(CodeCaption), Dialogs::Buttons::YesNo))
             return;
     } catch (const DataError& e) {
-        return ctx_.dialogs().error(QString::fromUtf8(e.what()));
+        return ctx_.dialogs().error(coreText(e.what()));
     }
     completePages();
     BoundPage* page = pageOfDraw(pages(), parsed.code->plan);
@@ -90,12 +93,11 @@ void TMainForm::mnuReplayCodeClick() {
 }
 
 void TMainForm::mnuCheckFileClick() {
-    const QString name =
-        ctx_.dialogs().openFileName({QStringLiteral("結果ファイルを検証"),
-                                     QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"),
-                                     {},
-                                     {},
-                                     ctx_.saveFolder()});
+    const QString name = ctx_.dialogs().openFileName({Ui::tr("結果ファイルを検証"),
+                                                      Ui::tr("テキストファイル(*.txt);;全てのファイル(*.*)"),
+                                                      {},
+                                                      {},
+                                                      ctx_.saveFolder()});
     if (name.isEmpty())
         return;
     try {
@@ -103,13 +105,13 @@ void TMainForm::mnuCheckFileClick() {
             splitLines(readWholeFile(std::filesystem::path(name.toStdU16String()), ResultFileLimit));
         const auto here = code::fingerprintData(ctx_.systemDir(), ctx_.settings());
         const auto report = code::checkResultLines(lines, ctx_.tables(), here);
-        const QString words = QString::fromStdString(code::describeCheck(report, here));
+        const QString words = coreText(code::describeCheck(report, here));
         if (report.outcome == code::CheckOutcome::Match)
-            ctx_.dialogs().inform(words, QStringLiteral("結果ファイルの検証"));
+            ctx_.dialogs().inform(words, Ui::tr("結果ファイルの検証"));
         else
-            ctx_.dialogs().warn(words, QStringLiteral("結果ファイルの検証"));
+            ctx_.dialogs().warn(words, Ui::tr("結果ファイルの検証"));
     } catch (const DataError& e) {
-        ctx_.dialogs().error(QString::fromUtf8(e.what()));
+        ctx_.dialogs().error(coreText(e.what()));
     }
 }
 

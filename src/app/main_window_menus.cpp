@@ -3,11 +3,13 @@
 #include "developer_pages.h"
 #include "download_page.h"
 #include "help_window.h"
+#include "language_menu.h"
 #include "main_window.h"
 #include "platform_url_opener.h"
 #include "preferences.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
+#include "ui_text.h"
 #include "update_site_dialog.h"
 #include "window_activation.h"
 
@@ -31,23 +33,22 @@ QAction* TMainForm::addMenuItem(QMenu* menu, const QString& name, const QString&
 }
 
 void TMainForm::buildMenus() {
-    auto* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    auto* file = menuBar()->addMenu(Ui::tr("ファイル(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
     buildCodeMenuItems(file);
-    addMenuItem(file, QStringLiteral("mnuExit"), QStringLiteral("終了(&X)"), Qt::Key_F6,
-                QStringLiteral("TAVU を終了します"), &TMainForm::mnuExitClick);
-    auto* options = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
+    addMenuItem(file, QStringLiteral("mnuExit"), Ui::tr("終了(&X)"), Qt::Key_F6, Ui::tr("TAVU を終了します"),
+                &TMainForm::mnuExitClick);
+    auto* options = menuBar()->addMenu(Ui::tr("オプション(&O)"));
     options->setObjectName(QStringLiteral("mnuOption"));
-    addMenuItem(options, QStringLiteral("mnuRandomize"), QStringLiteral("ランダムを再発生(&R)"), Qt::Key_F4,
-                QStringLiteral("カードを抽出する際に使用するランダム係数を現時刻より再生成します"),
+    addMenuItem(options, QStringLiteral("mnuRandomize"), Ui::tr("ランダムを再発生(&R)"), Qt::Key_F4,
+                Ui::tr("カードを抽出する際に使用するランダム係数を現時刻より再生成します"),
                 &TMainForm::mnuRandomizeClick);
     mnuWindowPos_ =
-        addMenuItem(options, QStringLiteral("mnuWindowPos"), QStringLiteral("最前面に表示(&S)"), Qt::Key_F5,
-                    QStringLiteral("TAVU を最前面に表示させます"), &TMainForm::mnuWindowPosClick);
+        addMenuItem(options, QStringLiteral("mnuWindowPos"), Ui::tr("最前面に表示(&S)"), Qt::Key_F5,
+                    Ui::tr("TAVU を最前面に表示させます"), &TMainForm::mnuWindowPosClick);
     mnuWindowPos_->setCheckable(true);
-    addMenuItem(options, QStringLiteral("mnuUpdateSite"), QStringLiteral("更新サイトの設定(&D)..."),
-                Qt::Key(0), QStringLiteral("データを更新するサイトのアドレスを設定します"),
-                &TMainForm::mnuUpdateSiteClick);
+    addMenuItem(options, QStringLiteral("mnuUpdateSite"), Ui::tr("更新サイトの設定(&D)..."), Qt::Key(0),
+                Ui::tr("データを更新するサイトのアドレスを設定します"), &TMainForm::mnuUpdateSiteClick);
     // The handler flips the mark itself; undo the flip Qt makes before it runs.
     disconnect(mnuWindowPos_, &QAction::triggered, this, &TMainForm::mnuWindowPosClick);
     connect(mnuWindowPos_, &QAction::triggered, this, [this](bool checked) {
@@ -55,15 +56,16 @@ void TMainForm::buildMenus() {
         mnuWindowPosClick();
     });
     buildCodeLineItem(options);
-    auto* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    addLanguageMenu(*options, ctx_);
+    auto* help = menuBar()->addMenu(Ui::tr("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addMenuItem(help, QStringLiteral("mnuTAVUHelp"), QStringLiteral("TAVU のヘルプ (&H)"), Qt::Key_F1,
-                QStringLiteral("ヘルプの表示"), &TMainForm::mnuTAVUHelpClick);
+    addMenuItem(help, QStringLiteral("mnuTAVUHelp"), Ui::tr("TAVU のヘルプ (&H)"), Qt::Key_F1,
+                Ui::tr("ヘルプの表示"), &TMainForm::mnuTAVUHelpClick);
     help->addSeparator()->setObjectName(QStringLiteral("N1"));
-    addMenuItem(help, QStringLiteral("mnuUpDate"), QStringLiteral("TAVU の最新版を確認する (&U)"), Qt::Key_F2,
-                QStringLiteral("ブラウザを起動し、開発者HPへ接続します"), &TMainForm::mnuUpDateClick);
-    addMenuItem(help, QStringLiteral("mnuVersion"), QStringLiteral("バージョン情報 (&A)"), Qt::Key_F3,
-                QStringLiteral("バージョンの表示"), &TMainForm::mnuVersionClick);
+    addMenuItem(help, QStringLiteral("mnuUpDate"), Ui::tr("TAVU の最新版を確認する (&U)"), Qt::Key_F2,
+                Ui::tr("ブラウザを起動し、開発者HPへ接続します"), &TMainForm::mnuUpDateClick);
+    addMenuItem(help, QStringLiteral("mnuVersion"), Ui::tr("バージョン情報 (&A)"), Qt::Key_F3,
+                Ui::tr("バージョンの表示"), &TMainForm::mnuVersionClick);
 }
 
 void TMainForm::mnuExitClick() {
@@ -72,7 +74,7 @@ void TMainForm::mnuExitClick() {
 
 void TMainForm::mnuRandomizeClick() {
     processRandom().Randomize();
-    ctx_.dialogs().inform(QString::fromUtf8(text::Randomized));
+    ctx_.dialogs().inform(Ui::tr(text::Randomized));
 }
 
 void TMainForm::mnuWindowPosClick() {
@@ -87,7 +89,7 @@ void TMainForm::mnuTAVUHelpClick() {
     // A manual that was never installed is reported; otherwise it opens in a window of ours,
     // which needs no browser.
     if (!QFileInfo::exists(contents)) {
-        ctx_.dialogs().error(QString::fromUtf8(text::HelpMissing) + QStringLiteral("\r\n") +
+        ctx_.dialogs().error(Ui::tr(text::HelpMissing) + QStringLiteral("\r\n") +
                              QDir::toNativeSeparators(contents));
         return;
     }
@@ -98,16 +100,16 @@ void TMainForm::mnuTAVUHelpClick() {
 }
 
 void TMainForm::mnuUpDateClick() {
-    if (ctx_.dialogs().question(QString::fromUtf8(text::UpdateLinkQuestion),
-                                QString::fromUtf8(text::UpdateLinkCaption), Dialogs::Buttons::YesNo))
+    if (ctx_.dialogs().question(Ui::tr(text::UpdateLinkQuestion), Ui::tr(text::UpdateLinkCaption),
+                                Dialogs::Buttons::YesNo))
         ctx_.openWebPage(developerHomePage());
 }
 
 void TMainForm::mnuUpdateSiteClick() {
     Preferences* preferences = ctx_.preferences();
     if (!preferences) {
-        ctx_.dialogs().warn(QStringLiteral("設定を保存するフォルダがないため、更新サイトを設定できません"),
-                            QStringLiteral("更新サイトの設定"));
+        ctx_.dialogs().warn(Ui::tr("設定を保存するフォルダがないため、更新サイトを設定できません"),
+                            Ui::tr("更新サイトの設定"));
         return;
     }
     auto* page = findChild<DownloadPage*>();

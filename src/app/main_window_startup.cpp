@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
+#include "ui_text.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,13 +21,13 @@ void TMainForm::FormCreate(StartupFiles& files) {
     // Step 2, the hint handler, is this window's StatusTip handling (see event()).
     processRandom().Randomize();
     if (!files.notice.empty())
-        ctx_.dialogs().inform(QString::fromStdString(files.notice));
+        ctx_.dialogs().inform(coreText(files.notice));
     if (files.reached == Reached::MissingFile) {
         timer1_->start();
         startupAborted_ = true;
         // Which file, and what is wrong with it, on the line after the message.
-        ctx_.dialogs().inform(QString::fromUtf8(text::MissingSystemFile) + QStringLiteral("\r\n") +
-                              QString::fromStdString(files.error));
+        ctx_.dialogs().inform(Ui::tr(text::MissingSystemFile) + QStringLiteral("\r\n") +
+                              coreText(files.error));
         return;
     }
     ctx_.takeSettings(files.settings);
@@ -39,7 +40,8 @@ void TMainForm::FormCreate(StartupFiles& files) {
         if (files.reached == Reached::SettingsRead)
             throw std::runtime_error(files.error);
         finishPages(firstPages_);
-        ctx_.armDrawWarning(QString::fromUtf8(DrawWarningText), QString::fromUtf8(DrawWarningCaption));
+        ctx_.armDrawWarning(coreText(std::string(DrawWarningText)),
+                            coreText(std::string(DrawWarningCaption)));
         // The book's first option as stored: start-up counts with it before the page exists.
         const bool excludeECards = ctx_.settings()[entry::BookCheckFirst] == 1;
         ctx_.countBookCards(excludeECards);
@@ -50,7 +52,7 @@ void TMainForm::FormCreate(StartupFiles& files) {
             finishPages(waitingPages_);
     } catch (const std::exception& e) {
         // The window still opens, in the state reached so far.
-        ctx_.dialogs().error(QString::fromUtf8(e.what()));
+        ctx_.dialogs().error(coreText(e.what()));
     }
 }
 
@@ -89,9 +91,9 @@ void TMainForm::finishPages(const QList<BoundPage*>& pages) {
 // the record counts among them) would be saved as they stand and break every later start.
 void TMainForm::keepOrRefuseSaves(const StartupFiles& files) {
     if (files.reached == StartupFiles::Reached::Nothing)
-        ctx_.saves().refuse(QString::fromUtf8(text::SettingsNotLoaded) + QString::fromUtf8(files.error));
+        ctx_.saves().refuse(Ui::tr(text::SettingsNotLoaded) + coreText(files.error));
     else if (!files.settingsNotWritable.empty())
-        ctx_.saves().refuse(QString::fromUtf8(text::SettingsNotWritable) +
+        ctx_.saves().refuse(Ui::tr(text::SettingsNotWritable) +
                             QString::fromStdString(files.systemDir.string()) + QStringLiteral("\r\n") +
                             QString::fromUtf8(files.settingsNotWritable));
     else

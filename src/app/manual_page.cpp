@@ -7,6 +7,7 @@
 #include "page_context.h"
 #include "platform_url_opener.h"
 #include "result_box.h"
+#include "ui_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,15 +31,17 @@ std::vector<Binding> bindingTable() {
     return {
         {.control = "TabSheet1", .clearsHint = true},
         {.control = "Label_Development_concept",
-         .hint = "開発コンセプト　：　開発者ホームページにジャンプします"},
-        {.control = "ComentRE", .hint = "コメントが表示されます"},
-        {.control = "Outline1", .hint = "使用上の注意、及び免責事項等"},
-        {.control = "Outline2", .hint = "単体抽出時の解説"},
-        {.control = "Outline3", .hint = "複数抽出時の解説"},
-        {.control = "Outline4", .hint = "対戦条件設定時の解説とヒント"},
-        {.control = "Outline5", .hint = "ブック完全構成の解説とヒント"},
-        {.control = "Outline6", .hint = "バトルギア 選出時の特殊ルールについて"},
-        {.control = "TAVUManual", .hint = "作者からのお知らせと、諸注意が表示されます"},
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "開発コンセプト　：　開発者ホームページにジャンプします")},
+        {.control = "ComentRE", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "コメントが表示されます")},
+        {.control = "Outline1", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "使用上の注意、及び免責事項等")},
+        {.control = "Outline2", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "単体抽出時の解説")},
+        {.control = "Outline3", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "複数抽出時の解説")},
+        {.control = "Outline4", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "対戦条件設定時の解説とヒント")},
+        {.control = "Outline5", .hint = QT_TRANSLATE_NOOP("tavu::Ui", "ブック完全構成の解説とヒント")},
+        {.control = "Outline6",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "バトルギア 選出時の特殊ルールについて")},
+        {.control = "TAVUManual",
+         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "作者からのお知らせと、諸注意が表示されます")},
     };
 }
 
@@ -70,7 +73,7 @@ private:
 ManualPage::ManualPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet1"), bindingTable()) {
     auto* header = new QHBoxLayout;
-    header->addWidget(makeLabel(this, QStringLiteral("コメント")));
+    header->addWidget(makeLabel(this, Ui::tr("コメント")));
     header->addStretch();
     header->addWidget(buildLinkHolder());
     comment_ = makeResultBox(this, QStringLiteral("ComentRE"));
@@ -79,8 +82,9 @@ ManualPage::ManualPage(PageContext& context)
     auto* row = new QHBoxLayout;
     const QStringList names = {"Outline1", "Outline2", "Outline3",  "Outline4",
                                "Outline5", "Outline6", "TAVUManual"};
-    const QStringList captions = {"ご注意",   "単体抽出",   "複数抽出", "対戦条件",
-                                  "完全構成", "特殊ルール", "お知らせ"};
+    const QStringList captions = {Ui::tr("ご注意"),   Ui::tr("単体抽出"), Ui::tr("複数抽出"),
+                                  Ui::tr("対戦条件"), Ui::tr("完全構成"), Ui::tr("特殊ルール"),
+                                  Ui::tr("お知らせ")};
     for (int i = 0; i < 7; ++i) {
         QPushButton* button = makeButton(this, names[i], captions[i]);
         // The page number each button loads.
@@ -99,7 +103,7 @@ QWidget* ManualPage::buildLinkHolder() {
     // The link moves by a few pixels on hover; inside a holder of its own it keeps that
     // place instead of being put back by the page's layout at the next resize.
     auto* holder = new QWidget(this);
-    link_ = makeLabel(holder, QStringLiteral("開発コンセプトはここをクリック！"),
+    link_ = makeLabel(holder, Ui::tr("開発コンセプトはここをクリック！"),
                       QStringLiteral("Label_Development_concept"));
     setLinkColour(link_, LinkBlue);
     link_->setCursor(Qt::PointingHandCursor);
@@ -132,8 +136,8 @@ void ManualPage::TAVUManualClick() {
 }
 
 void ManualPage::Label_Development_conceptClick() {
-    if (ctx_.dialogs().question(QString::fromUtf8(text::ConceptQuestion),
-                                QString::fromUtf8(text::ConceptCaption), Dialogs::Buttons::YesNo))
+    if (ctx_.dialogs().question(Ui::tr(text::ConceptQuestion), Ui::tr(text::ConceptCaption),
+                                Dialogs::Buttons::YesNo))
         ctx_.openWebPage(developerConceptPage());
 }
 

@@ -6,6 +6,7 @@
 #include "page_context.h"
 #include "spin_edit.h"
 #include "store/sjis_text.h"
+#include "ui_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,9 +68,9 @@ void MapPage::runOkRule() {
     const bool enabled = std::any_of(rules_.begin(), rules_.begin() + 5, std::mem_fn(&QCheckBox::isChecked));
     const bool timingOnly = std::any_of(rules_.begin() + 5, rules_.end(), std::mem_fn(&QCheckBox::isChecked));
     ctx_.explainOk(*ok_, enabled,
-                   timingOnly ? QStringLiteral("期間条件と時間制限だけでは抽出できません。"
-                                               "対戦マップからサドンデスまでのいずれかも選んで下さい")
-                              : QStringLiteral("抽出する対戦条件を選んで下さい"));
+                   timingOnly ? Ui::tr("期間条件と時間制限だけでは抽出できません。"
+                                       "対戦マップからサドンデスまでのいずれかも選んで下さい")
+                              : Ui::tr("抽出する対戦条件を選んで下さい"));
 }
 
 void MapPage::SetU1Click() {
@@ -90,7 +91,7 @@ void MapPage::keepMinimumBelow(int pair, int step) {
 }
 
 void MapPage::ButtonMapSaveClick() {
-    storeAllIfConfirmed(QString::fromUtf8(text::SaveQuestion) + QStringLiteral("   "),
+    storeAllIfConfirmed(Ui::tr(text::SaveQuestion) + QStringLiteral("   "),
                         QString::fromUtf8(DrawWarningCaption));
 }
 

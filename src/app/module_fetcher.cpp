@@ -1,6 +1,7 @@
 #include "module_fetcher.h"
 
 #include "folders/install_layout.h"
+#include "ui_text.h"
 #include "update/http_module.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,8 @@ HttpFetcher* ModuleFetcher::inner(FetchResult& failure) {
         const auto make = reinterpret_cast<MakeHttpFetcher>(library.resolve(HttpModuleEntry));
         if (!make) {
             failure = {FetchResult::Failed,
-                       "通信モジュールを読み込めません: " + library.errorString().toStdString(), false};
+                       Ui::tr("通信モジュールを読み込めません: %1").arg(library.errorString()).toStdString(),
+                       false};
             return nullptr;
         }
         inner_.reset(make(&limits_));

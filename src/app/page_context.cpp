@@ -12,6 +12,7 @@
 #include "store/random_source.h"
 #include "store/sjis_text.h"
 #include "store/system_files.h"
+#include "ui_text.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -60,23 +61,21 @@ void PageContext::writeResultFile(std::vector<std::string> lines, const QCheckBo
     AppendCommentFooter(lines, systemDir_);
     if (codeLineWritten_ && !drawCode_.isEmpty())
         lines.push_back(code::codeLine(drawCode_.toStdString()));
-    const QString name =
-        dialogs_.saveFileName({QStringLiteral("TAVU ファイルの保存"),
-                               QStringLiteral("テキストファイル(*.txt);;全てのファイル(*.*)"),
-                               QStringLiteral("txt"), lastSaveName_, saveFolder()});
+    const QString name = dialogs_.saveFileName({Ui::tr("TAVU ファイルの保存"),
+                                                Ui::tr("テキストファイル(*.txt);;全てのファイル(*.*)"),
+                                                QStringLiteral("txt"), lastSaveName_, saveFolder()});
     if (!name.isEmpty()) {
         lastSaveName_ = name;
         try {
             saveResultBytes(std::filesystem::path(name.toStdU16String()), resultFileBytes(lines));
         } catch (const DataError& e) {
-            dialogs_.error(QString::fromUtf8(e.what()));
+            dialogs_.error(coreText(e.what()));
             return;
         }
         const QFileInfo saved(name);
         if (preferences_)
             preferences_->setLastSaveFolder(saved.absolutePath());
-        tellStatus(
-            QStringLiteral("保存しました: %1").arg(QDir::toNativeSeparators(saved.absoluteFilePath())));
+        tellStatus(Ui::tr("保存しました: %1").arg(QDir::toNativeSeparators(saved.absoluteFilePath())));
     }
     if (clearAfter->isEnabled() && clearAfter->isChecked())
         clearResult();
@@ -94,8 +93,7 @@ QString PageContext::saveFolder() const {
 
 void PageContext::openWebPage(const QString& url) {
     if (!urls_.openUrl(url))
-        dialogs_.error(QStringLiteral("ブラウザを起動できなかったため、次のページを開けませんでした:\r\n") +
-                       url);
+        dialogs_.error(Ui::tr("ブラウザを起動できなかったため、次のページを開けませんでした:\r\n") + url);
 }
 
 void PageContext::explainOk(QWidget& ok, bool enabled, const QString& reason) const {
@@ -131,7 +129,7 @@ void PageContext::loadExplanationPage(int page, ResultBox& box) {
     try {
         box.setPlainText(pageText(readSystemFile(systemDir_, explanationFileName(page))));
     } catch (const std::exception& e) {
-        dialogs_.error(QString::fromUtf8(e.what()));
+        dialogs_.error(coreText(e.what()));
     }
 }
 

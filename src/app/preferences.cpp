@@ -11,6 +11,7 @@ namespace {
 constexpr const char* UpgradeFailureToldKey = "DataFolder/UpgradeFailureTold";
 constexpr const char* LastSaveFolderKey = "Results/LastSaveFolder";
 constexpr const char* CodeLineKey = "ResultFile/CodeLine";
+constexpr const char* LanguageKey = "Window/Language";
 } // namespace
 
 Preferences::Preferences(const std::filesystem::path& file) {
@@ -57,6 +58,14 @@ bool Preferences::codeLineInResultFile() const {
 
 void Preferences::setCodeLineInResultFile(bool on) {
     setValue(CodeLineKey, on);
+}
+
+QString Preferences::language() const {
+    return value(LanguageKey).toString();
+}
+
+void Preferences::setLanguage(const QString& key) {
+    setValue(LanguageKey, key);
 }
 
 QVariant Preferences::value(const char* key) const {

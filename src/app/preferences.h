@@ -43,6 +43,10 @@ public:
     bool codeLineInResultFile() const;
     void setCodeLineInResultFile(bool on);
 
+    // The window's language: "" follows the system, "ja" or "en" as the user chose.
+    QString language() const;
+    void setLanguage(const QString& key);
+
 private:
     QVariant value(const char* key) const;
     void setValue(const char* key, const QVariant& value);

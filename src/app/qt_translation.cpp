@@ -7,15 +7,21 @@
 
 namespace tavu {
 
-bool installQtJapanese(QCoreApplication& app) {
-    auto* translator = new QTranslator(&app);
+std::unique_ptr<QTranslator> loadQtJapanese() {
+    auto translator = std::make_unique<QTranslator>();
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     if (!translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
+}
+
+bool installQtJapanese(QCoreApplication& app) {
+    std::unique_ptr<QTranslator> translator = loadQtJapanese();
+    if (!translator)
         return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    translator->setParent(&app);
+    return QCoreApplication::installTranslator(translator.release());
 }
 
 } // namespace tavu

@@ -1,5 +1,7 @@
 #include "result_box.h"
 
+#include "ui_text.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -63,7 +65,7 @@ void ResultBox::contextMenuEvent(QContextMenuEvent* event) {
     std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
     const QString code = codeSource_ ? codeSource_() : QString();
     menu->addSeparator();
-    QAction* copy = menu->addAction(QStringLiteral("抽出コードをコピー"));
+    QAction* copy = menu->addAction(Ui::tr("抽出コードをコピー"));
     copy->setObjectName(QStringLiteral("copyDrawCode"));
     copy->setEnabled(!code.isEmpty());
     connect(copy, &QAction::triggered, this, [code] { QGuiApplication::clipboard()->setText(code); });

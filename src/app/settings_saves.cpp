@@ -1,6 +1,7 @@
 #include "settings_saves.h"
 
 #include "dialogs.h"
+#include "ui_text.h"
 
 #include <exception>
 
@@ -8,10 +9,10 @@ namespace tavu {
 
 namespace {
 
-constexpr const char* FolderReplaced =
-    "system フォルダがこのウィンドウの外で置き換えられました (tavu-cli update など)。\r\n"
-    "読み込んだデータと合わなくなるため、この実行中は設定を保存しません。\r\n"
-    "TAVU を再起動して下さい。";
+constexpr const char* FolderReplaced = QT_TRANSLATE_NOOP(
+    "tavu::Ui", "system フォルダがこのウィンドウの外で置き換えられました (tavu-cli update など)。\r\n"
+                "読み込んだデータと合わなくなるため、この実行中は設定を保存しません。\r\n"
+                "TAVU を再起動して下さい。");
 
 } // namespace
 
@@ -32,7 +33,7 @@ bool SettingsSaves::save(const std::filesystem::path& file, const SettingsArray&
     try {
         SaveSettings(file, settings);
     } catch (const std::exception& e) {
-        failed(QString::fromUtf8(e.what()), asked, dialogs);
+        failed(coreText(e.what()), asked, dialogs);
         return false;
     }
     onDisk_ = settings;
@@ -57,12 +58,12 @@ bool SettingsSaves::fileIsAsLeft(const std::filesystem::path& file, Asked asked,
         current = readSettingsReadOnly(file);
     } catch (const std::exception& e) {
         // Perhaps for a moment only (the folder is being swapped): the next save looks again.
-        failed(QString::fromUtf8(e.what()), asked, dialogs);
+        failed(coreText(e.what()), asked, dialogs);
         return false;
     }
     if (current == *onDisk_)
         return true;
-    refuse(QString::fromUtf8(FolderReplaced));
+    refuse(Ui::tr(FolderReplaced));
     refused(asked, dialogs);
     return false;
 }

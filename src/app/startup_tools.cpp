@@ -63,6 +63,8 @@ ToolOptions parseToolOptions(int argc, char** argv) {
             options.systemDir = std::filesystem::path(argv[++i]);
         else if (std::strcmp(argv[i], "--screenshot") == 0 && hasValue)
             options.screenshotDir = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--language") == 0 && hasValue)
+            options.language = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--quit-after-paint") == 0)
             options.quitAfterPaint = true;
     }

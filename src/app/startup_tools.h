@@ -17,6 +17,7 @@ struct ToolOptions {
     std::filesystem::path systemDir;
     QString screenshotDir;       // --screenshot DIR: save a picture of every page, then quit
     bool quitAfterPaint = false; // --quit-after-paint: end right after the first paint (start-up timing)
+    QString language;            // --language ja|en: this language instead of the user's choice
 };
 
 ToolOptions parseToolOptions(int argc, char** argv);

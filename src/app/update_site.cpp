@@ -1,6 +1,7 @@
 #include "update_site.h"
 
 #include "preferences.h"
+#include "ui_text.h"
 
 #include <QUrl>
 
@@ -18,11 +19,11 @@ bool isUnsetUpdateSite(const std::string& url) {
 }
 
 QString noUpdateSiteText() {
-    return QStringLiteral("更新サイトが設定されていません\n"
-                          "\n"
-                          "データの更新を配布しているサイトのアドレスを、オプションメニューの"
-                          "「更新サイトの設定」で設定して下さい。\n"
-                          "コマンドラインでは tavu-cli update --url アドレス --save-url でも設定できます。");
+    return Ui::tr("更新サイトが設定されていません\n"
+                  "\n"
+                  "データの更新を配布しているサイトのアドレスを、オプションメニューの"
+                  "「更新サイトの設定」で設定して下さい。\n"
+                  "コマンドラインでは tavu-cli update --url アドレス --save-url でも設定できます。");
 }
 
 } // namespace tavu

@@ -2,6 +2,7 @@
 
 #include "module_fetcher.h"
 #include "preferences.h"
+#include "ui_text.h"
 #include "update/update_check.h"
 #include "update_site.h"
 
@@ -20,15 +21,15 @@ QString testOutcomeText(const CheckResult& result) {
     switch (result.outcome) {
     case CheckResult::Newer:
     case CheckResult::UpToDate:
-        return QStringLiteral("接続できました (サイトのデータのバージョン: %1)").arg(result.siteVersion);
+        return Ui::tr("接続できました (サイトのデータのバージョン: %1)").arg(result.siteVersion);
     case CheckResult::VersionUnreadable:
-        return QStringLiteral("接続できましたが、更新サイトのバージョンファイルを読めませんでした");
+        return Ui::tr("接続できましたが、更新サイトのバージョンファイルを読めませんでした");
     case CheckResult::Cancelled:
-        return QStringLiteral("中止しました");
+        return Ui::tr("中止しました");
     case CheckResult::FetchFailed:
         break;
     }
-    return QStringLiteral("接続できませんでした: %1").arg(QString::fromStdString(result.reason));
+    return Ui::tr("接続できませんでした: %1").arg(coreText(result.reason));
 }
 
 } // namespace
@@ -38,10 +39,10 @@ UpdateSiteDialog::UpdateSiteDialog(Preferences& preferences, FetchLimits limits,
     , preferences_(preferences)
     , limits_(limits)
     , address_(new QLineEdit(preferences.updateSite(), this))
-    , test_(new QPushButton(QStringLiteral("接続テスト"), this))
+    , test_(new QPushButton(Ui::tr("接続テスト"), this))
     , result_(new QLabel(this)) {
     setObjectName(QStringLiteral("UpdateSiteDialog"));
-    setWindowTitle(QStringLiteral("更新サイトの設定"));
+    setWindowTitle(Ui::tr("更新サイトの設定"));
     address_->setObjectName(QStringLiteral("UpdateSiteEdit"));
     address_->setPlaceholderText(QStringLiteral("http://example.jp/tavuds/system_file/"));
     address_->setMinimumWidth(360);
@@ -53,11 +54,10 @@ UpdateSiteDialog::UpdateSiteDialog(Preferences& preferences, FetchLimits limits,
     connect(buttons, &QDialogButtonBox::rejected, this, &UpdateSiteDialog::reject);
     connect(test_, &QPushButton::clicked, this, &UpdateSiteDialog::startTest);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("アドレス(&A):"), address_);
+    form->addRow(Ui::tr("アドレス(&A):"), address_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(
-        new QLabel(QStringLiteral("空欄にすると、このプログラムの既定のサイトを使います。"), this));
+    layout->addWidget(new QLabel(Ui::tr("空欄にすると、このプログラムの既定のサイトを使います。"), this));
     layout->addWidget(test_, 0, Qt::AlignLeft);
     layout->addWidget(result_);
     layout->addWidget(buttons);
@@ -76,11 +76,11 @@ void UpdateSiteDialog::startTest() {
         return;
     const std::string url = address_->text().trimmed().toStdString();
     if (isUnsetUpdateSite(url)) {
-        result_->setText(QStringLiteral("アドレスを http:// か https:// で始まる形で入力して下さい"));
+        result_->setText(Ui::tr("アドレスを http:// か https:// で始まる形で入力して下さい"));
         return;
     }
     test_->setEnabled(false);
-    result_->setText(QStringLiteral("接続しています…"));
+    result_->setText(Ui::tr("接続しています…"));
     UpdateConfig config;
     config.baseUrl = url;
     config.pause = [](std::chrono::milliseconds, const std::atomic<bool>&) {
