@@ -27,6 +27,9 @@ build/dev/bin/tavu_hostile_update 220 | sed 's/^/  /'
 echo "== History of draws (a writer killed with SIGKILL while it records, 1000 times)"
 scripts/history_crash.sh 1000
 
+echo "== History of draws from the real program (tavu-cli --record killed with SIGKILL, 1000 times)"
+scripts/history_crash_cli.sh 1000
+
 echo "== ThreadSanitizer over the core's tests (downloads, cancellation, locks, start-up reads)"
 cmake --preset tsan >/dev/null
 cmake --build --preset tsan -j "$jobs" --target tavu_unit_tests >/dev/null

@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <map>
 
 namespace tavu::cli {
 
@@ -15,9 +16,13 @@ std::filesystem::path executablePath() {
 }
 
 void chooseFolder(const CLI::App& app, CliOptions& options) {
+    // JSON and CSV are UTF-8 text for other programs; Shift-JIS is the result file's form.
+    if (options.sjis && options.format != OutputFormat::Text)
+        throw CLI::ValidationError("--sjis", "--sjis は --format text のときだけ使えます");
     options.folder = chooseDataFolder(options.systemDir, executablePath(), UserFolders::fromProcess());
     options.systemDir = options.folder.systemDir;
-    if (app.got_subcommand("where"))
+    // `where` only tells; `history` reads no data.
+    if (app.got_subcommand("where") || app.got_subcommand("history"))
         return;
     const DataFolderPreparation prepared = prepareDataFolder(options.folder);
     for (const auto& line : prepared.noticeLines(options.systemDir))
@@ -42,6 +47,15 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
     app.add_flag("--sjis", options.sjis, "Shift-JIS と CR LF で出力する (結果ファイルと同じバイト列)");
     app.add_flag("--footer", options.footer, "Comment.tri の行を末尾に付ける");
     app.add_flag("--fields", options.fields, "単体抽出の結果欄を 1 行ずつ出力する");
+    app.add_option("--format", options.format, "抽出結果の形式: text (既定、画面と同じ行)、json、csv")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, OutputFormat>{{"text", OutputFormat::Text},
+                                                                                {"json", OutputFormat::Json},
+                                                                                {"csv", OutputFormat::Csv}},
+                                            CLI::ignore_case));
+    app.add_flag("--record", options.record, "抽出を履歴に記録する (既定は記録しない)");
+    app.add_option("--history", options.historyFile,
+                   "履歴ファイル (既定: $XDG_DATA_HOME/tavu/history.sqlite3、"
+                   "XDG_DATA_HOME がなければ ~/.local/share/tavu/history.sqlite3)");
     // Runs once every option is read and before any command, so that no command derives a
     // path from the folder as it was typed.
     app.parse_complete_callback([&app, &options] { chooseFolder(app, options); });
@@ -58,6 +72,7 @@ void addCommands(CLI::App& app, CliOptions& options) {
     addPublishCommand(app, options);
     addUpdateCommand(app, options);
     addWhereCommand(app, options);
+    addHistoryCommand(app, options);
 }
 
 } // namespace tavu::cli

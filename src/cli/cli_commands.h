@@ -27,15 +27,21 @@ enum ExitCode : int {
     ExitFolderInUse = 7
 };
 
+// How a draw prints its result: the page's lines, or one record for other programs.
+enum class OutputFormat { Text, Json, Csv };
+
 // Options shared by every command, filled by CLI11 before a command's callback runs.
 struct CliOptions {
-    std::filesystem::path systemDir;   // --system, then the folder chosen as the window chooses it
-    DataFolderChoice folder;           // which folder systemDir is, and why
-    std::optional<std::uint32_t> seed; // --seed
-    bool sjis = false;                 // --sjis: Shift-JIS bytes with CR LF
-    bool footer = false;               // --footer: append Comment.tri
-    bool fields = false;               // --fields: single draws print their result fields
-    int exitCode = ExitOk;             // set by the command that ran
+    std::filesystem::path systemDir;          // --system, then the folder chosen as the window chooses it
+    DataFolderChoice folder;                  // which folder systemDir is, and why
+    std::optional<std::uint32_t> seed;        // --seed
+    bool sjis = false;                        // --sjis: Shift-JIS bytes with CR LF
+    bool footer = false;                      // --footer: append Comment.tri
+    bool fields = false;                      // --fields: single draws print their result fields
+    OutputFormat format = OutputFormat::Text; // --format
+    bool record = false;                      // --record: draws are kept in the history
+    std::filesystem::path historyFile;        // --history; empty for the user's data folder
+    int exitCode = ExitOk;                    // set by the command that ran
 };
 
 // Also chooses the data folder once the command line is read, and makes or brings up to date
@@ -55,5 +61,6 @@ void addCheckCommand(CLI::App& app, CliOptions& options);
 void addPublishCommand(CLI::App& app, CliOptions& options);
 void addUpdateCommand(CLI::App& app, CliOptions& options);
 void addWhereCommand(CLI::App& app, CliOptions& options);
+void addHistoryCommand(CLI::App& app, CliOptions& options);
 
 } // namespace tavu::cli

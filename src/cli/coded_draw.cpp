@@ -1,10 +1,14 @@
 #include "coded_draw.h"
 
+#include "cli_history.h"
 #include "cli_output.h"
 #include "code/data_fingerprint.h"
+#include "code/draw_record.h"
 #include "code/draw_run.h"
 #include "code/result_check.h"
+#include "draw_format.h"
 #include "output/result_file.h"
+#include "store/sjis_text.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -15,18 +19,41 @@ namespace {
 
 // The result as the page shows it (a single draw's fields with --fields); with --footer
 // the lines of Comment.tri and the code line follow, as the window's result file ends.
-int printDraw(const CliOptions& options, const code::DrawOutput& output, const std::string& codeText) {
-    if (output.drawn) {
-        auto lines = options.fields && !output.fields.empty() ? output.fields : output.lines;
+std::vector<std::string> shownLines(const CliOptions& options, const code::DrawOutput& output,
+                                    const std::string& codeText) {
+    if (!output.drawn)
+        return {};
+    auto lines = options.fields && !output.fields.empty() ? output.fields : output.lines;
+    if (options.footer) {
+        AppendCommentFooter(lines, options.systemDir);
+        lines.push_back(code::codeLine(codeText));
+    }
+    return lines;
+}
+
+void printRecord(const CliOptions& options, const history::DrawEntry& entry, const code::DrawCode& drawn,
+                 const std::vector<std::string>& sjisLines, const std::string& message) {
+    DrawRecord record{entry.command, entry.code, drawn.seed, entry.dataVersion, {}, message};
+    for (const auto& line : sjisLines)
+        record.lines.push_back(sjis::toUtf8(line));
+    std::cout << (options.format == OutputFormat::Json ? drawJson(record) : drawCsv(record)) << std::flush;
+}
+
+int printDraw(const CliOptions& options, const code::DrawCode& drawn, const code::DrawOutput& output) {
+    const history::DrawEntry entry = code::drawEntry(drawn, output.lines);
+    auto lines = shownLines(options, output, entry.code);
+    if (options.format != OutputFormat::Text) {
+        printRecord(options, entry, drawn, lines, output.message);
+    } else if (output.drawn) {
         CliOptions plain = options;
-        if (options.footer) {
-            AppendCommentFooter(lines, options.systemDir);
-            lines.push_back(code::codeLine(codeText));
-            plain.footer = false;
-        }
+        plain.footer = false; // already among the lines
         printLines(plain, std::move(lines), std::cout);
     }
-    return output.message.empty() ? ExitOk : reportWarning(output.message, std::cerr);
+    int status = output.message.empty() ? ExitOk : reportWarning(output.message, std::cerr);
+    // Only once the result is out, so that a slow or faulty history never holds it back.
+    if (output.drawn)
+        recordDraw(options, entry);
+    return status;
 }
 
 std::string otherDataText(const code::DataFingerprint& drawn, const code::DataFingerprint& here) {
@@ -44,9 +71,9 @@ void runCodedDraw(CliOptions& options, const code::DrawPlan& plan,
             std::cerr << otherDataText(*expected, here) << '\n';
             return static_cast<int>(ExitOtherData);
         }
-        std::string codeText = code::formatCode({plan, random.seed(), here});
-        std::cerr << "code " << codeText << '\n';
-        return printDraw(options, code::runDraw(data.tables, plan, random), codeText);
+        const code::DrawCode drawn{plan, random.seed(), here};
+        std::cerr << "code " << code::formatCode(drawn) << '\n';
+        return printDraw(options, drawn, code::runDraw(data.tables, plan, random));
     });
 }
 

@@ -14,15 +14,6 @@ std::string joined(const std::vector<std::string>& lines) {
     return text;
 }
 
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 // The length of the valid UTF-8 sequence at `at`, 0 when it is not one (a stray or missing
 // continuation byte, an overlong form, a surrogate, past U+10FFFF).
 std::size_t utf8Length(std::string_view text, std::size_t at) {
@@ -79,30 +70,49 @@ std::string jsonString(std::string_view text) {
     return out + "\"";
 }
 
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string csvHeader() {
+    return "id,time,command,code,lines,result_file,program_version,data_version\r\n";
+}
+
+std::string csvRow(const HistoryRow& row) {
+    const DrawEntry& d = row.draw;
+    return std::to_string(row.id) + "," + csvField(d.time) + "," + csvField(d.command) + "," +
+           csvField(d.code) + "," + csvField(joined(d.lines)) + "," + csvField(d.resultFile) + "," +
+           csvField(d.programVersion) + "," + std::to_string(d.dataVersion) + "\r\n";
+}
+
+std::string jsonRow(const HistoryRow& row) {
+    const DrawEntry& d = row.draw;
+    std::string json = "{\"id\": " + std::to_string(row.id) + ", \"time\": " + jsonString(d.time) +
+                       ", \"command\": " + jsonString(d.command) + ", \"code\": " + jsonString(d.code) +
+                       ", \"lines\": [";
+    for (const auto& line : d.lines)
+        json += (&line == &d.lines.front() ? "" : ", ") + jsonString(line);
+    return json + "], \"result_file\": " + jsonString(d.resultFile) +
+           ", \"program_version\": " + jsonString(d.programVersion) +
+           ", \"data_version\": " + std::to_string(d.dataVersion) + "}";
+}
+
 std::string toCsv(std::span<const HistoryRow> rows) {
-    std::string csv = "id,time,command,code,lines,result_file,program_version,data_version\r\n";
-    for (const auto& row : rows) {
-        const DrawEntry& d = row.draw;
-        csv += std::to_string(row.id) + "," + csvField(d.time) + "," + csvField(d.command) + "," +
-               csvField(d.code) + "," + csvField(joined(d.lines)) + "," + csvField(d.resultFile) + "," +
-               csvField(d.programVersion) + "," + std::to_string(d.dataVersion) + "\r\n";
-    }
+    std::string csv = csvHeader();
+    for (const auto& row : rows)
+        csv += csvRow(row);
     return csv;
 }
 
 std::string toJson(std::span<const HistoryRow> rows) {
     std::string json = "[";
-    for (const auto& row : rows) {
-        const DrawEntry& d = row.draw;
-        json += std::string(&row == &rows.front() ? "\n" : ",\n") + "  {\"id\": " + std::to_string(row.id) +
-                ", \"time\": " + jsonString(d.time) + ", \"command\": " + jsonString(d.command) +
-                ", \"code\": " + jsonString(d.code) + ", \"lines\": [";
-        for (const auto& line : d.lines)
-            json += (&line == &d.lines.front() ? "" : ", ") + jsonString(line);
-        json += "], \"result_file\": " + jsonString(d.resultFile) +
-                ", \"program_version\": " + jsonString(d.programVersion) +
-                ", \"data_version\": " + std::to_string(d.dataVersion) + "}";
-    }
+    for (const auto& row : rows)
+        json += std::string(&row == &rows.front() ? "\n  " : ",\n  ") + jsonRow(row);
     return json + (rows.empty() ? "]\n" : "\n]\n");
 }
 

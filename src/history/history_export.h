@@ -18,6 +18,15 @@ std::string toCsv(std::span<const HistoryRow> rows);
 // valid UTF-8 has each faulty byte replaced by U+FFFD, so the output is always valid JSON.
 std::string toJson(std::span<const HistoryRow> rows);
 
+// The pieces of both, for a caller that writes rows as it reads them: the CSV header line, one
+// CSV record (its CR LF included), one row's JSON object (no separator, no line end).
+std::string csvHeader();
+std::string csvRow(const HistoryRow& row);
+std::string jsonRow(const HistoryRow& row);
+
+// `text` as a CSV field, quoted only when it must be.
+std::string csvField(std::string_view text);
+
 // `text` as a JSON string, quotes included.
 std::string jsonString(std::string_view text);
 

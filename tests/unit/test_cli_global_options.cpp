@@ -56,6 +56,7 @@ TEST(CliGlobalOptions, AcceptedOnEitherSideOfEveryCommand) {
         // Nothing listens on the discard port: the check fails the same way each time.
         {{"update"}, {"--no-wait", "--url", "http://127.0.0.1:9/tavuds/system_file/"}},
         {{"where"}, {}},
+        {{"history"}, {"--limit", "3", "--history", (dir / "history.sqlite3").string()}},
     };
     std::set<std::string> covered;
     for (const auto& c : cases)
