@@ -66,9 +66,21 @@ QList<QStringList> parseCsv(const QString& text) {
 }
 
 // What another program runs to record `count` draws in `file`.
-QStringList otherWriter(const fs::path& file, int count) {
-    return {QStringLiteral(TAVU_HISTORY_BURST), QString::fromStdString(file.string()),
-            QString::number(count)};
+// The other program: a burst of records through the core, or `count` runs of the real
+// command line recording a draw each, one after another, as a player's script would.
+QStringList otherWriter(const fs::path& file, int count, bool commandLine) {
+    const QString path = QString::fromStdString(file.string());
+    if (!commandLine)
+        return {QStringLiteral(TAVU_HISTORY_BURST), path, QString::number(count)};
+    const QString loop = QStringLiteral("for i in $(seq %1); do \"$0\" --system \"$1\" --history \"$2\" "
+                                        "--record --seed $i creature multiple >/dev/null || exit 1; done")
+                             .arg(count);
+    return {QStringLiteral("/bin/sh"),
+            QStringLiteral("-c"),
+            loop,
+            QStringLiteral(TAVU_CLI),
+            QStringLiteral(TAVU_SYSTEM_DIR),
+            path};
 }
 
 } // namespace
@@ -87,6 +99,7 @@ private slots:
     void aBadHistoryFileLeavesDrawingWorking_data();
     void aBadHistoryFileLeavesDrawingWorking();
     void aResultIsSharedAsTextAndPicture();
+    void anotherProgramRecordsAtTheSameTime_data();
     void anotherProgramRecordsAtTheSameTime();
 
 private:
@@ -406,12 +419,22 @@ void HistoryWindowTest::aResultIsSharedAsTextAndPicture() {
     QVERIFY(!action(menu, "saveResultPicture")->isEnabled());
 }
 
+void HistoryWindowTest::anotherProgramRecordsAtTheSameTime_data() {
+    QTest::addColumn<bool>("commandLine");
+    QTest::addColumn<int>("otherDraws");
+    QTest::newRow("core") << false << 300;
+    QTest::newRow("tavu-cli --record") << true << 40;
+}
+
 void HistoryWindowTest::anotherProgramRecordsAtTheSameTime() {
+    QFETCH(bool, commandLine);
+    QFETCH(int, otherDraws);
     startWindow();
     press(QStringLiteral("ButtonMapSetUp")); // the file exists before the other program starts
-    constexpr int OtherDraws = 300;
+    const int OtherDraws = otherDraws;
     QProcess other;
-    const QStringList command = otherWriter(file_, OtherDraws);
+    other.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QStringList command = otherWriter(file_, OtherDraws, commandLine);
     other.start(command.first(), command.mid(1));
     QVERIFY(other.waitForStarted());
     int windowDraws = 1;
