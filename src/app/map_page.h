@@ -19,6 +19,9 @@ class SpinEdit;
 
 // "対戦マップ": a battle map and its rule settings. Its settings are written only by
 // "設定を保存".
+// The map page's controls: entries, restore steps, hints and the names a screen reader speaks.
+std::vector<Binding> mapPageBindings();
+
 class MapPage : public BoundPage {
     Q_OBJECT
 public:
