@@ -1,6 +1,6 @@
 #include "data_check.h"
 
-#include "card_list_check.h"
+#include "card_list.h"
 #include "each_line.h"
 #include "store/cipher.h"
 #include "store/data_error.h"

@@ -1,6 +1,7 @@
 #include "source_records.h"
 
 #include "source_rows.h"
+#include "store/data_error.h"
 #include "store/record_layouts.h"
 #include "store/sjis_text.h"
 
@@ -12,74 +13,91 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Where one field of a record comes from.
-struct Slot {
-    const char* what;
-    int width;
-    Cell cell;
-    std::string* text;
-    std::int32_t* number;
-};
+// Reads the one field whose source cell is `column`. Walked over the columns in turn, so that a
+// row's first fault is the first one its reader meets; without a row it only counts the columns.
+struct CellReader {
+    const fs::path& file;
+    const Row* row = nullptr;
+    int column = 0;
+    int columns = 0;
 
-struct SlotsOf {
-    std::vector<Slot> slots;
-    void text(std::string& value, const TextField& f) {
-        slots.push_back({f.what, f.width, f.cell, &value, nullptr});
-    }
-    void number(std::int32_t& value, const NumberField& f) {
-        slots.push_back({f.what, 0, f.cell, nullptr, &value});
-    }
-};
-
-// The fields the source holds, in column order: a row's first fault is the first one its
-// reader meets.
-template <class Record>
-std::vector<Slot> slotsOf(Record& record) {
-    SlotsOf visit;
-    Layout<Record>::fields(record, visit);
-    std::erase_if(visit.slots, [](const Slot& slot) { return slot.cell.kind == Cell::Absent; });
-    std::ranges::sort(visit.slots, {}, [](const Slot& slot) { return slot.cell.column; });
-    return visit.slots;
-}
-
-void readCell(const fs::path& file, const Row& row, const Slot& slot) {
-    static const char* const RarityLetters[] = {"N", "S", "R", "E"};
-    const char* what = slot.cell.what ? slot.cell.what : slot.what;
-    auto column = static_cast<std::size_t>(slot.cell.column);
-    switch (slot.cell.kind) {
-    case Cell::Plain:
-        if (slot.text)
-            *slot.text = fieldCell(file, row, column, what, slot.width);
+    void text(std::string& value, const TextField& field) {
+        static const char* const RarityLetters[] = {"N", "S", "R", "E"};
+        if (!reads(field))
+            return;
+        if (field.cell.kind == Cell::Rarity)
+            value = Rarities[static_cast<std::size_t>(choice(field, RarityLetters))];
         else
-            *slot.number = integerCell(file, row, column, what);
-        break;
-    case Cell::Indented:
-        *slot.text = fieldCell(file, row, column, what, slot.width, " ");
-        break;
-    case Cell::Flag:
-        *slot.number = flagCell(file, row, column, what);
-        break;
-    case Cell::Rarity:
-        *slot.text = Rarities[static_cast<std::size_t>(choiceCell(file, row, column, what, RarityLetters))];
-        break;
-    case Cell::Choice:
-        *slot.number = choiceCell(file, row, column, what, slot.cell.choices);
-        break;
-    case Cell::Absent:
-        break;
+            value = fieldText(field);
     }
-}
+
+    void number(std::int32_t& value, const NumberField& field) {
+        if (!reads(field))
+            return;
+        if (field.cell.kind == Cell::Choice)
+            value = choice(field, field.cell.choices);
+        else
+            value = integerCell(file, *row, cell(), what(field));
+        if (field.cell.kind == Cell::Flag && value != 0 && value != 1)
+            fail(field, "は 0 か 1 のはずです: " + row->cells.at(cell()));
+    }
+
+private:
+    template <class Field>
+    bool reads(const Field& field) {
+        columns = std::max(columns, field.cell.column + 1);
+        return row && field.cell.column == column;
+    }
+    std::size_t cell() const { return static_cast<std::size_t>(column); }
+    template <class Field>
+    static const char* what(const Field& field) {
+        return field.cell.what ? field.cell.what : field.what;
+    }
+    template <class Field>
+    [[noreturn]] void fail(const Field& field, const std::string& message) const {
+        throw DataError(file, row->line, quoted(what(field)) + message);
+    }
+
+    // Shift-JIS bytes padded with blanks to the field's width; a text too wide is an error,
+    // never cut (a cut could split a double-byte character).
+    std::string fieldText(const TextField& field) const {
+        const std::string& text = row->cells.at(cell());
+        auto bytes = sjis::fromUtf8(text);
+        if (!bytes)
+            fail(field, "に Shift-JIS で表せない文字があります: " + text);
+        std::string value = (field.cell.kind == Cell::Indented ? " " : "") + *bytes;
+        if (value.size() > static_cast<std::size_t>(field.width))
+            fail(field, "が長すぎます: " + text + " (" + std::to_string(value.size()) + " バイト、欄は " +
+                            std::to_string(field.width) + " バイト)");
+        value.resize(static_cast<std::size_t>(field.width), ' ');
+        return value;
+    }
+
+    template <class Field>
+    int choice(const Field& field, std::span<const char* const> choices) const {
+        const std::string& text = row->cells.at(cell());
+        if (auto it = std::ranges::find(choices, text); it != choices.end())
+            return static_cast<int>(it - choices.begin());
+        std::string allowed;
+        for (auto choice : choices)
+            allowed += (allowed.empty() ? "" : "/") + std::string(choice);
+        fail(field, "は " + allowed + " のどれかのはずです: " + text);
+    }
+};
 
 } // namespace
 
 template <class Record>
 std::vector<Record> readTable(const fs::path& file) {
     Record blank;
+    CellReader reader{file};
+    Layout<Record>::fields(blank, reader);
     std::vector<Record> records;
-    for (const Row& row : readRows(file, slotsOf(blank).size())) {
+    for (const Row& row : readRows(file, static_cast<std::size_t>(reader.columns))) {
         Record record;
-        for (const Slot& slot : slotsOf(record))
-            readCell(file, row, slot);
+        reader.row = &row;
+        for (reader.column = 0; reader.column < reader.columns; ++reader.column)
+            Layout<Record>::fields(record, reader);
         records.push_back(std::move(record));
     }
     return records;

@@ -1,6 +1,6 @@
 #include "table_line_checks.h"
 
-#include "card_list_order.h"
+#include "card_list.h"
 #include "store/field_reader.h"
 #include "store/record_layouts.h"
 #include "store/sjis_text.h"
