@@ -2,8 +2,7 @@
 
 #include "card_list.h"
 #include "each_line.h"
-#include "settings_source.h"
-#include "source_records.h"
+#include "sources.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/file_io.h"

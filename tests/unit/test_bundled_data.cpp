@@ -1,4 +1,4 @@
-#include "dataset/source_records.h"
+#include "dataset/sources.h"
 #include "store/derived_counts.h"
 #include "store/record_layouts.h"
 #include "store/settings.h"

@@ -1,17 +1,68 @@
-#include "source_records.h"
+#include "sources.h"
 
-#include "source_rows.h"
+#include "each_line.h"
 #include "store/data_error.h"
+#include "store/file_io.h"
 #include "store/record_layouts.h"
+#include "store/settings_entries.h"
 #include "store/sjis_text.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
 
 namespace tavu::source {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+struct Row {
+    int line = 0;
+    std::vector<std::string> cells; // UTF-8
+};
+
+std::vector<std::string> splitTabs(std::string_view line) {
+    std::vector<std::string> cells;
+    for (;;) {
+        std::size_t tab = line.find('\t');
+        cells.emplace_back(line.substr(0, tab));
+        if (tab == std::string_view::npos)
+            return cells;
+        line.remove_prefix(tab + 1);
+    }
+}
+
+std::string quoted(std::string_view what) {
+    return "「" + std::string(what) + "」";
+}
+
+// Each row must have `columns` cells, or up to `maxColumns` when that is larger (a trailing note).
+std::vector<Row> readRows(const fs::path& file, std::size_t columns, std::size_t maxColumns = 0) {
+    maxColumns = std::max(columns, maxColumns);
+    std::vector<Row> rows;
+    forEachLine(readWholeFile(file), [&](std::string_view line, int lineNo) {
+        if (line.empty() || line.front() == '#')
+            return;
+        Row row{lineNo, splitTabs(line)};
+        if (row.cells.size() < columns || row.cells.size() > maxColumns)
+            throw DataError(file, row.line,
+                            "列の数が " + std::to_string(row.cells.size()) + " です (タブ区切りで " +
+                                std::to_string(columns) + " 列のはずです)");
+        rows.push_back(std::move(row));
+    });
+    return rows;
+}
+
+std::int32_t integerCell(const fs::path& file, const Row& row, std::size_t column, std::string_view what) {
+    const std::string& cell = row.cells.at(column);
+    std::int32_t value = 0;
+    auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    if (cell.empty() || ec != std::errc() || end != cell.data() + cell.size())
+        throw DataError(file, row.line, quoted(what) + "が整数ではありません: " + cell);
+    return value;
+}
 
 // Reads the one field whose source cell is `column`. Walked over the columns in turn, so that a
 // row's first fault is the first one its reader meets; without a row it only counts the columns.
@@ -85,6 +136,28 @@ private:
     }
 };
 
+// "YYYY-MM-DD HH:MM:SS" as the packed date-time of the lock header (date high, time low).
+std::uint32_t packedDateTime(const fs::path& file, const Row& row) {
+    std::array<int, 6> v{};
+    char tail = 0;
+    int read = std::sscanf(row.cells.at(1).c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &v[0], &v[1], &v[2], &v[3],
+                           &v[4], &v[5], &tail);
+    bool valid = read == 6 && v[0] >= 1980 && v[0] <= 2107 && v[1] >= 1 && v[1] <= 12 && v[2] >= 1 &&
+                 v[2] <= 31 && v[3] >= 0 && v[3] <= 23 && v[4] >= 0 && v[4] <= 59 && v[5] >= 0 && v[5] <= 59;
+    if (!valid)
+        throw DataError(file, row.line, "日時は YYYY-MM-DD HH:MM:SS (1980〜2107 年) で書いて下さい");
+    auto u = [](int x) {
+        return static_cast<std::uint32_t>(x);
+    };
+    std::uint32_t date = (u(v[0] - 1980) << 9) | (u(v[1]) << 5) | u(v[2]);
+    std::uint32_t time = (u(v[3]) << 11) | (u(v[4]) << 5) | u(v[5] / 2);
+    return (date << 16) | time;
+}
+
+bool isCountedEntry(int index) {
+    return index >= entry::NoneCreatureCount && index <= entry::ItemKindCountFirst + ItemKindCount - 1;
+}
+
 } // namespace
 
 template <class Record>
@@ -120,6 +193,28 @@ std::vector<MapRecord> readMaps(const fs::path& file) {
     for (std::size_t i = 0; i < maps.size(); ++i)
         maps[i].extraNumber = static_cast<std::int32_t>(i + 1);
     return maps;
+}
+
+InitialSettings readInitialSettings(const fs::path& file) {
+    InitialSettings settings;
+    std::array<bool, SettingsLastIndex + 1> seen{};
+    for (const Row& row : readRows(file, 2, 3)) {
+        if (row.cells.at(0) == "locked_at") {
+            settings.lockedAt = packedDateTime(file, row);
+            continue;
+        }
+        std::int32_t index = integerCell(file, row, 0, "エントリ番号");
+        if (index < 0 || index > SettingsLastIndex)
+            throw DataError(file, row.line, "エントリ番号は 0〜99 のはずです");
+        if (isCountedEntry(index))
+            throw DataError(file, row.line, "エントリ 70〜80 は元データの行数から数えるので書けません");
+        auto slot = static_cast<std::size_t>(index);
+        if (seen[slot])
+            throw DataError(file, row.line, "エントリ " + std::to_string(index) + " が二度書かれています");
+        seen[slot] = true;
+        settings.entries[slot] = integerCell(file, row, 1, "値");
+    }
+    return settings;
 }
 
 } // namespace tavu::source
