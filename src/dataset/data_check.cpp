@@ -42,16 +42,12 @@ private:
         return &it->second;
     }
     bool tooMany(const std::string& file) const {
-        auto it = told_.find(file);
-        return it != told_.end() && it->second >= MaxProblemsPerFile;
+        auto it = found_.find(file);
+        return it != found_.end() && it->second >= MaxProblemsPerFile;
     }
     void problem(const std::string& file, int line, std::string message) {
-        if (tooMany(file)) {
-            ++omitted_[file];
-            return;
-        }
-        ++told_[file];
-        problems_.push_back({file, line, std::move(message), 0});
+        if (++found_[file] <= MaxProblemsPerFile)
+            problems_.push_back({file, line, std::move(message), 0});
     }
 
     void unusableFiles();
@@ -76,8 +72,7 @@ private:
     const DataFiles& files_;
     const std::map<std::string, std::string>& unreadable_;
     std::vector<DataProblem> problems_;
-    std::map<std::string, int> told_;
-    std::map<std::string, int> omitted_;
+    std::map<std::string, int> found_; // problems of each file, told or not
     std::vector<Count> counts_;
     std::array<std::int32_t, ItemKindCount> itemsOfKind_{};
     std::array<int, ElementCount> opponentsOfElement_{};
@@ -126,19 +121,19 @@ std::optional<std::vector<Record>> Checker::table(const std::string& name, int c
     int lines = 0;
     forEachLine(*file, [&](std::string_view line, int lineNo) {
         lines = lineNo;
-        auto checked = checkTableLine<Record>(line, element);
-        auto& faults = checked.faults;
+        Record record;
+        auto faults = checkTableLine(line, record, element);
         if (line.empty())
             faults = {"空の行があります"};
         else if (line.find('\r') != std::string_view::npos)
             faults.insert(faults.begin(), "行の途中に CR があります");
         for (auto& fault : faults)
             problem(name, lineNo, std::move(fault));
-        tally(checked.record);
+        tally(record);
         // Kept even when faulty: the name, read first, still tells which card the line is.
         complete = complete && !tooMany(name);
         if (complete)
-            records.push_back(std::move(checked.record));
+            records.push_back(std::move(record));
     });
     counts_.push_back({countEntry, lines, name + " の行数"});
     if (!complete)
@@ -177,11 +172,12 @@ void Checker::opponentElements() {
 }
 
 void Checker::closeOmitted() {
-    for (const auto& [file, count] : omitted_)
-        problems_.push_back({file, 0,
-                             "ほかに " + std::to_string(count) + " 件の問題があります (最初の " +
-                                 std::to_string(MaxProblemsPerFile) + " 件のみ表示)",
-                             count});
+    for (const auto& [file, found] : found_)
+        if (int count = found - MaxProblemsPerFile; count > 0)
+            problems_.push_back({file, 0,
+                                 "ほかに " + std::to_string(count) + " 件の問題があります (最初の " +
+                                     std::to_string(MaxProblemsPerFile) + " 件のみ表示)",
+                                 count});
 }
 
 std::vector<DataProblem> Checker::run() {
