@@ -7,9 +7,7 @@
 namespace tavu {
 
 std::string_view withoutTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
+    return text.substr(0, text.find_last_not_of(' ') + 1); // npos + 1 is 0: all blanks
 }
 
 namespace {
