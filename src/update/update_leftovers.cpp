@@ -46,19 +46,8 @@ std::string clearUpdateLeftovers(const fs::path& systemDir) {
     UpdateLock lock(dir);
     if (lock.busy())
         return {};
-    std::string notice;
+    std::string notice = recoverInterruptedSwap(dir);
     std::error_code ec;
-    fs::path previous = previousDirFor(dir);
-    if (!fs::exists(fs::symlink_status(dir, ec)) && fs::is_directory(fs::symlink_status(previous, ec))) {
-        fs::rename(previous, dir, ec);
-        notice =
-            ec ? "データフォルダ " + dir.string() + " がありません。前回のデータ更新で残った " +
-                     previous.string() + " を戻せませんでした (" + systemErrorText(ec) + ")"
-               : "前回のデータ更新が途中で止まっていたため、元のデータを戻しました: " + previous.string() +
-                     " → " + dir.string();
-    } else {
-        recoverInterruptedSwap(dir);
-    }
     fs::remove_all(stagingDirFor(dir), ec); // a link there goes itself, never what it points at
     removeFile(dir / VersionFileName);
     fs::directory_iterator it(dir, ec), end;
