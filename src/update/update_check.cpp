@@ -21,11 +21,8 @@ constexpr std::size_t VersionWidth = 10;
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
+    std::size_t first = s.find_first_not_of(" \t");
+    return first == s.npos ? std::string_view{} : s.substr(first, s.find_last_not_of(" \t") + 1 - first);
 }
 
 } // namespace
