@@ -2,9 +2,7 @@
 
 #include "staged_folder.h"
 #include "store/file_io.h"
-#include "store/system_error_text.h"
 #include "store/system_files.h"
-#include "update_check.h"
 #include "update_lock.h"
 
 #include <algorithm>
@@ -26,8 +24,7 @@ bool isWorkingFileName(const std::string& name) {
     if (name.size() <= tail ||
         name.compare(name.size() - tail, WorkingFileInfix.size(), WorkingFileInfix) != 0)
         return false;
-    const auto& files = requiredSystemFiles();
-    return std::find(files.begin(), files.end(), name.substr(0, name.size() - tail)) != files.end() &&
+    return std::ranges::count(requiredSystemFiles(), name.substr(0, name.size() - tail)) > 0 &&
            std::all_of(name.end() - UniquePart, name.end(), isAlphanumeric);
 }
 
