@@ -85,7 +85,7 @@ private:
 
     UpdateConfig config_;
     std::int32_t announcedVersion_;
-    std::filesystem::path systemDir_; // the real folder when `system` is a link
+    std::filesystem::path systemDir_;                // the real folder when `system` is a link
     std::chrono::steady_clock::time_point deadline_; // set when the sequence starts
     HttpFetcher& fetcher_;
     UpdateObserver& observer_;
