@@ -24,7 +24,7 @@ namespace {
 
 constexpr int RowLabelWidth = 36;
 
-QLabel* rowCaption(QWidget* parent, const QString& label, int width = RowLabelWidth) {
+QLabel* rowCaption(QWidget* parent, const QString& label, int width) {
     auto* caption = makeLabel(parent, label);
     caption->setFixedWidth(width);
     return caption;
