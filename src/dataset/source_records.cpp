@@ -1,7 +1,7 @@
 #include "source_records.h"
 
 #include "source_rows.h"
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "store/sjis_text.h"
 
 #include <algorithm>
@@ -36,7 +36,7 @@ struct SlotsOf {
 template <class Record>
 std::vector<Slot> slotsOf(Record& record) {
     SlotsOf visit;
-    Layout<Record>::fields(record, visit);
+    Record::fields(record, visit);
     std::erase_if(visit.slots, [](const Slot& slot) { return slot.cell.kind == Cell::Absent; });
     std::ranges::sort(visit.slots, {}, [](const Slot& slot) { return slot.cell.column; });
     return visit.slots;

@@ -2,7 +2,7 @@
 
 #include "card_list_order.h"
 #include "store/field_reader.h"
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "store/sjis_text.h"
 
 namespace tavu {
@@ -59,7 +59,7 @@ public:
         ++read_;
         value = integer(field.what);
         unchecked_.push_back({field.rule, value, field.what});
-        if (!Layout<Record>::checkNumbersTogether)
+        if (!Record::checkNumbersTogether)
             checkNumbers();
     }
 
@@ -85,7 +85,7 @@ private:
                 void number(std::int32_t, const NumberField&) { ++fields; }
             } counter;
             const Record blank{};
-            Layout<Record>::fields(blank, counter);
+            Record::fields(blank, counter);
             return counter.fields;
         }();
         return count;
@@ -155,7 +155,7 @@ template <class Record>
 CheckedLine<Record> checkTableLine(std::string_view line, int element) {
     CheckedLine<Record> checked;
     LineChecker<Record> checker(line, element);
-    Layout<Record>::fields(checked.record, checker);
+    Record::fields(checked.record, checker);
     checked.faults = checker.finish();
     return checked;
 }
