@@ -1,9 +1,17 @@
 #include "output_buffer.h"
 
-#include "draw_texts.h"
 #include "store/sjis_text.h"
 
 namespace tavu {
+
+namespace {
+// `length` bytes from `pos`, as far as the text reaches (a short field yields less).
+std::string bytesAt(std::string_view text, std::size_t pos, std::size_t length) {
+    if (pos >= text.size())
+        return {};
+    return std::string(text.substr(pos, length));
+}
+} // namespace
 
 OutputBuffer singleDrawOutput(std::string_view nameField, std::string_view copiesField) {
     static const std::string head = sjis::fromUtf8OrThrow("をブック内に");
