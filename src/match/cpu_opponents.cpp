@@ -2,6 +2,8 @@
 
 #include "store/sjis_text.h"
 
+#include <algorithm>
+
 namespace tavu::cpu {
 
 namespace {
@@ -12,6 +14,42 @@ std::string sj(std::string_view utf8) {
 
 CpuResult stopped(const CpuDisplay& previous, std::string message) {
     return {previous, 0, std::move(message)};
+}
+
+// A record qualifies when a ticked element's flag is exactly 1.
+bool qualifies(const OpponentRecord& opponent, const ElementBoxes& elements) {
+    for (std::size_t e = 0; e < elements.size(); ++e)
+        if (elements[e] && opponent.usesElement[e] == 1)
+            return true;
+    return false;
+}
+
+// `count` distinct qualifying table indices, each by repeating Random(OpponentCount) until a
+// new qualifying index comes up. The loops only end when enough such records exist, so that
+// is checked first and nothing is drawn otherwise: then `message` says why.
+std::vector<std::int32_t> pickOpponents(const Table<OpponentRecord>& opponents, const ElementBoxes& elements,
+                                        int count, RandomSource& random, std::string& message) {
+    if (opponents.size() == 0) {
+        message = "対戦相手のデータがありません。データファイル (RM_VS.tri) を確認して下さい。";
+        return {};
+    }
+    // Blank records beyond the file use no element, so only stored records can qualify.
+    const auto& stored = opponents.stored();
+    auto available = std::count_if(stored.begin(), stored.end(),
+                                   [&](const auto& opponent) { return qualifies(opponent, elements); });
+    if (available < count) {
+        message = "ブック傾向に合う対戦相手が " + std::to_string(available) + " 人しかいないため、" +
+                  std::to_string(count) +
+                  " 人を選べません。属性のチェックを増やすか、CPU の人数を減らして下さい。";
+        return {};
+    }
+    std::vector<std::int32_t> picks;
+    while (static_cast<int>(picks.size()) < count) {
+        auto i = static_cast<std::int32_t>(random.Random(static_cast<std::uint32_t>(opponents.size())));
+        if (std::find(picks.begin(), picks.end(), i) == picks.end() && qualifies(opponents[i], elements))
+            picks.push_back(i);
+    }
+    return picks;
 }
 
 // FCB1..FCB3 by the ally choice; marks without an opponent beside them are removed after.
@@ -49,14 +87,15 @@ CpuResult drawCpuOpponents(const Table<OpponentRecord>& opponents, const CpuRequ
         return stopped(previous, "CPU の人数を選択して下さい。");
     int a = static_cast<int>(random.Random(3)) + 1;
     int n = request.count == AnyCount ? a : request.count;
-    auto picked = pickOpponents(opponents, request.elements, n, random);
-    if (!picked.message.empty())
-        return stopped(previous, picked.message);
+    std::string message;
+    auto picked = pickOpponents(opponents, request.elements, n, random, message);
+    if (!message.empty())
+        return stopped(previous, message);
     CpuResult result{{}, n, {}};
     result.display.vsEdit[0] = sj(" CPU 人数 ") + std::to_string(n) + sj("人");
     for (int k = 0; k < n; ++k)
         result.display.vsEdit[static_cast<std::size_t>(k + 1)] =
-            " " + opponents[picked.picks[static_cast<std::size_t>(k)]].name;
+            " " + opponents[picked[static_cast<std::size_t>(k)]].name;
     result.display.allies = drawAllies(request.allies, random);
     removeLoneAllies(result.display);
     return result;
