@@ -1,6 +1,5 @@
 #include "card_draws.h"
 
-#include "candidate_list.h"
 #include "store/sjis_text.h"
 
 #include <algorithm>
@@ -12,17 +11,46 @@ namespace tavu {
 
 namespace {
 
+// Rarity texts are three bytes; comparing them inline keeps the scan free of library calls.
+bool sameRarity(const std::string& field, std::string_view rarity) {
+    return field.size() == 3 && field[0] == rarity[0] && field[1] == rarity[1] && field[2] == rarity[2];
+}
+
+// Records beyond what the file held are blank and match no rarity, so the stored prefix
+// gives the same list as the table's full declared size.
+template <class Record>
+void appendGroup(CandidateList<Record>& list, const Table<Record>& table, const RarityTicks& rarities) {
+    for (int r = 0; r < RarityCount; ++r) {
+        if (!rarities[static_cast<std::size_t>(r)])
+            continue;
+        for (const Record& record : table.stored())
+            if (sameRarity(record.rarity, Rarities[static_cast<std::size_t>(r)]))
+                list.push_back(&record);
+    }
+}
+
+template <class Record, std::size_t N>
+CandidateList<Record> collect(const std::array<Table<Record>, N>& groups, const std::array<bool, N>& ticked,
+                              const RarityTicks& rarities) {
+    CandidateList<Record> list;
+    std::size_t stored = 0;
+    for (const auto& table : groups)
+        stored += table.stored().size();
+    list.reserve(stored);
+    for (std::size_t g = 0; g < N; ++g)
+        if (ticked[g])
+            appendGroup(list, groups[g], rarities);
+    return list;
+}
+
 // " " and the name, cut to 19 bytes. Built with append: GCC 12 at -O3 reports a false
 // -Wrestrict for "literal" + string (GCC bug 105329).
 std::string nameField(std::string_view name) {
-    std::string field(" ");
-    field.append(name.substr(0, 18));
-    return field;
+    return std::string(" ").append(name.substr(0, 18));
 }
 
 std::string numberField(std::int32_t value) {
-    std::string field("  ");
-    return field.append(std::to_string(value));
+    return std::string("  ").append(std::to_string(value));
 }
 
 std::string sacrificeField(std::int32_t sacrifice) {
@@ -151,6 +179,21 @@ std::vector<std::string> numberedList(const CandidateList<Record>& candidates,
 
 } // namespace
 
+CandidateList<CreatureRecord> creatureCandidates(const Tables& tables, const CreatureFilter& filter) {
+    return collect(tables.creatures, filter.elements, filter.rarities);
+}
+
+CandidateList<ItemRecord> itemCandidates(const Tables& tables, const ItemFilter& filter) {
+    return collect(tables.itemKinds, filter.kinds, filter.rarities);
+}
+
+CandidateList<SpellRecord> spellCandidates(const Tables& tables, const RarityTicks& rarities) {
+    CandidateList<SpellRecord> list;
+    list.reserve(tables.spells.stored().size());
+    appendGroup(list, tables.spells, rarities);
+    return list;
+}
+
 SingleDrawResult drawCreatureSingle(const Tables& tables, const CreatureFilter& filter,
                                     const SingleCopies& copies, RandomSource& random) {
     return singleDraw(creatureCandidates(tables, filter), DrawEnd::DrawWarning, copies, random,
@@ -201,11 +244,7 @@ MultipleDrawResult drawSpellMultiple(const Tables& tables, const RarityTicks& ra
 }
 
 std::string numberedLine(int number, std::string_view name) {
-    std::string digits = std::to_string(number);
-    std::string line;
-    line.reserve(digits.size() + 2 + name.size());
-    line.append(digits).append(number < 10 ? "  " : " ").append(name);
-    return line;
+    return std::to_string(number).append(number < 10 ? "  " : " ").append(name);
 }
 
 } // namespace tavu

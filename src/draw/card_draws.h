@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The card draws of the three families.
 //
@@ -18,6 +19,17 @@
 // follow the candidate order. With no candidate the calls are still made and the draw ends
 // with DrawWarning.
 namespace tavu {
+
+// The filtered cards of a draw: group by group in the fixed group order, within a group
+// rarity by rarity (N, S, R, E), within a rarity in table order. A draw's Random(n) picks a
+// position in it, and the multiple draws sort by that position. The records stay in the
+// tables, which outlive every draw.
+template <class Record>
+using CandidateList = std::vector<const Record*>;
+
+CandidateList<CreatureRecord> creatureCandidates(const Tables& tables, const CreatureFilter& filter);
+CandidateList<ItemRecord> itemCandidates(const Tables& tables, const ItemFilter& filter);
+CandidateList<SpellRecord> spellCandidates(const Tables& tables, const RarityTicks& rarities);
 
 // Fields CEdit1 to CEdit9. No candidate: DrawWarning.
 SingleDrawResult drawCreatureSingle(const Tables& tables, const CreatureFilter& filter,

@@ -2,21 +2,17 @@
 
 #include "store/sjis_text.h"
 
-namespace tavu {
+#include <algorithm>
 
-namespace {
-// `length` bytes from `pos`, as far as the text reaches (a short field yields less).
-std::string bytesAt(std::string_view text, std::size_t pos, std::size_t length) {
-    if (pos >= text.size())
-        return {};
-    return std::string(text.substr(pos, length));
-}
-} // namespace
+namespace tavu {
 
 OutputBuffer singleDrawOutput(std::string_view nameField, std::string_view copiesField) {
     static const std::string head = sjis::fromUtf8OrThrow("をブック内に");
     static const std::string tail = sjis::fromUtf8OrThrow("枚 組み込んでブックを作成して下さい。");
-    return {bytesAt(nameField, 1, nameField.size()), head + bytesAt(copiesField, 1, 2) + tail};
+    // Both fields start with a blank; a field too short for it yields nothing.
+    nameField.remove_prefix(std::min<std::size_t>(1, nameField.size()));
+    copiesField.remove_prefix(std::min<std::size_t>(1, copiesField.size()));
+    return {std::string(nameField), head + std::string(copiesField.substr(0, 2)) + tail};
 }
 
 OutputBuffer multipleDrawOutput(const std::vector<std::string>& lines, int count) {

@@ -35,21 +35,18 @@ Text landElement(int position, RandomSource& random) {
 
 // Land level and sudden death: position 0 draws one of two, 1 and 2 fix the answer.
 Text eitherOr(int position, RandomSource& random, std::string_view first, std::string_view second) {
-    switch (position) {
-    case 0:
-        return drawOne(random, {first, second});
-    case 1:
-        return sj(first);
-    case 2:
-        return sj(second);
-    default:
+    if (position < 0 || position > 2)
         return std::nullopt;
-    }
+    return position == 0 ? drawOne(random, {first, second}) : sj(position == 1 ? first : second);
 }
 
-// Every step value from minimum to maximum is equally likely when both lie on the grid;
-// off the grid the formula still applies, so 5500-9000 can give 9500.
-Text stepValue(int minimum, int maximum, int step, RandomSource& random) {
+// A value of the range from spin `low` to the next, in the spin edits' steps. Every step value
+// is equally likely when both ends lie on the grid; off the grid the formula still applies, so
+// 5500-9000 can give 9500.
+Text stepValue(const MapSpins& spins, Spin low, RandomSource& random) {
+    const int minimum = spins[low];
+    const int maximum = spins[low + 1];
+    const int step = SpinTable[low].step;
     if (minimum > maximum)
         return std::nullopt;
     auto r = static_cast<int>(random.Random(static_cast<std::uint32_t>(maximum - minimum + step)));
@@ -152,13 +149,11 @@ MapResult drawBattleMap(const Table<MapRecord>& maps, const MapRequest& request,
         result, request, LandElementItem, 2, [&] { return landElement(request.landElement, random); }, " ");
     drawItem(result, request, LandLevelItem, 3,
              [&] { return eitherOr(request.landLevel, random, " Lv 1", " Lv 2"); });
-    drawItem(result, request, MagicItem, 4,
-             [&] { return stepValue(s[MagicMin], s[MagicMax], 1000, random); });
+    drawItem(result, request, MagicItem, 4, [&] { return stepValue(s, MagicMin, random); });
     drawItem(result, request, SuddenDeathItem, 5,
              [&] { return eitherOr(request.suddenDeath, random, " オン", " オフ"); });
-    drawItem(result, request, PeriodItem, 6,
-             [&] { return stepValue(s[PeriodMin], s[PeriodMax], 5, random); });
-    drawItem(result, request, TimeLimitItem, 7, [&] { return stepValue(s[TimeMin], s[TimeMax], 5, random); });
+    drawItem(result, request, PeriodItem, 6, [&] { return stepValue(s, PeriodMin, random); });
+    drawItem(result, request, TimeLimitItem, 7, [&] { return stepValue(s, TimeMin, random); });
     return result;
 }
 

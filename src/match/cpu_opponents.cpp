@@ -54,25 +54,19 @@ std::vector<std::int32_t> pickOpponents(const Table<OpponentRecord>& opponents, 
 
 // FCB1..FCB3 by the ally choice; marks without an opponent beside them are removed after.
 std::array<bool, 3> drawAllies(int choice, RandomSource& random) {
-    int marked = 0;
-    if (choice == AnyAllies)
-        marked = static_cast<int>(random.Random(4));
-    else if (choice == OneAlly)
-        marked = 1;
-    else if (choice == TwoAllies)
-        marked = 2;
+    int marked = choice == AnyAllies   ? static_cast<int>(random.Random(4))
+                 : choice == OneAlly   ? 1
+                 : choice == TwoAllies ? 2
+                                       : 0;
     return {marked >= 1, marked >= 2, marked >= 3};
 }
 
 void removeLoneAllies(CpuDisplay& display) {
     auto& mark = display.allies;
     const auto& box = display.vsEdit;
-    if (mark[1] && box[2].empty())
-        mark[1] = false;
-    if (mark[2] && box[3].empty())
-        mark[2] = false;
-    if (mark[0] && box[2].empty() && box[3].empty())
-        mark[0] = false;
+    mark[1] = mark[1] && !box[2].empty();
+    mark[2] = mark[2] && !box[3].empty();
+    mark[0] = mark[0] && !(box[2].empty() && box[3].empty());
 }
 
 } // namespace
