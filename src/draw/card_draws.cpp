@@ -29,15 +29,15 @@ void appendGroup(CandidateList<Record>& list, const Table<Record>& table, const 
     }
 }
 
-template <class Record, std::size_t N>
-CandidateList<Record> collect(const std::array<Table<Record>, N>& groups, const std::array<bool, N>& ticked,
+template <class Record>
+CandidateList<Record> collect(std::span<const Table<Record>> groups, std::span<const bool> ticked,
                               const RarityTicks& rarities) {
     CandidateList<Record> list;
     std::size_t stored = 0;
     for (const auto& table : groups)
         stored += table.stored().size();
     list.reserve(stored);
-    for (std::size_t g = 0; g < N; ++g)
+    for (std::size_t g = 0; g < groups.size(); ++g)
         if (ticked[g])
             appendGroup(list, groups[g], rarities);
     return list;
@@ -180,18 +180,15 @@ std::vector<std::string> numberedList(const CandidateList<Record>& candidates,
 } // namespace
 
 CandidateList<CreatureRecord> creatureCandidates(const Tables& tables, const CreatureFilter& filter) {
-    return collect(tables.creatures, filter.elements, filter.rarities);
+    return collect<CreatureRecord>(tables.creatures, filter.elements, filter.rarities);
 }
 
 CandidateList<ItemRecord> itemCandidates(const Tables& tables, const ItemFilter& filter) {
-    return collect(tables.itemKinds, filter.kinds, filter.rarities);
+    return collect<ItemRecord>(tables.itemKinds, filter.kinds, filter.rarities);
 }
 
 CandidateList<SpellRecord> spellCandidates(const Tables& tables, const RarityTicks& rarities) {
-    CandidateList<SpellRecord> list;
-    list.reserve(tables.spells.stored().size());
-    appendGroup(list, tables.spells, rarities);
-    return list;
+    return collect<SpellRecord>({&tables.spells, 1}, std::array{true}, rarities);
 }
 
 SingleDrawResult drawCreatureSingle(const Tables& tables, const CreatureFilter& filter,

@@ -5,7 +5,7 @@ namespace tavu::map {
 MapSpins initialSpins() {
     MapSpins spins{};
     for (int i = 0; i < SpinCount; ++i)
-        spins[static_cast<std::size_t>(i)] = SpinTable[static_cast<std::size_t>(i)].initial;
+        spins[i] = SpinTable[i].initial;
     return spins;
 }
 
