@@ -79,7 +79,6 @@ public slots:
     void mnuCodeLineClick(bool on);
     void mnuHistoryClick();
     void mnuRecordHistoryClick(bool on);
-    void Timer1Timer();
 
 protected:
     bool event(QEvent* event) override;

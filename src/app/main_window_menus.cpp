@@ -49,12 +49,6 @@ void TMainForm::buildMenus() {
     mnuWindowPos_->setCheckable(true);
     addMenuItem(options, QStringLiteral("mnuUpdateSite"), Ui::tr("更新サイトの設定(&D)..."), Qt::Key(0),
                 Ui::tr("データを更新するサイトのアドレスを設定します"), &TMainForm::mnuUpdateSiteClick);
-    // The handler flips the mark itself; undo the flip Qt makes before it runs.
-    disconnect(mnuWindowPos_, &QAction::triggered, this, &TMainForm::mnuWindowPosClick);
-    connect(mnuWindowPos_, &QAction::triggered, this, [this](bool checked) {
-        mnuWindowPos_->setChecked(!checked);
-        mnuWindowPosClick();
-    });
     buildCodeLineItem(options);
     buildHistoryItems(file, options);
     addLanguageMenu(*options, ctx_);
@@ -79,7 +73,8 @@ void TMainForm::mnuRandomizeClick() {
 }
 
 void TMainForm::mnuWindowPosClick() {
-    const bool onTop = !mnuWindowPos_->isChecked();
+    // The window's own state, not the mark, which Qt has already flipped when the item is chosen.
+    const bool onTop = !staysOnTop(this);
     mnuWindowPos_->setChecked(onTop);
     setStaysOnTop(this, onTop);
     ctx_.storeEntries({{entry::StayOnTop, onTop ? 1 : 0}}, SettingsSaves::Asked::ByChange);
@@ -120,7 +115,6 @@ void TMainForm::mnuUpdateSiteClick() {
 }
 
 void TMainForm::mnuVersionClick() {
-    about_->setLabelColours(QColor(245, 245, 239), QColor(50, 50, 52));
     about_->move(frameGeometry().center() - about_->rect().center());
     WindowStepBack stepBack(this);
     about_->exec();
