@@ -138,7 +138,7 @@ bool ManualPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ManualPage::Label_Development_conceptClick() {
-    if (ctx_.dialogs().question(Ui::tr(text::ConceptQuestion), Ui::tr(text::ConceptCaption),
+    if (ctx_.dialogs().question(Ui::tr(text::ConceptQuestion), Ui::tr("TAVU シリーズコンセプト"),
                                 Dialogs::Buttons::YesNo))
         ctx_.openWebPage(developerConceptPage());
 }
