@@ -1,7 +1,6 @@
 #include "download_form.h"
 
 #include "ui_text.h"
-#include "update/download_steps.h"
 #include "update/update_texts.h"
 
 #include <QCloseEvent>
