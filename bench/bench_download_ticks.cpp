@@ -35,7 +35,6 @@ public:
 class NoUrls : public tavu::UrlOpener {
 public:
     bool openUrl(const QString&) override { return false; }
-    bool openDocument(const QString&) override { return false; }
 };
 
 } // namespace

@@ -31,7 +31,6 @@ public:
 class NoUrls : public UrlOpener {
 public:
     bool openUrl(const QString&) override { return true; }
-    bool openDocument(const QString&) override { return true; }
 };
 
 struct Window {

@@ -1,6 +1,5 @@
 #include "about_form.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 
@@ -17,11 +16,8 @@ QFont arial(int pixelSize) {
     return font;
 }
 
-void setTextColour(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
+const QColor TitleColour(245, 245, 239);
+const QColor TextColour(50, 50, 52);
 
 } // namespace
 
@@ -34,22 +30,21 @@ TFormAbout::TFormAbout(const QString& versionText, const QString& notice, QWidge
     setPalette(sky);
     setAutoFillBackground(true);
     setFont(arial(12));
-    bevel_ = new QFrame(this);
-    bevel_->setObjectName(QStringLiteral("Bevel"));
-    bevel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    bevel_->setGeometry(0, 0, Width, Height);
-    L1 = placeLabel(QStringLiteral("L1"), QStringLiteral("TAVU for DS"), {20, 12, 176, 30}, 24);
-    L3 = placeLabel(QStringLiteral("L3"), notice, {14, 68, 184, 16}, 12);
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel"));
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    bevel->setGeometry(0, 0, Width, Height);
+    L1 = placeLabel(QStringLiteral("L1"), QStringLiteral("TAVU for DS"), {20, 12, 176, 30}, 24, TitleColour);
+    L3 = placeLabel(QStringLiteral("L3"), notice, {14, 68, 184, 16}, 12, TextColour);
     // Wider than the room right of the version line: set flush right, clear of the border.
-    L4 = placeLabel(QStringLiteral("L4"), QStringLiteral("Produced by TAVU Project"), {14, 84, 180, 16}, 12);
+    L4 = placeLabel(QStringLiteral("L4"), QStringLiteral("Produced by TAVU Project"), {14, 84, 180, 16}, 12,
+                    TextColour);
     L4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    L2 = placeLabel(QStringLiteral("L2"), versionText, {108, 41, 90, 18}, 13);
-    setLabelColours(Qt::white, QColor(50, 50, 52));
-    frontImage_ = new QWidget(this);
-    frontImage_->setObjectName(QStringLiteral("FrontImage"));
-    frontImage_->setGeometry(0, 0, Width, Height);
-    frontImage_->setCursor(Qt::PointingHandCursor);
-    frontImage_->installEventFilter(this);
+    L2 = placeLabel(QStringLiteral("L2"), versionText, {108, 41, 90, 18}, 13, TitleColour);
+    auto* frontImage = new QWidget(this);
+    frontImage->setObjectName(QStringLiteral("FrontImage"));
+    frontImage->setGeometry(0, 0, Width, Height);
+    frontImage->setCursor(Qt::PointingHandCursor);
     addLine(QStringLiteral("Panel1"), {6, 50, 90, 1});
     addLine(QStringLiteral("Panel2"), {6, 1, 1, 50});
     addLine(QStringLiteral("Panel3"), {176, 27, 24, 1});
@@ -57,11 +52,15 @@ TFormAbout::TFormAbout(const QString& versionText, const QString& notice, QWidge
 
 // Fixed rectangles rather than adjustSize(): measuring the text would load the font for a
 // window that may never be opened.
-QLabel* TFormAbout::placeLabel(const QString& name, const QString& text, QRect rect, int pixelSize) {
+QLabel* TFormAbout::placeLabel(const QString& name, const QString& text, QRect rect, int pixelSize,
+                               const QColor& colour) {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     label->setFont(arial(pixelSize));
     label->setGeometry(rect);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
     return label;
 }
 
@@ -75,22 +74,7 @@ void TFormAbout::addLine(const QString& name, QRect rect) {
     line->setPalette(palette);
 }
 
-void TFormAbout::setLabelColours(const QColor& title, const QColor& text) {
-    setTextColour(L1, title);
-    setTextColour(L2, title);
-    setTextColour(L3, text);
-    setTextColour(L4, text);
-}
-
-bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == frontImage_ && event->type() == QEvent::MouseButtonRelease) {
-        FrontImageClick();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TFormAbout::FrontImageClick() {
+void TFormAbout::mouseReleaseEvent(QMouseEvent*) {
     accept();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-class QFrame;
 class QLabel;
 
 namespace tavu {
@@ -19,21 +18,14 @@ public:
     QLabel* L3 = nullptr;
     QLabel* L4 = nullptr;
 
-    // The colours the Help menu gives the labels each time it opens the window.
-    void setLabelColours(const QColor& title, const QColor& text);
-
-public slots:
-    void FrontImageClick();
-
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A click on the picture covering the window reaches here, the picture passing it on.
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QLabel* placeLabel(const QString& name, const QString& text, QRect rect, int pixelSize);
+    QLabel* placeLabel(const QString& name, const QString& text, QRect rect, int pixelSize,
+                       const QColor& colour);
     void addLine(const QString& name, QRect rect);
-
-    QFrame* bevel_ = nullptr;
-    QWidget* frontImage_ = nullptr;
 };
 
 } // namespace tavu

@@ -17,16 +17,16 @@ public:
 
     BackgroundTask() = default;
     ~BackgroundTask() {
-        cancel();
+        cancel_.store(true);
         join();
     }
     BackgroundTask(const BackgroundTask&) = delete;
     BackgroundTask& operator=(const BackgroundTask&) = delete;
 
     // Starts `work` unless a piece of work was started before: each task runs once.
-    bool start(QObject* context, Work work, std::function<void()> done) {
+    void start(QObject* context, Work work, std::function<void()> done) {
         if (started())
-            return false;
+            return;
         thread_ = std::thread([this, context, work = std::move(work), done = std::move(done)] {
             work(cancel_);
             // Queued to the context's thread; Qt drops the call if the context is gone by then.
@@ -39,9 +39,7 @@ public:
                 },
                 Qt::QueuedConnection);
         });
-        return true;
     }
-    void cancel() { cancel_.store(true); }
     bool started() const { return thread_.joinable() || finished_; }
     bool running() const { return thread_.joinable() && !finished_; }
 

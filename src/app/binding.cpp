@@ -13,23 +13,22 @@ namespace tavu {
 
 namespace {
 
-bool isTick(Holds holds) {
-    return holds == Holds::TickAsOne || holds == Holds::TickAsOwnIndex || holds == Holds::TickAs300;
-}
-
-std::int32_t tickedValue(const Binding& row) {
+// What a ticked box stores; nothing for an entry that no check box holds.
+std::optional<std::int32_t> tickedValue(const Binding& row) {
     switch (row.holds) {
+    case Holds::TickAsOne:
+        return 1;
     case Holds::TickAsOwnIndex:
         return row.entry;
     case Holds::TickAs300:
         return entry::RarityEChecked;
     default:
-        return 1;
+        return std::nullopt;
     }
 }
 
 bool fitsItsEntry(const Binding& row, QWidget* widget) {
-    if (isTick(row.holds))
+    if (tickedValue(row))
         return qobject_cast<QCheckBox*>(widget) != nullptr;
     if (row.holds == Holds::Value)
         return qobject_cast<SpinEdit*>(widget) != nullptr;
@@ -104,8 +103,8 @@ void PageBindings::restore(const SettingsArray& settings, Step step) const {
         if (row.step != step || control == nullptr || !control->isEnabled())
             continue;
         const std::int32_t value = settings[static_cast<std::size_t>(row.entry)];
-        if (isTick(row.holds)) {
-            static_cast<QCheckBox*>(control)->setChecked(value == tickedValue(row));
+        if (const auto ticked = tickedValue(row)) {
+            static_cast<QCheckBox*>(control)->setChecked(value == *ticked);
         } else if (row.holds == Holds::Value) {
             static_cast<SpinEdit*>(control)->setValue(value);
         } else if (row.holds == Holds::Position) {
@@ -124,8 +123,8 @@ EntryValues PageBindings::entries(const QWidget* control) const {
         if (row.entry < 0 || own == nullptr || (control != nullptr && own != control))
             continue;
         std::int32_t value = plainValue(own).value_or(0);
-        if (isTick(row.holds))
-            value = value != 0 ? tickedValue(row) : 0;
+        if (const auto ticked = tickedValue(row))
+            value = value != 0 ? *ticked : 0;
         values.emplace_back(row.entry, value);
     }
     return values;

@@ -64,7 +64,7 @@ using PageState = std::vector<ControlState>;
 // A page's binding table with the controls it names, found once the page is built.
 class PageBindings {
 public:
-    // The rows' hints and move texts are given in Japanese and kept in the user's language.
+    // Texts a row gives untranslated (marked QT_TRANSLATE_NOOP) are kept in the user's language.
     explicit PageBindings(std::vector<Binding> rows);
 
     // Finds each control by name under `page` (the page itself included); returns the names

@@ -36,7 +36,7 @@ Binding count(int n, const QString& hint) {
             hint};
 }
 
-Binding option(int n, Step step, const char* hint, const char* moveText = "") {
+Binding option(int n, Step step, const QString& hint, const char* moveText = "") {
     return {QStringLiteral("AbsoluteCB%1").arg(n),
             entry::BookCheckFirst + n - 1,
             Holds::TickAsOne,
@@ -62,14 +62,11 @@ std::vector<Binding> bindingTable() {
         count(1, creatures),
         count(2, items),
         count(3, spells),
-        option(1, Step::AfterTables,
-               QT_TRANSLATE_NOOP("tavu::Ui", "Ｅカードを使用したくない場合はここにチェックを入れて下さい")),
-        option(2, Step::Book, "", text::OutputMoveText),
-        option(3, Step::Book, "", text::ClearAfterMoveText),
+        option(1, Step::AfterTables, Ui::tr("Ｅカードを使用したくない場合はここにチェックを入れて下さい")),
+        option(2, Step::Book, {}, text::OutputMoveText),
+        option(3, Step::Book, {}, text::ClearAfterMoveText),
         option(4, Step::Book,
-               QT_TRANSLATE_NOOP(
-                   "tavu::Ui",
-                   "ブック 50 枚を完全にランダムで作成したい場合には、ここにチェックを入れて下さい")),
+               Ui::tr("ブック 50 枚を完全にランダムで作成したい場合には、ここにチェックを入れて下さい")),
         {.control = "AbsoluteLabel1", .hint = creatures},
         {.control = "AbsoluteLabel2", .hint = items},
         {.control = "AbsoluteLabel3", .hint = spells},
@@ -80,18 +77,13 @@ std::vector<Binding> bindingTable() {
         {.control = "LabelB", .moveText = total},
         {.control = "Label27", .moveText = total},
         {.control = "AbsoluteRE",
-         .hint = QT_TRANSLATE_NOOP(
-             "tavu::Ui",
+         .hint = Ui::tr(
              "抽出されたカードは、“クリーチャー（属性 > 名前）　>　アイテム　>　スペル” の順に表示されます"),
-         .name = QT_TRANSLATE_NOOP("tavu::Ui", "抽出結果")},
-        {.control = "ButtonAbsoluteClear",
-         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "表示されてある項目を完全にクリアします")},
-        {.control = "BRandomAbsolute",
-         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "ブック総数 50 枚を、完全にランダムで抽出します")},
-        {.control = "AbsoluteBCaution",
-         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "完全ランダムを選択する際に、一読下さい")},
-        {.control = "ButtonAbsoluteSave",
-         .hint = QT_TRANSLATE_NOOP("tavu::Ui", "現在の設定を保存することが出来ます")},
+         .name = Ui::tr("抽出結果")},
+        {.control = "ButtonAbsoluteClear", .hint = Ui::tr("表示されてある項目を完全にクリアします")},
+        {.control = "BRandomAbsolute", .hint = Ui::tr("ブック総数 50 枚を、完全にランダムで抽出します")},
+        {.control = "AbsoluteBCaution", .hint = Ui::tr("完全ランダムを選択する際に、一読下さい")},
+        {.control = "ButtonAbsoluteSave", .hint = Ui::tr("現在の設定を保存することが出来ます")},
     };
 }
 
@@ -163,14 +155,14 @@ QWidget* BookPage::buildOptions() {
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(8, 6, 8, 6);
     column->setSpacing(5);
-    options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB1"), Ui::tr("E カードを含まない"), true)
-             << makeCheckBox(box, QStringLiteral("AbsoluteCB2"), Ui::tr("ファイルに出力"), false)
-             << makeCheckBox(box, QStringLiteral("AbsoluteCB3"),
-                             Ui::tr("ファイルに出力後、リストをクリアする"), false);
+    const QStringList captions = {Ui::tr("E カードを含まない"), Ui::tr("ファイルに出力"),
+                                  Ui::tr("ファイルに出力後、リストをクリアする"),
+                                  Ui::tr("完全ランダム     <<")};
+    for (int n = 1; n <= 4; ++n)
+        options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB%1").arg(n), captions[n - 1], n == 1);
     options_[2]->setEnabled(false);
-    auto* randomRow = new QHBoxLayout;
-    options_ << makeCheckBox(box, QStringLiteral("AbsoluteCB4"), Ui::tr("完全ランダム     <<"), false);
     auto* caution = makeButton(box, QStringLiteral("AbsoluteBCaution"), QStringLiteral("CAUTION !"));
+    auto* randomRow = new QHBoxLayout;
     randomRow->addWidget(options_[3]);
     randomRow->addWidget(caution);
     randomRow->addStretch();
@@ -242,7 +234,7 @@ QString BookPage::notReadyReason() const {
 }
 
 void BookPage::BRandomAbsoluteClick() {
-    showResultLines();
+    ButtonAbsoluteClearClick();
     const bool excludeE = options_[0]->isChecked();
     ctx_.countBookSpells(excludeE);
     const book::BookRequest request{
@@ -263,13 +255,9 @@ void BookPage::BRandomAbsoluteClick() {
     });
 }
 
-void BookPage::ButtonAbsoluteClearClick() {
-    showResultLines();
-}
-
 // The book's lines stay one to a row, scrolled sideways if need be; the caution is prose
 // and wraps to the box.
-void BookPage::showResultLines() {
+void BookPage::ButtonAbsoluteClearClick() {
     result_->clear();
     result_->setLineWrapMode(QPlainTextEdit::NoWrap);
 }

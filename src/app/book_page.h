@@ -32,7 +32,6 @@ public slots:
     void ButtonAbsoluteSaveClick();
 
 private:
-    void showResultLines();
     QString notReadyReason() const;
     void showTotal();
     QWidget* buildCounts();

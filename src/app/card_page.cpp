@@ -24,7 +24,7 @@ namespace {
 
 constexpr int RowLabelWidth = 36;
 
-QLabel* rowCaption(QWidget* parent, const QString& label, int width = RowLabelWidth) {
+QLabel* rowCaption(QWidget* parent, const QString& label, int width) {
     auto* caption = makeLabel(parent, label);
     caption->setFixedWidth(width);
     return caption;
@@ -52,19 +52,6 @@ int rowWidth(const QHBoxLayout* row) {
     for (int i = 0; i < row->count(); ++i)
         width += row->itemAt(i)->sizeHint().width();
     return width;
-}
-
-// The count row holds its own caption, which names the count control for a screen reader
-// (a caption names only a control beside it under the same parent).
-QHBoxLayout* bareRow(QWidget* row) {
-    auto* outer = new QHBoxLayout(row);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* layout = new QHBoxLayout;
-    layout->setSpacing(outer->spacing()); // the controls keep the spacing of a row of their own
-    outer->setSpacing(3);
-    outer->addWidget(rowCaption(row, Ui::tr("枚数")));
-    outer->addLayout(layout, 1);
-    return layout;
 }
 
 } // namespace
@@ -116,8 +103,7 @@ CardPage::CardPage(PageContext& context, const CardPageDescription& description)
     : BoundPage(context, description.sheet, bindings(description))
     , d_(description)
     , family_(*description.family) {
-    // The count controls are built first: the conditions box takes them in.
-    QGroupBox* conditions = buildConditions(d_.isList() ? countRow() : copiesRow());
+    QGroupBox* conditions = buildConditions();
     QWidget* results = nullptr;
     if (d_.isList()) {
         results = list_ = makeResultBox(this, d_.results);
@@ -147,37 +133,44 @@ CardPage::CardPage(PageContext& context, const CardPageDescription& description)
     chainTabOrder(order);
 }
 
-QWidget* CardPage::copiesRow() {
-    auto* row = new QWidget(this);
-    auto* layout = bareRow(row);
-    copies_ = makeComboBox(row, d_.count, copiesItems());
-    row->findChild<QLabel*>()->setBuddy(copies_);
-    copies_->setFixedWidth(120);
-    connect(copies_, &QComboBox::activated, this, [this] { store(copies_); });
-    layout->addWidget(copies_);
+// The count row holds its own caption, which names the count control for a screen reader
+// (a caption names only a control beside it under the same parent).
+QWidget* CardPage::buildCountRow(QWidget* box, int captionWidth) {
+    auto* row = new QWidget(box);
+    auto* outer = new QHBoxLayout(row);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(outer->spacing()); // the controls keep the spacing of a row of their own
+    outer->setSpacing(3);
+    QLabel* caption = rowCaption(row, Ui::tr("枚数"), captionWidth);
+    outer->addWidget(caption);
+    outer->addLayout(layout, 1);
+    if (d_.isList()) {
+        const CountRange& range = family_.listCount;
+        count_ = makeSpinEdit(row, d_.count, range.min, range.max, 1, range.start);
+        caption->setBuddy(count_);
+        count_->setFixedWidth(56);
+        connect(count_, &SpinEdit::valueChanged, this, [this] { store(count_); });
+        layout->addWidget(count_);
+        layout->addWidget(makeLabel(row, Ui::tr("枚")));
+        layout->addSpacing(12);
+        random_ = makeCheckBox(row, d_.random, Ui::tr("指定無し"), false);
+        connect(random_, &QCheckBox::toggled, this, &CardPage::randomClicked);
+        layout->addWidget(random_);
+    } else {
+        copies_ = makeComboBox(row, d_.count,
+                               {Ui::tr(" 指定なし"), Ui::tr(" 1枚組み込む"), Ui::tr(" 2枚組み込む"),
+                                Ui::tr(" 3枚組み込む"), Ui::tr(" 4枚組み込む")});
+        caption->setBuddy(copies_);
+        copies_->setFixedWidth(120);
+        connect(copies_, &QComboBox::activated, this, [this] { store(copies_); });
+        layout->addWidget(copies_);
+    }
     layout->addStretch();
     return row;
 }
 
-QWidget* CardPage::countRow() {
-    auto* row = new QWidget(this);
-    auto* layout = bareRow(row);
-    const CountRange& range = family_.listCount;
-    count_ = makeSpinEdit(row, d_.count, range.min, range.max, 1, range.start);
-    row->findChild<QLabel*>()->setBuddy(count_);
-    count_->setFixedWidth(56);
-    connect(count_, &SpinEdit::valueChanged, this, [this] { store(count_); });
-    layout->addWidget(count_);
-    layout->addWidget(makeLabel(row, Ui::tr("枚")));
-    layout->addSpacing(12);
-    random_ = makeCheckBox(row, d_.random, Ui::tr("指定無し"), false);
-    connect(random_, &QCheckBox::toggled, this, &CardPage::randomClicked);
-    layout->addWidget(random_);
-    layout->addStretch();
-    return row;
-}
-
-QGroupBox* CardPage::buildConditions(QWidget* countControls) {
+QGroupBox* CardPage::buildConditions() {
     auto* box = makeGroupBox(this, d_.box, Ui::tr(" 条件設定 "));
     box->setFixedWidth(300);
     auto* column = new QVBoxLayout(box);
@@ -220,10 +213,7 @@ QGroupBox* CardPage::buildConditions(QWidget* countControls) {
         rarityRow->addWidget(rarities_.back());
     }
     rarityRow->addStretch();
-    countControls->setParent(box);
-    // The count row's caption, made with the row, takes the width of the others.
-    countControls->findChild<QLabel*>()->setFixedWidth(width);
-    labelledRow(box, column, {}, width)->addWidget(countControls);
+    labelledRow(box, column, {}, width)->addWidget(buildCountRow(box, width));
     column->addSpacing(4);
     output_ = makeCheckBox(box, d_.output, Ui::tr("ファイルに出力"), false);
     clearAfter_ = makeCheckBox(box, d_.clearAfter, Ui::tr("ファイルに出力後、リストをクリアする"), false);

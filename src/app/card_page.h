@@ -106,9 +106,8 @@ public slots:
 
 private:
     static std::vector<Binding> bindings(const CardPageDescription& d);
-    QWidget* copiesRow();
-    QWidget* countRow();
-    QGroupBox* buildConditions(QWidget* countControls);
+    QGroupBox* buildConditions();
+    QWidget* buildCountRow(QWidget* box, int captionWidth);
     QWidget* buildFields();
 
     CardTicks ticks() const;

@@ -1,8 +1,6 @@
 // The six card pages, described: their controls' names, settings entries and hints.
 #include "card_page.h"
-#include "draw/creature_draws.h"
-#include "draw/item_draws.h"
-#include "draw/spell_draws.h"
+#include "draw/card_draws.h"
 #include "store/settings_entries.h"
 #include "ui_text.h"
 

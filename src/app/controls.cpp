@@ -87,11 +87,6 @@ QLabel* makeArrow(QWidget* parent) {
     return arrow;
 }
 
-QStringList copiesItems() {
-    return {Ui::tr(" 指定なし"), Ui::tr(" 1枚組み込む"), Ui::tr(" 2枚組み込む"), Ui::tr(" 3枚組み込む"),
-            Ui::tr(" 4枚組み込む")};
-}
-
 QString commentPlaceholder() {
     return QString(8, QLatin1Char('\n')) + QString(13, QChar(0x3000)) +
            Ui::tr("ここにコメントが表示されます");

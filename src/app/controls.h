@@ -33,8 +33,6 @@ void chainTabOrder(const QList<QWidget*>& controls);
 // The big "⇒" between a page's conditions and what they decided.
 QLabel* makeArrow(QWidget* parent);
 
-// " 指定なし", " 1枚組み込む" .. " 4枚組み込む": the copies combos of the single draws.
-QStringList copiesItems();
 // Eight empty lines, then the placeholder line of the comment boxes.
 QString commentPlaceholder();
 

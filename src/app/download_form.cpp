@@ -1,7 +1,6 @@
 #include "download_form.h"
 
 #include "ui_text.h"
-#include "update/download_steps.h"
 #include "update/update_texts.h"
 
 #include <QCloseEvent>
@@ -12,34 +11,13 @@
 
 namespace tavu {
 
-// Called on the worker; everything it touches on the window goes through the event queue.
-class TFormDL::QueuedObserver : public UpdateObserver {
-public:
-    explicit QueuedObserver(TFormDL* form)
-        : form_(form) {}
-
-    void progressChanged(int position) override {
-        QMetaObject::invokeMethod(
-            form_->DL_pb, [bar = form_->DL_pb, position] { bar->setValue(position); }, Qt::QueuedConnection);
-    }
-    void memoLine(const std::string& line) override {
-        QMetaObject::invokeMethod(
-            form_, [form = form_, text = coreText(line)] { emit form->memoLine(text); },
-            Qt::QueuedConnection);
-    }
-
-private:
-    TFormDL* form_;
-};
-
 TFormDL::TFormDL(const UpdateOptions& options, const std::filesystem::path& systemDir,
                  std::int32_t announcedVersion)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint)
     , fetcher_(options.limits)
-    , observer_(std::make_unique<QueuedObserver>(this))
     , sequence_(std::make_unique<DownloadSequence>(options.config(systemDir), announcedVersion, fetcher_,
-                                                   *observer_)) {
+                                                   static_cast<UpdateObserver&>(*this))) {
     setObjectName(QStringLiteral("TFormDL"));
     setWindowTitle(coreText(update_text::ProgressCaption));
     resize(385, 74);
@@ -73,6 +51,16 @@ void TFormDL::start(const QWidget* over) {
         move(over->frameGeometry().center() - rect().center());
     Timer1->start();
     show();
+}
+
+void TFormDL::progressChanged(int position) {
+    QMetaObject::invokeMethod(
+        DL_pb, [bar = DL_pb, position] { bar->setValue(position); }, Qt::QueuedConnection);
+}
+
+void TFormDL::memoLine(const std::string& line) {
+    QMetaObject::invokeMethod(
+        this, [this, text = coreText(line)] { emit memoLineAdded(text); }, Qt::QueuedConnection);
 }
 
 void TFormDL::Timer1Timer() {

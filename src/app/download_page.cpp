@@ -44,11 +44,11 @@ DownloadPage::DownloadPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet5"), bindingTable()) {
     memo_ = makeResultBox(this, QStringLiteral("Memo_DL"));
     memo_->setInitialText(commentPlaceholder());
-    exposition_ = makeButton(this, QStringLiteral("ButtonExposition"), Ui::tr("解説"));
+    QPushButton* exposition = makeButton(this, QStringLiteral("ButtonExposition"), Ui::tr("解説"));
     download_ = makeButton(this, QStringLiteral("ButtonDL"), Ui::tr("ダウンロード"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(exposition_);
+    buttons->addWidget(exposition);
     buttons->addWidget(download_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -58,7 +58,8 @@ DownloadPage::DownloadPage(PageContext& context)
     layout->addWidget(memo_, 1);
     layout->addLayout(buttons);
     connect(download_, &QPushButton::clicked, this, &DownloadPage::ButtonDLClick);
-    connect(exposition_, &QPushButton::clicked, this, &DownloadPage::ButtonExpositionClick);
+    connect(exposition, &QPushButton::clicked, this,
+            [this] { ctx_.loadExplanationPage(ExplanationPage, *memo_); });
 }
 
 // A check or download still running when the window goes is cancelled and waited for.
@@ -109,7 +110,7 @@ void DownloadPage::startDownload(std::int32_t announcedVersion) {
     memo_->setInitialText({});
     memo_->clear();
     form_ = std::make_unique<TFormDL>(currentOptions(), ctx_.systemDir(), announcedVersion);
-    connect(form_.get(), &TFormDL::memoLine, memo_, &ResultBox::appendPlainText);
+    connect(form_.get(), &TFormDL::memoLineAdded, memo_, &ResultBox::appendPlainText);
     QWidget* mainWindow = window();
     connect(form_.get(), &TFormDL::closed, mainWindow, [mainWindow] { mainWindow->setEnabled(true); });
     connect(form_.get(), &TFormDL::finished, this, &DownloadPage::downloadEnded);
@@ -130,10 +131,6 @@ UpdateOptions DownloadPage::currentOptions() const {
     UpdateOptions options = options_;
     options.baseUrl = chosenUpdateSite(ctx_.preferences(), options_.baseUrl);
     return options;
-}
-
-void DownloadPage::ButtonExpositionClick() {
-    ctx_.loadExplanationPage(ExplanationPage, *memo_);
 }
 
 } // namespace tavu

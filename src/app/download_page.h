@@ -29,11 +29,8 @@ public:
     // The open progress window, if a download is under way.
     TFormDL* progressForm() const { return form_.get(); }
 
-public slots:
-    void ButtonDLClick();
-    void ButtonExpositionClick();
-
 private:
+    void ButtonDLClick();
     // The options with the site the user set, if any.
     UpdateOptions currentOptions() const;
     void checkEnded(const CheckResult& result);
@@ -42,7 +39,6 @@ private:
 
     ResultBox* memo_ = nullptr;
     QPushButton* download_ = nullptr;
-    QPushButton* exposition_ = nullptr;
     UpdateOptions options_;
     std::unique_ptr<TFormDL> form_;
     std::unique_ptr<BackgroundTask> check_;

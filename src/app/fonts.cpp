@@ -11,15 +11,10 @@ namespace tavu {
 
 namespace {
 
-const QString& proportionalFamily() {
-    static const QString family = QStringLiteral("ＭＳ Ｐゴシック");
-    return family;
-}
-
-const QString& fixedFamily() {
-    static const QString family = QStringLiteral("ＭＳ ゴシック");
-    return family;
-}
+const QString ProportionalFamily = QStringLiteral("ＭＳ Ｐゴシック");
+const QString FixedFamily = QStringLiteral("ＭＳ ゴシック");
+const QString ProportionalStandIn = QStringLiteral("IPAPGothic");
+const QString FixedStandIn = QStringLiteral("IPAGothic");
 
 // The family a font is built with: the named one when installed, else its stand-in. Naming
 // the stand-in directly matters for start-up: a family that is not installed sends every
@@ -27,16 +22,6 @@ const QString& fixedFamily() {
 // the substitute is tried. The list of families is read once, as the first text would anyway.
 QString installedOr(const QString& family, const QString& standIn) {
     return QFontDatabase::families().contains(family) ? family : standIn;
-}
-
-const QString& proportionalFace() {
-    static const QString face = installedOr(proportionalFamily(), QStringLiteral("IPAPGothic"));
-    return face;
-}
-
-const QString& fixedFace() {
-    static const QString face = installedOr(fixedFamily(), QStringLiteral("IPAGothic"));
-    return face;
 }
 
 // The IPA faces carry TrueType hinting instructions made for small sizes. Full hinting runs
@@ -63,16 +48,18 @@ std::future<void> readFontConfiguration() {
 }
 
 void installFontSubstitutes() {
-    QFont::insertSubstitution(proportionalFamily(), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(fixedFamily(), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(ProportionalFamily, ProportionalStandIn);
+    QFont::insertSubstitution(FixedFamily, FixedStandIn);
 }
 
 QFont proportionalFont(int pixelSize) {
-    return faceAt(proportionalFace(), pixelSize);
+    static const QString face = installedOr(ProportionalFamily, ProportionalStandIn);
+    return faceAt(face, pixelSize);
 }
 
 QFont fixedFont(int pixelSize) {
-    QFont font = faceAt(fixedFace(), pixelSize);
+    static const QString face = installedOr(FixedFamily, FixedStandIn);
+    QFont font = faceAt(face, pixelSize);
     font.setStyleHint(QFont::Monospace);
     return font;
 }

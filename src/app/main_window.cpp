@@ -108,7 +108,7 @@ void TMainForm::buildWindow() {
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(1);
-    connect(timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    connect(timer1_, &QTimer::timeout, this, &QWidget::close);
     moveTexts_ = new MouseMoveTexts([this](const QString& text) { hintPanel_->setText(text); }, this);
     // Movement over the bare window or a tab holding two pages clears the hint panel.
     moveTexts_->attachToArea(area, {});
@@ -238,10 +238,6 @@ bool TMainForm::event(QEvent* event) {
         QMetaObject::invokeMethod(this, &TMainForm::completePages, Qt::QueuedConnection);
     }
     return QMainWindow::event(event);
-}
-
-void TMainForm::Timer1Timer() {
-    close();
 }
 
 } // namespace tavu

@@ -4,6 +4,7 @@
 #include "startup/startup_files.h"
 #include "step_back_dialogs.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <filesystem>
@@ -11,7 +12,6 @@
 
 class QAction;
 class QMenu;
-class QTabWidget;
 class QTimer;
 
 namespace tavu {
@@ -79,7 +79,6 @@ public slots:
     void mnuCodeLineClick(bool on);
     void mnuHistoryClick();
     void mnuRecordHistoryClick(bool on);
-    void Timer1Timer();
 
 protected:
     bool event(QEvent* event) override;
@@ -94,8 +93,11 @@ private:
     void buildCodeLineItem(QMenu* options);
     void buildHistoryItems(QMenu* file, QMenu* options);
     void saveResultPicture(const SharedResult& result);
-    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
-                         const QString& hint, void (TMainForm::*handler)());
+    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint,
+                         void (TMainForm::*handler)(), QKeySequence key = {});
+    // An item that is ticked at first and tells `handler` each change of its tick.
+    QAction* addTickItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint,
+                         void (TMainForm::*handler)(bool));
 
     void FormCreate(StartupFiles& files);
     void keepOrRefuseSaves(const StartupFiles& files);

@@ -7,9 +7,9 @@
 #include "dialogs.h"
 #include "draw_history.h"
 #include "main_window.h"
-#include "output/result_file.h"
 #include "preferences.h"
 #include "store/data_error.h"
+#include "store/field_reader.h"
 #include "store/file_io.h"
 #include "store/random_source.h"
 #include "ui_text.h"
@@ -26,28 +26,17 @@ const char* const CodeCaption = QT_TRANSLATE_NOOP("tavu::Ui", "抽出コード")
 } // namespace
 
 void TMainForm::buildCodeMenuItems(QMenu* file) {
-    auto add = [&](const char* name, const char* caption, const char* hint, void (TMainForm::*handler)()) {
-        auto* action = file->addAction(Ui::tr(caption));
-        action->setObjectName(QString::fromUtf8(name));
-        action->setStatusTip(Ui::tr(hint));
-        connect(action, &QAction::triggered, this, handler);
-    };
-    add("mnuReplayCode", QT_TRANSLATE_NOOP("tavu::Ui", "抽出コードから再現…"),
-        QT_TRANSLATE_NOOP("tavu::Ui", "抽出コードの条件と乱数でもう一度抽出します"),
-        &TMainForm::mnuReplayCodeClick);
-    add("mnuCheckFile", QT_TRANSLATE_NOOP("tavu::Ui", "結果ファイルを検証…"),
-        QT_TRANSLATE_NOOP("tavu::Ui", "結果ファイルを抽出コードで抽出し直して照合します"),
-        &TMainForm::mnuCheckFileClick);
+    addMenuItem(file, QStringLiteral("mnuReplayCode"), Ui::tr("抽出コードから再現…"),
+                Ui::tr("抽出コードの条件と乱数でもう一度抽出します"), &TMainForm::mnuReplayCodeClick);
+    addMenuItem(file, QStringLiteral("mnuCheckFile"), Ui::tr("結果ファイルを検証…"),
+                Ui::tr("結果ファイルを抽出コードで抽出し直して照合します"), &TMainForm::mnuCheckFileClick);
     file->addSeparator();
 }
 
 void TMainForm::buildCodeLineItem(QMenu* options) {
-    mnuCodeLine_ = options->addAction(Ui::tr("結果ファイルに抽出コードを書く"));
-    mnuCodeLine_->setObjectName(QStringLiteral("mnuCodeLine"));
-    mnuCodeLine_->setStatusTip(Ui::tr("結果ファイルの最後に抽出コードの行を書き込みます"));
-    mnuCodeLine_->setCheckable(true);
-    mnuCodeLine_->setChecked(true);
-    connect(mnuCodeLine_, &QAction::triggered, this, &TMainForm::mnuCodeLineClick);
+    mnuCodeLine_ =
+        addTickItem(options, QStringLiteral("mnuCodeLine"), Ui::tr("結果ファイルに抽出コードを書く"),
+                    Ui::tr("結果ファイルの最後に抽出コードの行を書き込みます"), &TMainForm::mnuCodeLineClick);
 }
 
 void TMainForm::usePreferences(Preferences& preferences) {

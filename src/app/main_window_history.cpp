@@ -26,12 +26,9 @@ void TMainForm::buildHistoryItems(QMenu* file, QMenu* options) {
     QAction* exit = findChild<QAction*>(QStringLiteral("mnuExit"));
     file->insertAction(exit, mnuHistory_);
     file->insertSeparator(exit);
-    mnuRecordHistory_ = options->addAction(Ui::tr("履歴に記録する"));
-    mnuRecordHistory_->setObjectName(QStringLiteral("mnuRecordHistory"));
-    mnuRecordHistory_->setStatusTip(Ui::tr("抽出のたびに結果と抽出コードを抽出履歴に記録します"));
-    mnuRecordHistory_->setCheckable(true);
-    mnuRecordHistory_->setChecked(true);
-    connect(mnuRecordHistory_, &QAction::triggered, this, &TMainForm::mnuRecordHistoryClick);
+    mnuRecordHistory_ = addTickItem(options, QStringLiteral("mnuRecordHistory"), Ui::tr("履歴に記録する"),
+                                    Ui::tr("抽出のたびに結果と抽出コードを抽出履歴に記録します"),
+                                    &TMainForm::mnuRecordHistoryClick);
 }
 
 void TMainForm::useHistory(DrawHistory& history) {

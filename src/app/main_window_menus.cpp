@@ -1,5 +1,4 @@
 #include "about_form.h"
-#include "app_strings.h"
 #include "developer_pages.h"
 #include "download_page.h"
 #include "help_window.h"
@@ -22,12 +21,23 @@
 
 namespace tavu {
 
-QAction* TMainForm::addMenuItem(QMenu* menu, const QString& name, const QString& caption, Qt::Key key,
-                                const QString& hint, void (TMainForm::*handler)()) {
+QAction* TMainForm::addMenuItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint,
+                                void (TMainForm::*handler)(), QKeySequence key) {
     auto* action = menu->addAction(caption);
     action->setObjectName(name);
-    action->setShortcut(QKeySequence(key));
+    action->setShortcut(key);
     action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+QAction* TMainForm::addTickItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint,
+                                void (TMainForm::*handler)(bool)) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setStatusTip(hint);
+    action->setCheckable(true);
+    action->setChecked(true);
     connect(action, &QAction::triggered, this, handler);
     return action;
 }
@@ -36,37 +46,31 @@ void TMainForm::buildMenus() {
     auto* file = menuBar()->addMenu(Ui::tr("ファイル(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
     buildCodeMenuItems(file);
-    addMenuItem(file, QStringLiteral("mnuExit"), Ui::tr("終了(&X)"), Qt::Key_F6, Ui::tr("TAVU を終了します"),
-                &TMainForm::mnuExitClick);
+    addMenuItem(file, QStringLiteral("mnuExit"), Ui::tr("終了(&X)"), Ui::tr("TAVU を終了します"),
+                &TMainForm::mnuExitClick, Qt::Key_F6);
     auto* options = menuBar()->addMenu(Ui::tr("オプション(&O)"));
     options->setObjectName(QStringLiteral("mnuOption"));
-    addMenuItem(options, QStringLiteral("mnuRandomize"), Ui::tr("ランダムを再発生(&R)"), Qt::Key_F4,
+    addMenuItem(options, QStringLiteral("mnuRandomize"), Ui::tr("ランダムを再発生(&R)"),
                 Ui::tr("カードを抽出する際に使用するランダム係数を現時刻より再生成します"),
-                &TMainForm::mnuRandomizeClick);
+                &TMainForm::mnuRandomizeClick, Qt::Key_F4);
     mnuWindowPos_ =
-        addMenuItem(options, QStringLiteral("mnuWindowPos"), Ui::tr("最前面に表示(&S)"), Qt::Key_F5,
-                    Ui::tr("TAVU を最前面に表示させます"), &TMainForm::mnuWindowPosClick);
+        addMenuItem(options, QStringLiteral("mnuWindowPos"), Ui::tr("最前面に表示(&S)"),
+                    Ui::tr("TAVU を最前面に表示させます"), &TMainForm::mnuWindowPosClick, Qt::Key_F5);
     mnuWindowPos_->setCheckable(true);
-    addMenuItem(options, QStringLiteral("mnuUpdateSite"), Ui::tr("更新サイトの設定(&D)..."), Qt::Key(0),
+    addMenuItem(options, QStringLiteral("mnuUpdateSite"), Ui::tr("更新サイトの設定(&D)..."),
                 Ui::tr("データを更新するサイトのアドレスを設定します"), &TMainForm::mnuUpdateSiteClick);
-    // The handler flips the mark itself; undo the flip Qt makes before it runs.
-    disconnect(mnuWindowPos_, &QAction::triggered, this, &TMainForm::mnuWindowPosClick);
-    connect(mnuWindowPos_, &QAction::triggered, this, [this](bool checked) {
-        mnuWindowPos_->setChecked(!checked);
-        mnuWindowPosClick();
-    });
     buildCodeLineItem(options);
     buildHistoryItems(file, options);
     addLanguageMenu(*options, ctx_);
     auto* help = menuBar()->addMenu(Ui::tr("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addMenuItem(help, QStringLiteral("mnuTAVUHelp"), Ui::tr("TAVU のヘルプ (&H)"), Qt::Key_F1,
-                Ui::tr("ヘルプの表示"), &TMainForm::mnuTAVUHelpClick);
+    addMenuItem(help, QStringLiteral("mnuTAVUHelp"), Ui::tr("TAVU のヘルプ (&H)"), Ui::tr("ヘルプの表示"),
+                &TMainForm::mnuTAVUHelpClick, Qt::Key_F1);
     help->addSeparator()->setObjectName(QStringLiteral("N1"));
-    addMenuItem(help, QStringLiteral("mnuUpDate"), Ui::tr("TAVU の最新版を確認する (&U)"), Qt::Key_F2,
-                Ui::tr("ブラウザを起動し、開発者HPへ接続します"), &TMainForm::mnuUpDateClick);
-    addMenuItem(help, QStringLiteral("mnuVersion"), Ui::tr("バージョン情報 (&A)"), Qt::Key_F3,
-                Ui::tr("バージョンの表示"), &TMainForm::mnuVersionClick);
+    addMenuItem(help, QStringLiteral("mnuUpDate"), Ui::tr("TAVU の最新版を確認する (&U)"),
+                Ui::tr("ブラウザを起動し、開発者HPへ接続します"), &TMainForm::mnuUpDateClick, Qt::Key_F2);
+    addMenuItem(help, QStringLiteral("mnuVersion"), Ui::tr("バージョン情報 (&A)"), Ui::tr("バージョンの表示"),
+                &TMainForm::mnuVersionClick, Qt::Key_F3);
 }
 
 void TMainForm::mnuExitClick() {
@@ -75,11 +79,12 @@ void TMainForm::mnuExitClick() {
 
 void TMainForm::mnuRandomizeClick() {
     processRandom().Randomize();
-    ctx_.dialogs().inform(Ui::tr(text::Randomized));
+    ctx_.dialogs().inform(Ui::tr("ランダムが再生成されました"));
 }
 
 void TMainForm::mnuWindowPosClick() {
-    const bool onTop = !mnuWindowPos_->isChecked();
+    // The window's own state, not the mark, which Qt has already flipped when the item is chosen.
+    const bool onTop = !staysOnTop(this);
     mnuWindowPos_->setChecked(onTop);
     setStaysOnTop(this, onTop);
     ctx_.storeEntries({{entry::StayOnTop, onTop ? 1 : 0}}, SettingsSaves::Asked::ByChange);
@@ -90,7 +95,7 @@ void TMainForm::mnuTAVUHelpClick() {
     // A manual that was never installed is reported; otherwise it opens in a window of ours,
     // which needs no browser.
     if (!QFileInfo::exists(contents)) {
-        ctx_.dialogs().error(Ui::tr(text::HelpMissing) + QStringLiteral("\r\n") +
+        ctx_.dialogs().error(Ui::tr("ヘルプファイルが見つかりません") + QStringLiteral("\r\n") +
                              QDir::toNativeSeparators(contents));
         return;
     }
@@ -101,8 +106,11 @@ void TMainForm::mnuTAVUHelpClick() {
 }
 
 void TMainForm::mnuUpDateClick() {
-    if (ctx_.dialogs().question(Ui::tr(text::UpdateLinkQuestion), Ui::tr(text::UpdateLinkCaption),
-                                Dialogs::Buttons::YesNo))
+    if (ctx_.dialogs().question(Ui::tr("開発者ホームページに接続します\r\n\r\n"
+                                       "TAVU for DS の最新情報は TOP ページに設置してあるリンクを辿り、\r\n"
+                                       "Orvessa 内コンテンツをご覧下さい\r\n\r\n"
+                                       "ブラウザを起動しますか？"),
+                                Ui::tr("TAVU アップデート"), Dialogs::Buttons::YesNo))
         ctx_.openWebPage(developerHomePage());
 }
 
@@ -120,7 +128,6 @@ void TMainForm::mnuUpdateSiteClick() {
 }
 
 void TMainForm::mnuVersionClick() {
-    about_->setLabelColours(QColor(245, 245, 239), QColor(50, 50, 52));
     about_->move(frameGeometry().center() - about_->rect().center());
     WindowStepBack stepBack(this);
     about_->exec();

@@ -1,4 +1,3 @@
-#include "app_strings.h"
 #include "bound_page.h"
 #include "draw/draw_result.h"
 #include "main_window.h"
@@ -26,7 +25,7 @@ void TMainForm::FormCreate(StartupFiles& files) {
         timer1_->start();
         startupAborted_ = true;
         // Which file, and what is wrong with it, on the line after the message.
-        ctx_.dialogs().inform(Ui::tr(text::MissingSystemFile) + QStringLiteral("\r\n") +
+        ctx_.dialogs().inform(Ui::tr("システムファイルが足りません") + QStringLiteral("\r\n") +
                               coreText(files.error));
         return;
     }
@@ -91,22 +90,25 @@ void TMainForm::finishPages(const QList<BoundPage*>& pages) {
 // the record counts among them) would be saved as they stand and break every later start.
 void TMainForm::keepOrRefuseSaves(const StartupFiles& files) {
     if (files.reached == StartupFiles::Reached::Nothing)
-        ctx_.saves().refuse(Ui::tr(text::SettingsNotLoaded) + coreText(files.error));
+        ctx_.saves().refuse(
+            Ui::tr("設定ファイルを読み込めなかったため、この実行中は設定を保存しません。\r\n") +
+            coreText(files.error));
     else if (!files.settingsNotWritable.empty())
-        ctx_.saves().refuse(Ui::tr(text::SettingsNotWritable) +
-                            QString::fromStdString(files.systemDir.string()) + QStringLiteral("\r\n") +
-                            QString::fromUtf8(files.settingsNotWritable));
+        ctx_.saves().refuse(
+            Ui::tr("このフォルダには設定を保存できないため、この実行中は設定を保存しません。\r\n") +
+            QString::fromStdString(files.systemDir.string()) + QStringLiteral("\r\n") +
+            QString::fromUtf8(files.settingsNotWritable));
     else
         ctx_.saves().loaded(files.settings);
 }
 
 void TMainForm::showCreditNotice() {
     const auto& s = ctx_.settings();
-    creditNotice_ = QString::fromUtf8(text::CreditPrefix) + QString::number(s[entry::NoticeFirstYear]) +
-                    QStringLiteral(" - ") + QString::number(s[entry::NoticeLastYear]);
+    creditNotice_ =
+        QStringLiteral("(C) %1 - %2").arg(s[entry::NoticeFirstYear]).arg(s[entry::NoticeLastYear]);
     noticePanel_->setText(creditNotice_);
-    versionText_ = QString::fromUtf8(text::VersionText);
-    setWindowTitle(QString::fromUtf8(text::CaptionPrefix) + versionText_);
+    versionText_ = QStringLiteral("Version 1.00");
+    setWindowTitle(QStringLiteral("TAVU for DS   ") + versionText_);
 }
 
 } // namespace tavu

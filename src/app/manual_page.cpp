@@ -55,21 +55,16 @@ std::vector<Binding> bindingTable() {
 
 // "TAVU の使用方法": explanation pages loaded into a comment box, and the concept link.
 class ManualPage : public BoundPage {
-    Q_OBJECT
 public:
     explicit ManualPage(PageContext& context);
-
-public slots:
-    void TAVUManualClick();
-    void Label_Development_conceptClick();
-    void Label_Development_conceptMouseMove();
-    void Label_Development_conceptMouseLeave();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildLinkHolder();
+    void Label_Development_conceptClick();
+    void liftLink(bool lift);
 
     ResultBox* comment_ = nullptr;
     QLabel* link_ = nullptr;
@@ -95,9 +90,9 @@ ManualPage::ManualPage(PageContext& context)
                                   Ui::tr("お知らせ")};
     for (int i = 0; i < 7; ++i) {
         QPushButton* button = makeButton(this, names[i], captions[i]);
-        // The page number each button loads.
-        button->setProperty("tag", i + 1);
-        connect(button, &QPushButton::clicked, this, &ManualPage::TAVUManualClick);
+        // Button i loads explanation page i + 1.
+        connect(button, &QPushButton::clicked, this,
+                [this, page = i + 1] { ctx_.loadExplanationPage(page, *comment_); });
         row->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);
@@ -128,9 +123,9 @@ QWidget* ManualPage::buildLinkHolder() {
 bool ManualPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == link_) {
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-            Label_Development_conceptMouseMove();
+            liftLink(true);
         else if (event->type() == QEvent::Leave)
-            Label_Development_conceptMouseLeave();
+            liftLink(false);
         else if (event->type() == QEvent::MouseButtonRelease &&
                  static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             Label_Development_conceptClick();
@@ -142,33 +137,19 @@ bool ManualPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ManualPage::TAVUManualClick() {
-    auto* button = qobject_cast<QPushButton*>(sender());
-    if (!button)
-        return;
-    ctx_.loadExplanationPage(button->property("tag").toInt(), *comment_);
-}
-
 void ManualPage::Label_Development_conceptClick() {
-    if (ctx_.dialogs().question(Ui::tr(text::ConceptQuestion), Ui::tr(text::ConceptCaption),
+    if (ctx_.dialogs().question(Ui::tr(text::ConceptQuestion), Ui::tr("TAVU シリーズコンセプト"),
                                 Dialogs::Buttons::YesNo))
         ctx_.openWebPage(developerConceptPage());
 }
 
-void ManualPage::Label_Development_conceptMouseMove() {
-    if (!hover_) {
-        setLinkColour(link_, LinkOrange);
-        link_->move(link_->pos() + QPoint(HoverShift, -HoverShift));
-    }
-    hover_ = true;
-}
-
-void ManualPage::Label_Development_conceptMouseLeave() {
-    if (hover_) {
-        setLinkColour(link_, LinkBlue);
-        link_->move(link_->pos() + QPoint(-HoverShift, HoverShift));
-    }
-    hover_ = false;
+void ManualPage::liftLink(bool lift) {
+    if (hover_ == lift)
+        return;
+    hover_ = lift;
+    setLinkColour(link_, lift ? LinkOrange : LinkBlue);
+    const int shift = lift ? HoverShift : -HoverShift;
+    link_->move(link_->pos() + QPoint(shift, -shift));
 }
 
 BoundPage* newManualPage(PageContext& context) {
@@ -176,5 +157,3 @@ BoundPage* newManualPage(PageContext& context) {
 }
 
 } // namespace tavu
-
-#include "manual_page.moc"

@@ -41,21 +41,6 @@ enum Row { MapRow, MagicRow, PeriodRow, TimeRow, ElementRow, SuddenRow, LevelRow
 
 MapPage::MapPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet6"), mapPageBindings()) {
-    for (int n = 1; n <= 7; ++n) {
-        rules_ << makeCheckBox(this, QStringLiteral("SetU") + QString::number(n), {}, false);
-        connect(rules_.back(), &QCheckBox::toggled, this,
-                n == 1 ? &MapPage::SetU1Click : &MapPage::SetU4Click);
-    }
-    for (int n = 1; n <= 6; ++n) {
-        const RangeLimits& r = Ranges[n - 1];
-        ranges_ << makeSpinEdit(this, QStringLiteral("SESet") + QString::number(n), r.minimum, r.maximum,
-                                r.step, r.initial);
-        ranges_.back()->setFixedWidth(n <= 2 ? 64 : 48);
-        // SESet1Change, SESet3Change, SESet5Change: either spin of a pair keeps its minimum below.
-        const int pair = (n - 1) / 2;
-        connect(ranges_.back(), &SpinEdit::valueChanged, this,
-                [this, pair] { keepMinimumBelow(pair, Ranges[pair * 2].step); });
-    }
     auto* top = new QHBoxLayout;
     top->addWidget(buildConditions());
     top->addWidget(makeArrow(this));
@@ -113,18 +98,19 @@ QWidget* MapPage::buildConditions() {
                                   Ui::tr("魔力条件"),   Ui::tr("サドンデス"), Ui::tr("期間条件"),
                                   Ui::tr("時間制限")};
     // Every row as tall as the result box beside it (see buildDisplays), so the two line up.
-    for (int i = 0; i < 7; ++i) {
-        rules_[i]->setParent(box);
-        rules_[i]->setText(captions[i]);
-        rules_[i]->setFixedHeight(RowHeight - 2);
+    for (int n = 1; n <= 7; ++n) {
+        rules_ << makeCheckBox(box, QStringLiteral("SetU%1").arg(n), captions[n - 1], false);
+        rules_.back()->setFixedHeight(RowHeight - 2);
+        connect(rules_.back(), &QCheckBox::toggled, this,
+                n == 1 ? &MapPage::SetU1Click : &MapPage::SetU4Click);
     }
     addComboRow(grid, MapRow, 0, QStringLiteral("CBSet1"),
                 {Ui::tr(" 条件指定なし"), Ui::tr(" 聖堂を使用しない"), Ui::tr(" ほこらを使用しない"),
                  Ui::tr(" 転送円を使用しない"), Ui::tr(" ショップを使用しない"),
                  Ui::tr(" ダウンロードマップを使用しない"), Ui::tr(" ダウンロードマップのみを使用する")});
     addRangeRow(grid, MagicRow, 3, 0);
-    addRangeRow(grid, PeriodRow, 5, 2);
-    addRangeRow(grid, TimeRow, 6, 4);
+    addRangeRow(grid, PeriodRow, 5, 1);
+    addRangeRow(grid, TimeRow, 6, 2);
     addComboRow(
         grid, ElementRow, 1, QStringLiteral("CBset2"),
         {Ui::tr(" 指定しない"), Ui::tr(" 標準以外"), Ui::tr(" シャッフル以外"), Ui::tr(" 全無属性以外")});
@@ -148,16 +134,20 @@ void MapPage::addComboRow(QGridLayout* grid, int row, int rule, const QString& n
     grid->setRowMinimumHeight(row, RowHeight);
 }
 
-void MapPage::addRangeRow(QGridLayout* grid, int row, int rule, int firstSpin) {
+void MapPage::addRangeRow(QGridLayout* grid, int row, int rule, int pair) {
     QWidget* box = rules_[rule]->parentWidget();
     grid->addWidget(rules_[rule], row, 0);
-    for (int i = 0; i < 2; ++i) {
-        ranges_[firstSpin + i]->setParent(box);
-        ranges_[firstSpin + i]->setFixedHeight(RowHeight - 2);
+    for (int n = pair * 2 + 1; n <= pair * 2 + 2; ++n) {
+        const RangeLimits& r = Ranges[n - 1];
+        ranges_ << makeSpinEdit(box, QStringLiteral("SESet%1").arg(n), r.minimum, r.maximum, r.step,
+                                r.initial);
+        ranges_.back()->setFixedSize(n <= 2 ? 64 : 48, RowHeight - 2);
+        // SESet1Change, SESet3Change, SESet5Change: either spin of a pair keeps its minimum below.
+        connect(ranges_.back(), &SpinEdit::valueChanged, this, [this, pair] { keepMinimumBelow(pair); });
     }
-    grid->addWidget(ranges_[firstSpin], row, 1);
+    grid->addWidget(ranges_[pair * 2], row, 1);
     grid->addWidget(makeLabel(box, Ui::tr("～")), row, 2);
-    grid->addWidget(ranges_[firstSpin + 1], row, 3);
+    grid->addWidget(ranges_[pair * 2 + 1], row, 3);
     grid->addWidget(makeLabel(box, Ui::tr("の間でランダム")), row, 4);
     grid->setRowMinimumHeight(row, RowHeight);
 }

@@ -17,11 +17,11 @@ struct MapDisplay;
 }
 class SpinEdit;
 
-// "対戦マップ": a battle map and its rule settings. Its settings are written only by
-// "設定を保存".
 // The map page's controls: entries, restore steps, hints and the names a screen reader speaks.
 std::vector<Binding> mapPageBindings();
 
+// "対戦マップ": a battle map and its rule settings. Its settings are written only by
+// "設定を保存".
 class MapPage : public BoundPage {
     Q_OBJECT
 public:
@@ -42,9 +42,9 @@ private:
     QWidget* buildFacilities();
     QList<QWidget*> visualOrder(QWidget* save) const;
     void addComboRow(QGridLayout* grid, int row, int rule, const QString& name, const QStringList& items);
-    void addRangeRow(QGridLayout* grid, int row, int rule, int firstSpin);
+    void addRangeRow(QGridLayout* grid, int row, int rule, int pair);
     void runOkRule();
-    void keepMinimumBelow(int pair, int step);
+    void keepMinimumBelow(int pair);
     map::MapDisplay shownDisplay() const;
     void show(const map::MapDisplay& display, const map::MapDisplay& before);
 

@@ -85,11 +85,11 @@ void MapPage::SetU4Click() {
     runOkRule();
 }
 
-void MapPage::keepMinimumBelow(int pair, int step) {
+void MapPage::keepMinimumBelow(int pair) {
     SpinEdit* minimum = ranges_[pair * 2];
     const int maximum = ranges_[pair * 2 + 1]->value();
-    if (minimum->value() >= maximum + step)
-        minimum->setValue(maximum - step);
+    if (minimum->value() >= maximum + minimum->singleStep())
+        minimum->setValue(maximum - minimum->singleStep());
 }
 
 void MapPage::ButtonMapSaveClick() {

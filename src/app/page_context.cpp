@@ -10,6 +10,7 @@
 #include "result_box.h"
 #include "store/data_error.h"
 #include "store/derived_counts.h"
+#include "store/file_io.h"
 #include "store/random_source.h"
 #include "store/sjis_text.h"
 #include "store/system_files.h"
@@ -68,7 +69,7 @@ void PageContext::writeResultFile(std::vector<std::string> lines, const QCheckBo
     if (!name.isEmpty()) {
         lastSaveName_ = name;
         try {
-            saveResultBytes(std::filesystem::path(name.toStdU16String()), resultFileBytes(lines));
+            writeFileAtomically(std::filesystem::path(name.toStdU16String()), resultFileBytes(lines));
         } catch (const DataError& e) {
             dialogs_.error(coreText(e.what()));
             return;

@@ -46,7 +46,6 @@ private:
 class PageContext {
 public:
     Dialogs& dialogs() { return dialogs_; }
-    UrlOpener& urls() { return urls_; }
     const std::filesystem::path& systemDir() const { return systemDir_; }
     const Tables& tables() const { return tables_; }
     const SettingsArray& settings() const { return settings_; }
@@ -158,13 +157,9 @@ public:
         drawWarningText_ = text;
         drawWarningCaption_ = caption;
     }
-    void countRarities() {
-        creatureRarityCount_ = CountCreatureRarities(tables_);
-        itemRarityCount_ = CountItemRarities(tables_);
-    }
+    void countRarities() { creatureRarityCount_ = CountCreatureRarities(tables_); }
 
     const CreatureRarityCount& creatureRarityCount() const { return creatureRarityCount_; }
-    const ItemRarityCount& itemRarityCount() const { return itemRarityCount_; }
     std::int32_t bookSpellCount() const { return bookSpellCount_; }
     std::int32_t bookCardCount() const { return bookCardCount_; }
     const QString& drawWarningText() const { return drawWarningText_; }
@@ -182,7 +177,6 @@ public:
 
 private:
     CreatureRarityCount creatureRarityCount_{};
-    ItemRarityCount itemRarityCount_{};
 };
 
 } // namespace tavu

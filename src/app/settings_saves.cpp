@@ -7,15 +7,6 @@
 
 namespace tavu {
 
-namespace {
-
-constexpr const char* FolderReplaced = QT_TRANSLATE_NOOP(
-    "tavu::Ui", "system フォルダがこのウィンドウの外で置き換えられました (tavu-cli update など)。\r\n"
-                "読み込んだデータと合わなくなるため、この実行中は設定を保存しません。\r\n"
-                "TAVU を再起動して下さい。");
-
-} // namespace
-
 void SettingsSaves::loaded(const SettingsArray& onDisk) {
     onDisk_ = onDisk;
     refusal_.clear();
@@ -63,7 +54,9 @@ bool SettingsSaves::fileIsAsLeft(const std::filesystem::path& file, Asked asked,
     }
     if (current == *onDisk_)
         return true;
-    refuse(Ui::tr(FolderReplaced));
+    refuse(Ui::tr("system フォルダがこのウィンドウの外で置き換えられました (tavu-cli update など)。\r\n"
+                  "読み込んだデータと合わなくなるため、この実行中は設定を保存しません。\r\n"
+                  "TAVU を再起動して下さい。"));
     refused(asked, dialogs);
     return false;
 }

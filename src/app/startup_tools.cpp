@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTabWidget>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 
 namespace tavu {
 
@@ -20,21 +20,17 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
+        if (event->type() == QEvent::Paint) {
+            qApp->removeEventFilter(this);
             // Wall-clock time of the first paint, for the benchmark script to subtract its start from.
-            timespec now{};
-            clock_gettime(CLOCK_REALTIME, &now);
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
             std::printf("first-paint-ns %lld\n",
-                        static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                        static_cast<long long>(std::chrono::nanoseconds(now).count()));
             std::fflush(stdout);
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
-
-private:
-    bool seen_ = false;
 };
 
 // File names of the pictures: tab number, then the page's own name.

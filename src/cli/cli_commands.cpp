@@ -61,18 +61,12 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
     app.parse_complete_callback([&app, &options] { chooseFolder(app, options); });
 }
 
+// In the order --help lists them.
 void addCommands(CLI::App& app, CliOptions& options) {
-    addVerifyCommand(app, options);
-    addCardDrawCommands(app, options);
-    addBookCommand(app, options);
-    addMapCommand(app, options);
-    addCpuCommand(app, options);
-    addReplayCommand(app, options);
-    addCheckCommand(app, options);
-    addPublishCommand(app, options);
-    addUpdateCommand(app, options);
-    addWhereCommand(app, options);
-    addHistoryCommand(app, options);
+    for (auto add : {addVerifyCommand, addCardDrawCommands, addBookCommand, addMapCommand, addCpuCommand,
+                     addReplayCommand, addCheckCommand, addPublishCommand, addUpdateCommand, addWhereCommand,
+                     addHistoryCommand})
+        add(app, options);
 }
 
 } // namespace tavu::cli

@@ -16,16 +16,6 @@ CliData loadData(const CliOptions& options) {
     return data;
 }
 
-RandomSource& seedRandom(const CliOptions& options, std::ostream& err) {
-    RandomSource& random = processRandom();
-    if (options.seed)
-        random.setSeed(*options.seed);
-    else
-        random.Randomize();
-    err << "seed " << random.seed() << '\n';
-    return random;
-}
-
 void printLines(const CliOptions& options, std::vector<std::string> sjisLines, std::ostream& out) {
     if (options.footer)
         AppendCommentFooter(sjisLines, options.systemDir);
@@ -53,7 +43,14 @@ std::string describeDataError(const DataError& error) {
 void runCommand(CliOptions& options, const CommandBody& body) {
     try {
         CliData data = loadData(options);
-        RandomSource& random = seedRandom(options, std::cerr);
+        // The process-wide random source, from --seed or else the clock; the seed used is
+        // printed so any run can be repeated.
+        RandomSource& random = processRandom();
+        if (options.seed)
+            random.setSeed(*options.seed);
+        else
+            random.Randomize();
+        std::cerr << "seed " << random.seed() << '\n';
         options.exitCode = body(data, random);
     } catch (const DataError& e) {
         std::cerr << describeDataError(e) << '\n';

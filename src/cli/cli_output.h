@@ -26,10 +26,6 @@ struct CliData {
 // Throws DataError (file and line) when a file cannot be read.
 CliData loadData(const CliOptions& options);
 
-// Seeds the process-wide random source from --seed, or from the clock without it, and
-// prints the seed used as "seed N" on `err` so any run can be repeated.
-RandomSource& seedRandom(const CliOptions& options, std::ostream& err);
-
 // Prints Shift-JIS lines: as UTF-8 ended by LF, or with --sjis as the bytes ended by
 // CR LF (the result file's bytes). With --footer the lines of Comment.tri follow.
 // Throws DataError when the footer cannot be read.

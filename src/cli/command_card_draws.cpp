@@ -19,9 +19,6 @@ struct DrawArgs {
     int copies = 0;                    // --copies: the copies combo's index
     std::int64_t count = 0;            // --count: put through the spin edit's range
     bool randomCount = false;          // --random-count: the "指定無し" box
-    CLI::Option* groupsOption = nullptr;
-    CLI::Option* raritiesOption = nullptr;
-    CLI::Option* countOption = nullptr;
 };
 
 // What sets one family apart: its name, its group boxes (none for spells), its count range
@@ -37,64 +34,27 @@ struct Family {
     code::Command multiple;
 };
 
-void addRarityOption(CLI::App& command, DrawArgs& args) {
-    args.raritiesOption =
-        command.add_option("--rarities", args.rarities, "レア度 N,S,R,E をカンマ区切りで (省略時: N,S,R)")
-            ->delimiter(',')
-            ->check(CLI::IsMember({"N", "S", "R", "E"}));
-}
+const std::vector<std::string> RarityLetters{"N", "S", "R", "E"};
 
-void addCopiesOption(CLI::App& command, DrawArgs& args) {
-    command
-        .add_option("--copies", args.copies,
-                    "組み込む枚数の選択: 0 = 指定なし (1〜4枚をランダム), 1〜4 = その枚数 (既定 0)")
-        ->check(CLI::Range(0, 4));
-}
-
-void addCountOptions(CLI::App& command, DrawArgs& args, const CountRange& range) {
-    std::string span = std::to_string(range.min) + "〜" + std::to_string(range.max);
-    args.countOption = command.add_option(
-        "--count", args.count, "抽出枚数 (" + span + " に収める。既定 " + std::to_string(range.start) + ")");
-    command.add_flag("--random-count", args.randomCount,
-                     "指定無し: 抽出枚数を " + span + " からランダムに決める");
-}
-
-// Ticks in the page's order: every box ticked when the option was left out.
-template <std::size_t N>
-std::array<bool, N> ticksOf(const std::vector<std::string>& chosen, bool given,
-                            const std::vector<std::string>& names) {
-    std::array<bool, N> ticks{};
-    ticks.fill(!given);
-    for (const auto& c : chosen)
-        ticks[static_cast<std::size_t>(std::find(names.begin(), names.end(), c) - names.begin())] = true;
-    return ticks;
-}
-
-RarityTicks rarityTicks(const DrawArgs& args) {
-    if (!args.raritiesOption || args.raritiesOption->count() == 0)
-        return StartRarities;
-    static const std::vector<std::string> letters{"N", "S", "R", "E"};
-    return ticksOf<RarityCount>(args.rarities, true, letters);
-}
-
-MultipleCount multipleCount(const DrawArgs& args, const CountRange& range) {
-    bool given = args.countOption && args.countOption->count() > 0;
-    return {given ? clampCount(args.count, range) : range.start, args.randomCount};
-}
-
-// The page's controls as the draw reads them. A family without group boxes, and the kind
-// boxes' unused fifth place, stay ticked, as a code without them reads.
-code::DrawPlan planOf(const Family& family, code::Command command, const DrawArgs& args) {
+// The page's controls as the draw reads them; an option left out leaves its control in the
+// page's start state. A family without group boxes, and the kind boxes' unused fifth place,
+// stay ticked, as a code without them reads.
+code::DrawPlan planOf(const Family& family, code::Command command, const CLI::App& cmd,
+                      const DrawArgs& args) {
     code::DrawPlan plan;
     plan.command = command;
     if (family.groupNames) {
         const auto ticks =
-            ticksOf<ElementCount>(args.groups, args.groupsOption->count() > 0, *family.groupNames);
+            ticksOf<ElementCount>(args.groups, cmd.count(family.groupOption) > 0, *family.groupNames);
         std::copy_n(ticks.begin(), family.groupNames->size(), plan.card.groups.begin());
     }
-    plan.card.rarities = rarityTicks(args);
+    if (cmd.count("--rarities") > 0)
+        plan.card.rarities = ticksOf<RarityCount>(args.rarities, true, RarityLetters);
     plan.card.copies = args.copies;
-    plan.card.count = multipleCount(args, family.countRange);
+    const CLI::Option* count = cmd.get_option_no_throw("--count");
+    const CountRange& range = family.countRange;
+    plan.card.count = {count && count->count() > 0 ? clampCount(args.count, range) : range.start,
+                       args.randomCount};
     return plan;
 }
 
@@ -108,17 +68,28 @@ void addDraw(CLI::App& familyCommand, CliOptions& options, const Family& family,
         (single ? "を 1 枚抽出し、組み込む枚数を決める" : "を指定枚数 (重複あり) 抽出して一覧にする");
     CLI::App* cmd = familyCommand.add_subcommand(single ? "single" : "multiple", description);
     if (family.groupOption)
-        args->groupsOption = cmd->add_option(family.groupOption, args->groups, family.groupHelp)
-                                 ->delimiter(',')
-                                 ->check(CLI::IsMember(*family.groupNames));
-    addRarityOption(*cmd, *args);
-    if (single)
-        addCopiesOption(*cmd, *args);
-    else
-        addCountOptions(*cmd, *args, family.countRange);
+        cmd->add_option(family.groupOption, args->groups, family.groupHelp)
+            ->delimiter(',')
+            ->check(CLI::IsMember(*family.groupNames));
+    cmd->add_option("--rarities", args->rarities, "レア度 N,S,R,E をカンマ区切りで (省略時: N,S,R)")
+        ->delimiter(',')
+        ->check(CLI::IsMember(RarityLetters));
+    const CountRange& range = family.countRange;
+    std::string span = std::to_string(range.min) + "〜" + std::to_string(range.max);
+    if (single) {
+        cmd->add_option("--copies", args->copies,
+                        "組み込む枚数の選択: 0 = 指定なし (1〜4枚をランダム), 1〜4 = その枚数 (既定 0)")
+            ->check(CLI::Range(0, 4));
+    } else {
+        cmd->add_option("--count", args->count,
+                        "抽出枚数 (" + span + " に収める。既定 " + std::to_string(range.start) + ")");
+        cmd->add_flag("--random-count", args->randomCount,
+                      "指定無し: 抽出枚数を " + span + " からランダムに決める");
+    }
     const code::Command command = single ? family.single : family.multiple;
-    cmd->callback(
-        [&options, args, &family, command] { runCodedDraw(options, planOf(family, command, *args)); });
+    cmd->callback([&options, args, &family, command, cmd] {
+        runCodedDraw(options, planOf(family, command, *cmd, *args));
+    });
 }
 
 void addFamily(CLI::App& app, CliOptions& options, const Family& family) {

@@ -2,8 +2,8 @@
 #include "cli_output.h"
 #include "code/data_fingerprint.h"
 #include "code/result_check.h"
-#include "output/result_file.h"
 #include "store/data_error.h"
+#include "store/field_reader.h"
 #include "store/file_io.h"
 
 #include <CLI/CLI.hpp>

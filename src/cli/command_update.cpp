@@ -101,14 +101,9 @@ int runDownload(const UpdateConfig& config, std::int32_t announcedVersion, HttpF
     while (sequence.step())
         if (interrupted.load())
             sequence.cancel();
-    switch (sequence.result().outcome) {
-    case DownloadResult::Succeeded:
+    if (sequence.result().outcome == DownloadResult::Succeeded)
         return ExitOk;
-    case DownloadResult::Cancelled:
-        return ExitWarning;
-    default:
-        return ExitNetwork;
-    }
+    return sequence.result().outcome == DownloadResult::Cancelled ? ExitWarning : ExitNetwork;
 }
 
 int runUpdate(const CliOptions& options, UpdateArgs args) {
@@ -137,20 +132,14 @@ int runUpdate(const CliOptions& options, UpdateArgs args) {
     std::signal(SIGINT, onInterrupt);
     CheckResult check = checkForUpdate(config, fetcher, *installed, interrupted);
     switch (check.outcome) {
+    case CheckResult::Newer:
+        break;
     case CheckResult::UpToDate:
         printLines(std::cout, check.messageLines());
         return ExitOk;
-    case CheckResult::FetchFailed:
+    default:
         printLines(std::cerr, check.messageLines());
-        return ExitNetwork;
-    case CheckResult::VersionUnreadable:
-        printLines(std::cerr, check.messageLines());
-        return ExitNetwork;
-    case CheckResult::Cancelled:
-        printLines(std::cerr, check.messageLines());
-        return ExitWarning;
-    case CheckResult::Newer:
-        break;
+        return check.outcome == CheckResult::Cancelled ? ExitWarning : ExitNetwork;
     }
     if (!args.yes && !askToDownload()) {
         std::cout << update_text::Declined << "\n";

@@ -1,9 +1,7 @@
 #include "draw_run.h"
 
-#include "draw/creature_draws.h"
-#include "draw/item_draws.h"
+#include "draw/card_draws.h"
 #include "draw/output_buffer.h"
-#include "draw/spell_draws.h"
 
 namespace tavu::code {
 

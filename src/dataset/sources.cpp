@@ -3,7 +3,7 @@
 #include "each_line.h"
 #include "store/data_error.h"
 #include "store/file_io.h"
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "store/settings_entries.h"
 #include "store/sjis_text.h"
 
@@ -164,13 +164,13 @@ template <class Record>
 std::vector<Record> readTable(const fs::path& file) {
     Record blank;
     CellReader reader{file};
-    Layout<Record>::fields(blank, reader);
+    Record::fields(blank, reader);
     std::vector<Record> records;
     for (const Row& row : readRows(file, static_cast<std::size_t>(reader.columns))) {
         Record record;
         reader.row = &row;
         for (reader.column = 0; reader.column < reader.columns; ++reader.column)
-            Layout<Record>::fields(record, reader);
+            Record::fields(record, reader);
         records.push_back(std::move(record));
     }
     return records;

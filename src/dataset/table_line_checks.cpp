@@ -2,7 +2,7 @@
 
 #include "card_list.h"
 #include "store/field_reader.h"
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "store/sjis_text.h"
 
 namespace tavu {
@@ -59,7 +59,7 @@ public:
         ++read_;
         value = integer(field.what);
         unchecked_.emplace_back(field, value);
-        if (!Layout<Record>::checkNumbersTogether)
+        if (!Record::checkNumbersTogether)
             checkNumbers();
     }
 
@@ -79,7 +79,7 @@ private:
                 void number(std::int32_t, const NumberField&) { ++fields; }
             } counter;
             const Record blank{};
-            Layout<Record>::fields(blank, counter);
+            Record::fields(blank, counter);
             return counter.fields;
         }();
         return count;
@@ -149,7 +149,7 @@ private:
 template <class Record>
 std::vector<std::string> checkTableLine(std::string_view line, Record& record, int element) {
     LineChecker<Record> checker(line, element);
-    Layout<Record>::fields(record, checker);
+    Record::fields(record, checker);
     return checker.finish();
 }
 

@@ -1,6 +1,7 @@
 #include "complete_book.h"
 
-#include "book_candidates.h"
+#include "card_draws.h"
+#include "store/derived_counts.h"
 #include "store/sjis_text.h"
 
 #include <algorithm>
@@ -8,6 +9,45 @@
 namespace tavu::book {
 
 namespace {
+
+// The usable entries of CardListTable in table order, packed: with E cards excluded only
+// those whose isECard is 0. The table's declared size comes from the settings file, so the
+// blank entries beyond what RM_08.tri held are counted rather than copied.
+struct BookCandidates {
+    std::vector<std::string_view> names; // the stored usable entries
+    std::int32_t size = 0;               // BookCardCount: those and the blank entries
+
+    BookCandidates(const Table<CardListRecord>& cardList, bool excludeECards) {
+        for (const auto& card : cardList.stored())
+            if (!excludeECards || card.isECard == 0)
+                names.push_back(card.name);
+        size = static_cast<std::int32_t>(names.size()) + cardList.size() -
+               static_cast<std::int32_t>(cardList.stored().size());
+    }
+
+    // The stored 19-byte name at candidate position `position` (empty for a blank entry).
+    std::string_view name(std::int32_t position) const {
+        return position >= 0 && static_cast<std::size_t>(position) < names.size()
+                   ? names[static_cast<std::size_t>(position)]
+                   : std::string_view{};
+    }
+};
+
+template <std::size_t N>
+std::int32_t sumRarities(const std::array<std::int32_t, N>& counters, bool excludeECards) {
+    std::int32_t sum = 0;
+    for (std::size_t i = 0; i < N; ++i)
+        if (!excludeECards || i % RarityCount != RarityE)
+            sum += counters[i];
+    return sum;
+}
+
+// PC, PI, PS: how many candidates each family occupies, in that order, from the rarity
+// counts of the family tables (N, S and R only when E cards are excluded).
+BookCounts familyPools(const Tables& tables, bool excludeECards) {
+    return {sumRarities(CountCreatureRarities(tables), excludeECards),
+            sumRarities(CountItemRarities(tables), excludeECards), CountBookSpells(tables, excludeECards)};
+}
 
 using Picks = std::vector<std::int32_t>;
 
@@ -18,12 +58,6 @@ Picks drawPicks(RandomSource& random, int count, std::int32_t pool, std::int32_t
     // Equal picks are the same card and end up next to each other.
     std::sort(picks.begin(), picks.end());
     return picks;
-}
-
-void appendCards(std::vector<std::string>& lines, const BookCandidates& candidates, const Picks& picks,
-                 int& number) {
-    for (auto pick : picks)
-        lines.push_back(bookCardLine(++number, candidates.name(pick)));
 }
 
 std::string familyName(int family) {
@@ -51,40 +85,40 @@ std::string fixedCountProblem(const BookRequest& request, const BookCounts& pool
     return {};
 }
 
+// Each family's cards come from its own stretch of the candidates, in family order, and an
+// empty line follows every family that has cards but the last.
 BookResult drawFixedCount(const Tables& tables, const BookRequest& request, const BookCandidates& candidates,
                           RandomSource& random) {
     BookCounts pools = familyPools(tables, request.excludeECards);
     BookResult result;
-    result.message = fixedCountProblem(request, pools, candidates.size());
+    result.message = fixedCountProblem(request, pools, candidates.size);
     if (!result.message.empty())
         return result;
-    const auto& counts = request.counts;
-    Picks creatures = drawPicks(random, counts[Creatures], pools[Creatures], 0);
-    Picks items = drawPicks(random, counts[Items], pools[Items], pools[Creatures]);
-    Picks spells = drawPicks(random, counts[Spells], pools[Spells], pools[Creatures] + pools[Items]);
     int number = 0;
-    appendCards(result.lines, candidates, creatures, number);
-    if (counts[Creatures] > 0)
-        result.lines.emplace_back();
-    appendCards(result.lines, candidates, items, number);
-    if (counts[Items] > 0)
-        result.lines.emplace_back();
-    appendCards(result.lines, candidates, spells, number);
+    std::int32_t offset = 0;
+    for (int f = 0; f < FamilyCount; ++f) {
+        for (auto pick : drawPicks(random, request.counts[f], pools[f], offset))
+            result.lines.push_back(numberedLine(++number, candidates.name(pick)));
+        if (f != Spells && request.counts[f] > 0)
+            result.lines.emplace_back();
+        offset += pools[f];
+    }
     return result;
 }
 
 BookResult drawFullyRandom(const BookCandidates& candidates, RandomSource& random) {
     BookResult result;
-    if (candidates.size() <= 0) {
+    if (candidates.size <= 0) {
         result.message = "ブックに使用できるカードがありません。データファイル (RM_08.tri) と"
                          "「E カードを含まない」の設定を確認して下さい。";
         return result;
     }
-    Picks picks = drawPicks(random, BookSize, candidates.size(), 0);
+    Picks picks = drawPicks(random, BookSize, candidates.size, 0);
     bool hideLast = random.Random(14) == 1;
-    for (int k = 0; k < BookSize; ++k) {
-        result.lines.push_back(bookCardLine(k + 1, candidates.name(picks[static_cast<std::size_t>(k)])));
-        if ((k + 1) % 10 == 0 && k + 1 < BookSize)
+    int number = 0;
+    for (auto pick : picks) {
+        result.lines.push_back(numberedLine(++number, candidates.name(pick)));
+        if (number % 10 == 0 && number < BookSize)
             result.lines.emplace_back(" ");
     }
     if (hideLast)
@@ -98,10 +132,6 @@ BookResult drawCompleteBook(const Tables& tables, const BookRequest& request, Ra
     BookCandidates candidates(tables.cardList, request.excludeECards);
     return request.fullyRandom ? drawFullyRandom(candidates, random)
                                : drawFixedCount(tables, request, candidates, random);
-}
-
-std::string bookCardLine(int number, const std::string& name) {
-    return std::to_string(number) + (number < 10 ? "  " : " ") + name;
 }
 
 std::vector<std::string> bookFileBody(const std::vector<std::string>& lines) {

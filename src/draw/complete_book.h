@@ -25,10 +25,6 @@ struct BookResult {
 
 BookResult drawCompleteBook(const Tables& tables, const BookRequest& request, RandomSource& random);
 
-// "3  name" / "10 name": the number, two blanks before the 10th card and one from then on,
-// so that the names line up in a fixed-pitch font.
-std::string bookCardLine(int number, const std::string& name);
-
 // The result file's lines before the footer: the listing, an empty line, the closing line.
 std::vector<std::string> bookFileBody(const std::vector<std::string>& lines);
 

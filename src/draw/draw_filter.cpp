@@ -1,13 +1,13 @@
 #include "draw_filter.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tavu {
 
 namespace {
-template <std::size_t N>
-bool anyTicked(const std::array<bool, N>& ticks) {
-    return std::any_of(ticks.begin(), ticks.end(), [](bool t) { return t; });
+bool anyTicked(const auto& ticks) {
+    return std::ranges::any_of(ticks, std::identity{});
 }
 } // namespace
 

@@ -20,7 +20,11 @@ inline constexpr std::string_view DrawWarningCaption = "TAVU for DS Warning !";
 inline constexpr std::string_view NoMatchingCardText = "該当カードなし";
 
 // The message of an end that is not a result; empty for DrawEnd::Result.
-std::string_view drawEndText(DrawEnd end);
+constexpr std::string_view drawEndText(DrawEnd end) {
+    return end == DrawEnd::DrawWarning      ? DrawWarningText
+           : end == DrawEnd::NoMatchingCard ? NoMatchingCardText
+                                            : std::string_view{};
+}
 
 // A single draw: the page's result fields in order (CEdit1.., IEdit1.., SEdit1..), as
 // Shift-JIS bytes. Empty when the draw ended with a message: the fields stay as they were.

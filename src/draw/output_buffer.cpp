@@ -1,14 +1,18 @@
 #include "output_buffer.h"
 
-#include "draw_texts.h"
 #include "store/sjis_text.h"
+
+#include <algorithm>
 
 namespace tavu {
 
 OutputBuffer singleDrawOutput(std::string_view nameField, std::string_view copiesField) {
     static const std::string head = sjis::fromUtf8OrThrow("をブック内に");
     static const std::string tail = sjis::fromUtf8OrThrow("枚 組み込んでブックを作成して下さい。");
-    return {bytesAt(nameField, 1, nameField.size()), head + bytesAt(copiesField, 1, 2) + tail};
+    // Both fields start with a blank; a field too short for it yields nothing.
+    nameField.remove_prefix(std::min<std::size_t>(1, nameField.size()));
+    copiesField.remove_prefix(std::min<std::size_t>(1, copiesField.size()));
+    return {std::string(nameField), head + std::string(copiesField.substr(0, 2)) + tail};
 }
 
 OutputBuffer multipleDrawOutput(const std::vector<std::string>& lines, int count) {

@@ -1,7 +1,6 @@
 #include "data_folder_choice.h"
 
 #include "install_layout.h"
-#include "store/data_folder.h"
 #include "store/system_files.h"
 
 #ifndef _WIN32

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "opponent_picks.h"
+#include "store/random_source.h"
+#include "store/tables.h"
 
 #include <array>
 #include <string>
@@ -10,6 +11,8 @@ namespace tavu::cpu {
 
 // A combo box position meaning the box holds no list entry (text typed into it).
 inline constexpr int NoEntry = -1;
+// VS_CB1..VS_CB5: 無, 火, 水, 地, 風.
+using ElementBoxes = std::array<bool, ElementCount>;
 // VS_ComboBox: " 指定しない", " 1人", " 2人", " 3人".
 enum CountChoice : int { AnyCount = 0 };
 // VS_CBox2: " 同盟戦を行わない", " 人数を指定しない", " 1人", " 2人".

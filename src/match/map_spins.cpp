@@ -2,28 +2,20 @@
 
 namespace tavu::map {
 
-namespace {
-MapSpins keepMinimumBelow(MapSpins spins, int minimum) {
-    int maximum = minimum + 1;
-    int step = SpinTable[static_cast<std::size_t>(minimum)].step;
-    auto& low = spins[static_cast<std::size_t>(minimum)];
-    int high = spins[static_cast<std::size_t>(maximum)];
-    if (low >= high + step)
-        low = SpinTable[static_cast<std::size_t>(minimum)].clamp(high - step);
-    return spins;
-}
-} // namespace
-
 MapSpins initialSpins() {
     MapSpins spins{};
     for (int i = 0; i < SpinCount; ++i)
-        spins[static_cast<std::size_t>(i)] = SpinTable[static_cast<std::size_t>(i)].initial;
+        spins[i] = SpinTable[i].initial;
     return spins;
 }
 
 MapSpins setSpin(MapSpins spins, Spin which, int value) {
     spins[which] = SpinTable[which].clamp(value);
-    return keepMinimumBelow(spins, which - which % 2);
+    const int minimum = which - which % 2;
+    const SpinLimits& limits = SpinTable[minimum];
+    if (spins[minimum] >= spins[minimum + 1] + limits.step)
+        spins[minimum] = limits.clamp(spins[minimum + 1] - limits.step);
+    return spins;
 }
 
 MapSpins restoreSpins(const MapSpins& stored) {

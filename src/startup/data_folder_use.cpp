@@ -1,6 +1,6 @@
 #include "data_folder_use.h"
 
-#include "store/data_folder.h"
+#include "store/system_files.h"
 
 #ifndef _WIN32
 #include <fcntl.h>

@@ -6,19 +6,8 @@
 
 #include <exception>
 #include <new>
-#include <thread>
 
 namespace tavu {
-
-namespace {
-
-// The check used to sleep a millisecond after each file it found. That served nothing but
-// added some 20 ms to every start; giving up the time slice keeps the hook without the wait.
-void pauseAfterFoundFile() {
-    std::this_thread::yield();
-}
-
-} // namespace
 
 StartupFiles readStartupFiles(std::filesystem::path systemDir) {
     StartupFiles files;
@@ -26,7 +15,7 @@ StartupFiles readStartupFiles(std::filesystem::path systemDir) {
     // A data update cut off between its two folder renames (power loss, a crash) left `system`
     // missing or a kept old set beside it; the last whole set goes back before the check.
     files.notice = clearUpdateLeftovers(files.systemDir);
-    if (auto missing = firstMissingSystemFile(files.systemDir, pauseAfterFoundFile)) {
+    if (auto missing = firstMissingSystemFile(files.systemDir)) {
         files.reached = StartupFiles::Reached::MissingFile;
         files.error = describeMissingSystemFile(files.systemDir, *missing);
         return files;

@@ -4,13 +4,11 @@
 
 namespace tavu {
 
-std::optional<std::string> firstMissingSystemFile(const std::filesystem::path& systemDir, void (*onFound)()) {
+std::optional<std::string> firstMissingSystemFile(const std::filesystem::path& systemDir) {
     for (const auto& name : requiredSystemFiles()) {
         std::error_code ec;
         if (!std::filesystem::is_regular_file(systemDir / name, ec))
             return name;
-        if (onFound)
-            onFound();
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "data_error.h"
 #include "file_io.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <system_error>
@@ -19,26 +20,11 @@ constexpr std::size_t MinimumLockedSize = 35;
 constexpr unsigned char KeyMask = 0xDD;
 constexpr std::string_view Marker{"\x17\x00LOCKED", 8};
 
-std::uint32_t packDateTimeImpl(const fs::file_time_type& time) {
-    auto sys = std::chrono::file_clock::to_sys(time);
-    std::time_t t =
-        std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(sys));
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &t);
-#else
-    localtime_r(&t, &local);
-#endif
-    int year = local.tm_year + 1900 - 1980;
-    if (year < 0)
-        return 0;
-    std::uint32_t date = (static_cast<std::uint32_t>(year) << 9) |
-                         (static_cast<std::uint32_t>(local.tm_mon + 1) << 5) |
-                         static_cast<std::uint32_t>(local.tm_mday);
-    std::uint32_t clock = (static_cast<std::uint32_t>(local.tm_hour) << 11) |
-                          (static_cast<std::uint32_t>(local.tm_min) << 5) |
-                          static_cast<std::uint32_t>(local.tm_sec / 2);
-    return (date << 16) | clock;
+void xorBlock(std::string& bytes, std::string_view key) {
+    if (key.empty())
+        return;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(bytes[i] ^ key[(i % ChunkSize) % key.size()]);
 }
 
 std::optional<fs::file_time_type> unpackDateTime(std::uint32_t packed) {
@@ -75,55 +61,53 @@ std::string putInPlace(const fs::path& source, std::string_view original, std::s
     return {};
 }
 
-std::uint32_t readLittleEndian32(std::string_view bytes) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
-    return value;
-}
-
 } // namespace
 
 std::uint32_t packDateTime(const fs::file_time_type& time) {
-    return packDateTimeImpl(time);
-}
-
-void xorBlock(std::string& bytes, std::string_view key) {
-    if (key.empty())
-        return;
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(bytes[i] ^ key[(i % ChunkSize) % key.size()]);
+    auto sys = std::chrono::file_clock::to_sys(time);
+    std::time_t t =
+        std::chrono::system_clock::to_time_t(std::chrono::time_point_cast<std::chrono::seconds>(sys));
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    int year = local.tm_year + 1900 - 1980;
+    if (year < 0)
+        return 0;
+    std::uint32_t date = (static_cast<std::uint32_t>(year) << 9) |
+                         (static_cast<std::uint32_t>(local.tm_mon + 1) << 5) |
+                         static_cast<std::uint32_t>(local.tm_mday);
+    std::uint32_t clock = (static_cast<std::uint32_t>(local.tm_hour) << 11) |
+                          (static_cast<std::uint32_t>(local.tm_min) << 5) |
+                          static_cast<std::uint32_t>(local.tm_sec / 2);
+    return (date << 16) | clock;
 }
 
 std::string lockBytes(std::string_view plain, std::string_view key, std::uint32_t packedDateTime) {
     std::string out(Marker);
     for (int i = 0; i < 4; ++i)
         out += static_cast<char>((packedDateTime >> (8 * i)) & 0xFF);
-    std::string storedKey(StoredKeySize, '\0');
-    for (std::size_t i = 0; i < key.size() && i < StoredKeySize; ++i)
-        storedKey[i] = static_cast<char>(key[i] ^ KeyMask);
-    out += storedKey;
+    for (std::size_t i = 0; i < StoredKeySize; ++i)
+        out += i < key.size() ? static_cast<char>(key[i] ^ KeyMask) : '\0';
     std::string body(plain);
     xorBlock(body, key);
     return out + body;
 }
 
 std::optional<UnlockedBytes> unlockBytes(std::string_view locked, std::string_view key) {
-    if (key.empty() || locked.size() < MinimumLockedSize)
+    if (key.empty() || locked.size() < MinimumLockedSize || !locked.starts_with(Marker))
         return std::nullopt;
-    std::string header(locked.substr(0, LockHeaderSize));
-    header.resize(LockHeaderSize, '\0');
-    if (std::string_view(header).substr(0, Marker.size()) != Marker)
-        return std::nullopt;
+    // A header cut short ends the stored key as its zero padding would.
     std::string storedKey;
-    for (std::size_t i = 12; i < LockHeaderSize && header[i] != '\0'; ++i)
-        storedKey += static_cast<char>(header[i] ^ KeyMask);
+    for (std::size_t i = 12; i < std::min(locked.size(), LockHeaderSize) && locked[i] != '\0'; ++i)
+        storedKey += static_cast<char>(locked[i] ^ KeyMask);
     if (storedKey != key)
         return std::nullopt;
-    UnlockedBytes result;
-    result.packedDateTime = readLittleEndian32(std::string_view(header).substr(8, 4));
-    if (locked.size() > LockHeaderSize)
-        result.plain.assign(locked.substr(LockHeaderSize));
+    UnlockedBytes result{std::string(locked.substr(std::min(locked.size(), LockHeaderSize)))};
+    for (std::size_t i = 12; i-- > 8;)
+        result.packedDateTime = (result.packedDateTime << 8) | static_cast<unsigned char>(locked[i]);
     xorBlock(result.plain, key);
     return result;
 }
@@ -135,7 +119,7 @@ bool LockDataFile(const fs::path& path, std::string_view key, bool keepOriginal)
     std::uint32_t packed = 0;
     try {
         plain = readWholeFile(path);
-        packed = packDateTimeImpl(fs::last_write_time(path));
+        packed = packDateTime(fs::last_write_time(path));
     } catch (const std::exception&) {
         return false;
     }
@@ -157,9 +141,7 @@ int UnlockDataFile(const fs::path& path, std::string_view key, bool keepOriginal
     auto unlocked = unlockBytes(locked, key);
     if (!unlocked)
         return NotLockedWithKey;
-    std::optional<fs::file_time_type> writeTime;
-    if (unlocked->packedDateTime != 0)
-        writeTime = unpackDateTime(unlocked->packedDateTime);
+    auto writeTime = unlocked->packedDateTime != 0 ? unpackDateTime(unlocked->packedDateTime) : std::nullopt;
     std::string why = putInPlace(path, locked, unlocked->plain, writeTime, keepOriginal, ".crp");
     if (why.empty())
         return Unlocked;

@@ -34,7 +34,6 @@ std::uint32_t packDateTime(const std::filesystem::file_time_type& time);
 
 // In-memory halves of the above, shared by the file operations and by readers that must
 // leave the file untouched.
-void xorBlock(std::string& bytes, std::string_view key);
 std::string lockBytes(std::string_view plain, std::string_view key, std::uint32_t packedDateTime);
 
 struct UnlockedBytes {

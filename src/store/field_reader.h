@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavu {
 
@@ -14,6 +15,9 @@ inline constexpr std::size_t MaxNumberBytes = 32;
 // A number field's bytes as a value: an optional sign, then decimal digits to the end; nullopt
 // when they are anything else or out of range.
 std::optional<std::int32_t> decimalNumber(std::string_view token);
+
+// Splits text into lines at CR LF, LF or a lone CR; a break at the very end adds no line.
+std::vector<std::string> splitLines(std::string_view text);
 
 // Reads the fields of fixed-column table lines from a whole file's bytes:
 // - text(W) takes the next W bytes as they are, stopping early (without consuming it) at

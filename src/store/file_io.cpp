@@ -9,6 +9,7 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -43,27 +44,27 @@ std::string tooLarge(std::uintmax_t size, std::size_t limit) {
            " バイト)";
 }
 
-#ifndef _WIN32
+// Renames `from` over `to` in one step (a replacing move). Throws DataError naming `to`.
+#ifdef _WIN32
+void replaceFile(const fs::path& from, const fs::path& to) {
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw DataError(to, 0, "ファイルを置き換えられません");
+}
+#else
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd)
-        : fd_(fd) {}
+    explicit FileDescriptor(int descriptor)
+        : fd(descriptor) {}
     ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
+        if (fd >= 0)
+            ::close(fd);
     }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
     // Closes now, reporting what close() says (a delayed write error shows up here).
-    int close() {
-        int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
+    int close() { return ::close(std::exchange(fd, -1)); }
 
-private:
-    int fd_;
+    int fd;
 };
 
 // Makes a rename durable: the folder entry itself must reach the disk.
@@ -75,49 +76,46 @@ void syncFolder(const fs::path& folder) {
     }
 }
 
+void replaceFile(const fs::path& from, const fs::path& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        throw DataError(to, 0, withReason("ファイルを置き換えられません", errno));
+    faultPoint("rename");
+    syncFolder(to.parent_path());
+}
+
 void writeAll(int fd, std::string_view bytes, const fs::path& shownAs) {
     while (!bytes.empty()) {
         std::size_t slice = faultHook ? std::min(bytes.size(), FaultSliceSize) : bytes.size();
         ssize_t written = ::write(fd, bytes.data(), slice);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
             throw DataError(shownAs, 0, withReason("書き込みに失敗しました", errno));
-        }
         bytes.remove_prefix(static_cast<std::size_t>(written));
         faultPoint("write");
     }
 }
 
 void setWriteTime(int fd, fs::file_time_type time) {
-    auto sys = std::chrono::file_clock::to_sys(time);
-    auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(sys.time_since_epoch()).count();
-    timespec times[2];
-    times[0].tv_sec = 0;
-    times[0].tv_nsec = UTIME_OMIT;
-    times[1].tv_sec = static_cast<time_t>(ns / 1000000000);
-    times[1].tv_nsec = static_cast<long>(ns % 1000000000);
-    if (times[1].tv_nsec < 0) {
-        times[1].tv_nsec += 1000000000;
-        times[1].tv_sec -= 1;
-    }
+    using namespace std::chrono;
+    auto ns = duration_cast<nanoseconds>(file_clock::to_sys(time).time_since_epoch());
+    auto whole = floor<seconds>(ns);
+    timespec times[2] = {{0, UTIME_OMIT},
+                         {static_cast<time_t>(whole.count()), static_cast<long>((ns - whole).count())}};
     ::futimens(fd, times); // only a time stamp: the content is what matters
 }
 
 void readAll(int fd, std::string& bytes, std::size_t maxBytes, const fs::path& path) {
     char buffer[64 * 1024];
-    for (;;) {
-        ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
+    while (ssize_t got = ::read(fd, buffer, sizeof buffer)) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
             throw DataError(path, 0, withReason("ファイルを読み込めません", errno));
-        }
-        if (got == 0)
-            return;
         // A file may grow between the size check and the read.
-        if (bytes.size() + static_cast<std::size_t>(got) > maxBytes)
-            throw DataError(path, 0, tooLarge(bytes.size() + static_cast<std::size_t>(got), maxBytes));
+        std::size_t total = bytes.size() + static_cast<std::size_t>(got);
+        if (total > maxBytes)
+            throw DataError(path, 0, tooLarge(total, maxBytes));
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
 }
@@ -146,22 +144,12 @@ std::string readWholeFile(const fs::path& path, std::size_t maxBytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw DataError(path, 0, "ファイルを開けません");
-    std::string bytes;
-    try {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        throw DataError(path, 0, "ファイルを読み込めません");
-    }
+    std::string bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
     if (in.bad())
         throw DataError(path, 0, "ファイルを読み込めません");
     if (bytes.size() > maxBytes)
         throw DataError(path, 0, tooLarge(bytes.size(), maxBytes));
     return bytes;
-}
-
-void replaceFile(const fs::path& from, const fs::path& to) {
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw DataError(to, 0, "ファイルを置き換えられません");
 }
 
 void writeFileAtomically(const fs::path& path, std::string_view bytes,
@@ -203,10 +191,10 @@ void writeFileAtomically(const fs::path& path, std::string_view bytes,
 std::string readWholeFile(const fs::path& path, std::size_t maxBytes) {
     // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (fd.get() < 0)
+    if (fd.fd < 0)
         throw DataError(path, 0, withReason("ファイルを開けません", errno));
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0)
+    if (::fstat(fd.fd, &info) != 0)
         throw DataError(path, 0, withReason("ファイルを読み込めません", errno));
     if (S_ISDIR(info.st_mode))
         throw DataError(path, 0, "ファイルではなくフォルダです");
@@ -216,34 +204,26 @@ std::string readWholeFile(const fs::path& path, std::size_t maxBytes) {
         throw DataError(path, 0, tooLarge(static_cast<std::uintmax_t>(info.st_size), maxBytes));
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
-    readAll(fd.get(), bytes, maxBytes, path);
+    readAll(fd.fd, bytes, maxBytes, path);
     return bytes;
-}
-
-void replaceFile(const fs::path& from, const fs::path& to) {
-    if (::rename(from.c_str(), to.c_str()) != 0)
-        throw DataError(to, 0, withReason("ファイルを置き換えられません", errno));
-    faultPoint("rename");
-    syncFolder(to.parent_path());
 }
 
 void writeFileAtomically(const fs::path& path, std::string_view bytes,
                          std::optional<fs::file_time_type> writeTime) {
-    // mkstemp creates with O_EXCL: a file or link already at the name makes it pick another.
+    // mkostemp creates with O_EXCL: a file or link already at the name makes it pick another.
     std::string pattern = path.string() + std::string(WorkingFileInfix) + "XXXXXX";
-    FileDescriptor fd(::mkstemp(pattern.data()));
-    if (fd.get() < 0)
+    FileDescriptor fd(::mkostemp(pattern.data(), O_CLOEXEC));
+    if (fd.fd < 0)
         throw DataError(path, 0, withReason("一時ファイルを作成できません", errno));
     fs::path temp = pattern;
     try {
-        ::fcntl(fd.get(), F_SETFD, FD_CLOEXEC);
-        writeAll(fd.get(), bytes, path);
-        if (::fsync(fd.get()) != 0)
+        writeAll(fd.fd, bytes, path);
+        if (::fsync(fd.fd) != 0)
             throw DataError(path, 0, withReason("ディスクへの書き込みに失敗しました", errno));
         faultPoint("flush");
-        ::fchmod(fd.get(), 0644);
+        ::fchmod(fd.fd, 0644);
         if (writeTime)
-            setWriteTime(fd.get(), *writeTime);
+            setWriteTime(fd.fd, *writeTime);
         if (fd.close() != 0)
             throw DataError(path, 0, withReason("書き込みに失敗しました", errno));
         replaceFile(temp, path);

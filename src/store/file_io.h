@@ -28,10 +28,6 @@ inline constexpr std::string_view WorkingFileInfix = ".tavu-";
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::optional<std::filesystem::file_time_type> writeTime = std::nullopt);
 
-// Renames `from` over `to` in one step (a replacing move), syncing the folder after.
-// Throws DataError naming `to` on failure.
-void replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
-
 // Crash-injection seam for tests: when set, the hook runs at every point where a crash
 // could interrupt a write (after each slice of written bytes, after the flush, after the
 // rename). The program never sets it.

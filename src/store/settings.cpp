@@ -2,10 +2,11 @@
 
 #include "cipher.h"
 #include "data_error.h"
+#include "field_reader.h"
 #include "file_io.h"
 #include "system_files.h"
 
-#include <charconv>
+#include <algorithm>
 
 namespace tavu {
 
@@ -13,47 +14,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Splits at CR LF, LF or a lone CR; a final line end does not start another line.
-std::string_view nextLine(std::string_view& text) {
-    std::size_t end = text.find_first_of("\r\n");
-    std::string_view line = text.substr(0, end);
-    if (end == std::string_view::npos) {
-        text = {};
-    } else {
-        std::size_t skip = (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1;
-        text.remove_prefix(end + skip);
-    }
-    return line;
-}
-
 std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
-bool toInt32(std::string_view s, std::int32_t& value) {
-    s = trimBlanks(s);
-    if (!s.empty() && s.front() == '+')
-        s.remove_prefix(1);
-    if (s.empty() || s.front() == '+')
-        return false;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    return ec == std::errc() && end == s.data() + s.size();
+    s.remove_prefix(std::min(s.find_first_not_of(" \t"), s.size()));
+    return s.substr(0, s.find_last_not_of(" \t") + 1);
 }
 
 } // namespace
 
 void parseSettings(std::string_view text, const fs::path& file, SettingsArray& settings) {
+    const auto lines = splitLines(text);
     for (int i = 0; i <= SettingsLastIndex; ++i) {
-        if (text.empty())
+        if (static_cast<std::size_t>(i) >= lines.size())
             throw DataError(file, i + 1, "設定の行が足りません (100 行必要です)");
-        std::int32_t value = 0;
-        if (!toInt32(nextLine(text), value))
+        auto value = decimalNumber(trimBlanks(lines[i]));
+        if (!value)
             throw DataError(file, i + 1, "整数ではない設定値があります");
-        settings[static_cast<std::size_t>(i)] = value;
+        settings[i] = *value;
     }
 }
 

@@ -17,16 +17,6 @@ public:
             throw std::runtime_error("iconv: code page 932 is not available");
     }
     ~Converter() { iconv_close(cd_); }
-
-    // Opening a converter loads the code page tables: keep one per direction and thread.
-    static Converter& toUtf8() {
-        thread_local Converter converter("UTF-8", "CP932");
-        return converter;
-    }
-    static Converter& fromUtf8() {
-        thread_local Converter converter("CP932", "UTF-8");
-        return converter;
-    }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
@@ -56,8 +46,9 @@ private:
 
 } // namespace
 
+// Opening a converter loads the code page tables: keep one per direction and thread.
 std::string toUtf8(std::string_view sjisBytes) {
-    Converter& converter = Converter::toUtf8();
+    thread_local Converter converter("UTF-8", "CP932");
     std::string out;
     out.reserve(sjisBytes.size() * 3 / 2);
     while (!converter.convert(sjisBytes, out)) {
@@ -68,7 +59,7 @@ std::string toUtf8(std::string_view sjisBytes) {
 }
 
 std::optional<std::string> fromUtf8(std::string_view utf8) {
-    Converter& converter = Converter::fromUtf8();
+    thread_local Converter converter("CP932", "UTF-8");
     std::string out;
     if (!converter.convert(utf8, out))
         return std::nullopt;

@@ -2,47 +2,39 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace tavu {
 
-std::string systemErrorText(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return "権限がありません";
-    case ENOENT:
-        return "見つかりません";
-    case EROFS:
-        return "読み取り専用の場所です";
-    case ENOSPC:
-        return "ディスクの空きがありません";
+namespace {
+constexpr std::pair<int, const char*> OwnTexts[] = {
+    {EACCES, "権限がありません"},
+    {EPERM, "権限がありません"},
+    {ENOENT, "見つかりません"},
+    {EROFS, "読み取り専用の場所です"},
+    {ENOSPC, "ディスクの空きがありません"},
 #ifdef EDQUOT
-    case EDQUOT:
-        return "ディスクの使用量の上限に達しました";
+    {EDQUOT, "ディスクの使用量の上限に達しました"},
 #endif
-    case EEXIST:
-        return "同じ名前のファイルやリンクが既にあります";
+    {EEXIST, "同じ名前のファイルやリンクが既にあります"},
 #ifdef ELOOP
-    case ELOOP:
-        return "リンクになっているため使えません";
+    {ELOOP, "リンクになっているため使えません"},
 #endif
-    case EISDIR:
-        return "フォルダになっています";
-    case ENOTDIR:
-        return "フォルダではありません";
-    case ENOMEM:
-        return "メモリが足りません";
-    case EIO:
-        return "装置の入出力エラーです";
-    case ENAMETOOLONG:
-        return "名前が長すぎます";
-    case ENOTEMPTY:
-        return "フォルダが空ではありません";
-    case EBUSY:
-        return "使用中です";
-    default:
-        return std::strerror(error);
-    }
+    {EISDIR, "フォルダになっています"},
+    {ENOTDIR, "フォルダではありません"},
+    {ENOMEM, "メモリが足りません"},
+    {EIO, "装置の入出力エラーです"},
+    {ENAMETOOLONG, "名前が長すぎます"},
+    {ENOTEMPTY, "フォルダが空ではありません"},
+    {EBUSY, "使用中です"},
+};
+} // namespace
+
+std::string systemErrorText(int error) {
+    for (const auto& [number, text] : OwnTexts)
+        if (number == error)
+            return text;
+    return std::strerror(error);
 }
 
 std::string systemErrorText(const std::error_code& error) {

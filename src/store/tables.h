@@ -1,5 +1,6 @@
 #pragma once
 
+#include "field_reader.h"
 #include "records.h"
 #include "settings.h"
 
@@ -69,17 +70,54 @@ struct Tables {
     Table<OpponentRecord> opponents;                           // RM_VS
 };
 
+namespace detail {
+struct LineReader {
+    FieldReader& in;
+    void text(std::string& value, const TextField& field) { value = in.text(field.width); }
+    void number(std::int32_t& value, const NumberField&) { value = in.integer(); }
+};
+
+struct LineWriter {
+    std::string line;
+    void text(const std::string& value, const TextField& field) {
+        line += value;
+        if (value.size() < static_cast<std::size_t>(field.width))
+            line.append(static_cast<std::size_t>(field.width) - value.size(), ' ');
+    }
+    void number(std::int32_t value, const NumberField&) {
+        if (!line.empty())
+            line += ' ';
+        line += std::to_string(value);
+    }
+};
+} // namespace detail
+
 // The records of a whole file's bytes, line by line, until the table is full or the bytes end.
 // Fields follow the record's layout leniently: a text stops early at a line end, a missing
 // number continues on the next line and is 0 at the end. `file` only names the source in the
 // DataError of a number that does not convert, with its 1-based line.
 template <class Record>
-Table<Record> parseTable(std::string_view bytes, std::int32_t size, const std::filesystem::path& file);
+Table<Record> parseTable(std::string_view bytes, std::int32_t size, const std::filesystem::path& file) {
+    Table<Record> table(size);
+    FieldReader in(bytes, file);
+    detail::LineReader reader{in};
+    while (!table.full() && !in.atEnd()) {
+        Record record;
+        Record::fields(record, reader);
+        table.append(std::move(record));
+        in.nextLine();
+    }
+    return table;
+}
 
 // The record's line as parseTable reads it back, ended by CR LF: texts padded with blanks to
 // their width (never cut), numbers in decimal, each after a blank unless it starts the line.
 template <class Record>
-std::string tableLine(const Record& record);
+std::string tableLine(const Record& record) {
+    detail::LineWriter writer;
+    Record::fields(record, writer);
+    return writer.line + "\r\n";
+}
 
 template <class Record>
 std::string tableText(const std::vector<Record>& records) {

@@ -1,11 +1,9 @@
 #include "download_sequence.h"
 
-#include "download_steps.h"
 #include "staged_folder.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/settings_entries.h"
-#include "store/system_error_text.h"
 #include "store/system_files.h"
 #include "update_lock.h"
 #include "update_texts.h"
@@ -16,51 +14,62 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The settings file arrives locked; it is unlocked once this many files are in.
+constexpr std::size_t FilesBeforeUnlock = 12;
+constexpr int FinalPauseMs = 2000;
+
 // Steps: 0 prepares the staging folder, 1..20 fetch the files, then two closing steps of
 // the bar, then the move into place.
-constexpr std::size_t FirstFetchStep = 1;
 std::size_t firstClosingStep() {
-    return FirstFetchStep + downloadFiles().size();
+    return 1 + downloadFiles().size();
 }
+
 std::size_t installStep() {
     return firstClosingStep() + 2;
 }
 
 } // namespace
 
+const std::vector<DownloadFile>& downloadFiles() {
+    static const std::vector<DownloadFile> files{
+        {"Comment.tri", 1, 1200},    {"RM_Map.tri", 1, 0},        {"RM_VS.tri", 1, 0},
+        {"system.tri", 1, 1000},     {"Explanation_1.tri", 1, 0}, {"Explanation_2.tri", 1, 0},
+        {"Explanation_3.tri", 1, 0}, {"Explanation_4.tri", 1, 0}, {"Explanation_5.tri", 1, 0},
+        {"Explanation_6.tri", 1, 0}, {"Explanation_7.tri", 1, 0}, {"Explanation_8.tri", 0, 2000},
+        {"RM_01.tri", 1, 0},         {"RM_02.tri", 1, 0},         {"RM_03.tri", 1, 0},
+        {"RM_04.tri", 1, 0},         {"RM_05.tri", 1, 0},         {"RM_06.tri", 1, 0},
+        {"RM_07.tri", 1, 0},         {"RM_08.tri", 1, 0},
+    };
+    return files;
+}
+
 DownloadSequence::DownloadSequence(UpdateConfig config, std::int32_t announcedVersion, HttpFetcher& fetcher,
                                    UpdateObserver& observer)
     : config_(std::move(config))
     , announcedVersion_(announcedVersion)
     , systemDir_(resolvedSystemDir(config_.systemDir))
-    , deadline_(std::chrono::steady_clock::now() + config_.timeLimit)
     , fetcher_(fetcher)
     , observer_(observer) {}
 
 DownloadSequence::~DownloadSequence() {
-    if (result_.outcome == DownloadResult::Running && lock_)
+    if (result_.outcome == DownloadResult::Running)
         discardStaging();
 }
 
 bool DownloadSequence::step() {
     if (result_.outcome != DownloadResult::Running)
         return false;
-    if (cancel_.load()) {
-        stopCancelled();
-        return false;
-    }
-    if (next_ > 0 && next_ < installStep() && pastDeadline()) {
-        fail({}, timeLimitReason());
-        lock_.reset();
-        return false;
-    }
     try {
-        if (next_ == 0)
+        if (cancel_.load())
+            stopCancelled();
+        else if (next_ > 0 && next_ < installStep() && std::chrono::steady_clock::now() >= deadline_)
+            fail({}, timeLimitReason());
+        else if (next_ == 0)
             prepare();
         else if (next_ < firstClosingStep())
-            fetchFile(next_ - FirstFetchStep);
+            fetchFile(next_ - 1);
         else if (next_ < installStep())
-            closingStep(next_ == firstClosingStep() ? FinalPauseMs : 0);
+            advance(1, next_ == firstClosingStep() ? FinalPauseMs : 0);
         else
             install();
     } catch (const DataError& e) {
@@ -88,17 +97,7 @@ void DownloadSequence::prepare() {
         return fail({}, lock->failure());
     lock_ = std::move(lock);
     recoverInterruptedSwap(systemDir_);
-    fs::path staging = stagingDirFor(systemDir_);
-    std::error_code ec;
-    fs::remove_all(staging, ec); // a staging folder left by a crash holds nothing we trust
-    // Made here and now: a folder or link that turned up at the name makes this fail.
-    if (!fs::create_directory(staging, ec) && !ec)
-        ec = std::make_error_code(std::errc::file_exists);
-    if (ec)
-        throw DataError(staging, 0,
-                        "作業用フォルダを作成できません: " + staging.string() + " (" + systemErrorText(ec) +
-                            ")");
-    progress_ = 0;
+    makeStagingDir(systemDir_);
     observer_.progressChanged(progress_);
 }
 
@@ -115,10 +114,6 @@ void DownloadSequence::fetchFile(std::size_t index) {
     advance(file.progressStep, file.pauseMs);
     if (index + 1 == FilesBeforeUnlock)
         UnlockDataFile(staging / SettingsFileName, SettingsKey, false); // a plain file stays as it is
-}
-
-void DownloadSequence::closingStep(int pauseMs) {
-    advance(1, pauseMs);
 }
 
 void DownloadSequence::install() {
@@ -138,8 +133,7 @@ void DownloadSequence::install() {
     swapInStagedFolder(systemDir_, staging);
     result_.settings = settings;
     result_.outcome = DownloadResult::Succeeded;
-    for (const char* line : {update_text::Success1, update_text::Success2, update_text::Success3,
-                             update_text::Success4, update_text::Success5})
+    for (const char* line : update_text::Success)
         observer_.memoLine(line);
     for (const std::string& line : leftBehind)
         observer_.memoLine(line);
@@ -182,10 +176,6 @@ void DownloadSequence::discardStaging() {
         return; // the staging folder belongs to whoever holds the lock
     std::error_code ec;
     fs::remove_all(stagingDirFor(systemDir_), ec);
-}
-
-bool DownloadSequence::pastDeadline() const {
-    return std::chrono::steady_clock::now() >= deadline_;
 }
 
 std::string DownloadSequence::timeLimitReason() const {

@@ -9,10 +9,25 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tavu {
 
 class UpdateLock;
+
+// One file of a download, in fetch order, with what the progress bar and the pause do
+// after it.
+struct DownloadFile {
+    const char* name;
+    int progressStep; // 1, or 0 for the one file that adds no step
+    int pauseMs;      // 0 for none
+};
+
+// The 20 files of the system folder in the order they are fetched.
+const std::vector<DownloadFile>& downloadFiles();
+
+// After the last file the bar takes one step, pauses, and takes the last step to the top.
+inline constexpr int DownloadProgressMax = 21;
 
 // What the progress window shows. Every call comes from the thread that runs the sequence.
 class UpdateObserver {
@@ -61,19 +76,17 @@ public:
 private:
     void prepare();
     void fetchFile(std::size_t index);
-    void closingStep(int pauseMs);
     void install();
     void advance(int progressStep, int pauseMs);
     void fail(std::string file, std::string reason);
     void stopCancelled();
     void discardStaging();
-    bool pastDeadline() const;
     std::string timeLimitReason() const;
 
     UpdateConfig config_;
     std::int32_t announcedVersion_;
-    std::filesystem::path systemDir_; // the real folder when `system` is a link
-    std::chrono::steady_clock::time_point deadline_;
+    std::filesystem::path systemDir_;                // the real folder when `system` is a link
+    std::chrono::steady_clock::time_point deadline_; // set when the sequence starts
     HttpFetcher& fetcher_;
     UpdateObserver& observer_;
     std::atomic<bool> cancel_{false};

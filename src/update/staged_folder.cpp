@@ -28,44 +28,31 @@ fs::path sibling(const fs::path& systemDir, const char* suffix) {
     return dir.parent_path() / (dir.filename().string() + suffix);
 }
 
-bool isDownloadedFile(const std::string& name) {
-    const auto& files = requiredSystemFiles();
-    return std::find(files.begin(), files.end(), name) != files.end();
+// An error of the folder operations, naming the path the way the user gave it.
+DataError folderError(const char* what, const fs::path& path, const std::error_code& ec) {
+    return DataError(path, 0, what + path.string() + " (" + systemErrorText(ec) + ")");
 }
 
 // The renames are only as durable as the data they point at.
-void syncToDisk(const fs::path& path, int flags) {
+void syncToDisk(const fs::path& path, bool folder) {
 #ifndef _WIN32
-    int fd = ::open(path.c_str(), flags);
+    int fd = ::open(path.c_str(), folder ? O_RDONLY | O_DIRECTORY : O_RDONLY);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 #else
     (void)path;
-    (void)flags;
+    (void)folder;
 #endif
 }
 
 void syncFolderTree(const fs::path& dir) {
-#ifndef _WIN32
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(dir, ec))
         if (entry.is_regular_file(ec))
-            syncToDisk(entry.path(), O_RDONLY);
-    syncToDisk(dir, O_RDONLY | O_DIRECTORY);
-#else
-    (void)dir;
-#endif
-}
-
-void syncParent(const fs::path& dir) {
-#ifndef _WIN32
-    fs::path parent = withoutTrailingSlash(dir).parent_path();
-    syncToDisk(parent.empty() ? fs::path(".") : parent, O_RDONLY | O_DIRECTORY);
-#else
-    (void)dir;
-#endif
+            syncToDisk(entry.path(), false);
+    syncToDisk(dir, true);
 }
 
 } // namespace
@@ -109,6 +96,12 @@ std::optional<StagedProblem> checkStagedSystemFolder(const fs::path& stagingDir)
 
 namespace {
 
+// create_directory reports an existing name as false without an error; here it must be new.
+void createNewFolder(const fs::path& dir, std::error_code& ec) {
+    if (!fs::create_directory(dir, ec) && !ec)
+        ec = std::make_error_code(std::errc::file_exists);
+}
+
 // The names in a folder; an error reading it is reported through `ec`.
 std::vector<fs::path> entriesOf(const fs::path& dir, std::error_code& ec) {
     std::vector<fs::path> entries;
@@ -120,11 +113,6 @@ std::vector<fs::path> entriesOf(const fs::path& dir, std::error_code& ec) {
     return entries;
 }
 
-[[noreturn]] void cannotCarry(const fs::path& from, const std::error_code& ec) {
-    throw DataError(
-        from, 0, "ファイルを新しいフォルダへ移せません: " + from.string() + " (" + systemErrorText(ec) + ")");
-}
-
 // One entry of `system`, copied the way carryOverOtherFiles promises.
 void carryOver(const fs::path& from, const fs::path& to, const std::string& shownAs,
                std::vector<std::string>& leftBehind) {
@@ -133,9 +121,7 @@ void carryOver(const fs::path& from, const fs::path& to, const std::string& show
     if (fs::is_symlink(status)) {
         fs::copy_symlink(from, to, ec);
     } else if (fs::is_directory(status)) {
-        // An existing name comes back as false without an error; it must be new here.
-        if (!fs::create_directory(to, ec) && !ec)
-            ec = std::make_error_code(std::errc::file_exists);
+        createNewFolder(to, ec);
         for (const fs::path& entry : ec ? std::vector<fs::path>{} : entriesOf(from, ec))
             carryOver(entry, to / entry.filename(), shownAs + "/" + entry.filename().string(), leftBehind);
     } else if (fs::is_regular_file(status)) {
@@ -145,10 +131,20 @@ void carryOver(const fs::path& from, const fs::path& to, const std::string& show
                              " は通常のファイルでもフォルダでもないため、新しいフォルダへ移していません");
     }
     if (ec)
-        cannotCarry(from, ec);
+        throw folderError("ファイルを新しいフォルダへ移せません: ", from, ec);
 }
 
 } // namespace
+
+void makeStagingDir(const fs::path& systemDir) {
+    fs::path staging = stagingDirFor(systemDir);
+    std::error_code ec;
+    fs::remove_all(staging, ec); // a staging folder left by a crash holds nothing we trust
+    // Made here and now: a folder or link that turned up at the name makes this fail.
+    createNewFolder(staging, ec);
+    if (ec)
+        throw folderError("作業用フォルダを作成できません: ", staging, ec);
+}
 
 std::vector<std::string> carryOverOtherFiles(const fs::path& systemDir, const fs::path& stagingDir) {
     std::vector<std::string> leftBehind;
@@ -156,14 +152,13 @@ std::vector<std::string> carryOverOtherFiles(const fs::path& systemDir, const fs
     for (const fs::path& entry : entriesOf(systemDir, ec)) {
         std::string name = entry.filename().string();
         std::error_code staged;
-        if (isDownloadedFile(name) || name == "temp.tri" ||
+        if (std::ranges::count(requiredSystemFiles(), name) > 0 || name == VersionFileName ||
             fs::exists(fs::symlink_status(stagingDir / name, staged)))
             continue;
         carryOver(entry, stagingDir / name, name, leftBehind);
     }
     if (ec)
-        throw DataError(systemDir, 0,
-                        "フォルダを読み取れません: " + systemDir.string() + " (" + systemErrorText(ec) + ")");
+        throw folderError("フォルダを読み取れません: ", systemDir, ec);
     return leftBehind;
 }
 
@@ -179,33 +174,32 @@ void swapInStagedFolder(const fs::path& systemDir, const fs::path& stagingDir, c
     syncFolderTree(stagingDir);
     rename(current, previous, ec);
     if (ec)
-        throw DataError(current, 0,
-                        "フォルダを入れ替えられません: " + current.string() + " (" + systemErrorText(ec) +
-                            ")");
+        throw folderError("フォルダを入れ替えられません: ", current, ec);
     rename(stagingDir, current, ec);
     if (ec) {
         std::error_code undo;
         rename(previous, current, undo);
-        throw DataError(current, 0,
-                        "フォルダを入れ替えられません: " + current.string() + " (" + systemErrorText(ec) +
-                            ")");
+        throw folderError("フォルダを入れ替えられません: ", current, ec);
     }
-    syncParent(current);
+    syncToDisk(current.parent_path().empty() ? fs::path(".") : current.parent_path(), true);
     fs::remove_all(previous, ec); // the new set is in place; a left-over is dropped next time
 }
 
-void recoverInterruptedSwap(const fs::path& systemDir) {
+std::string recoverInterruptedSwap(const fs::path& systemDir) {
     fs::path current = withoutTrailingSlash(systemDir);
     fs::path previous = previousDirFor(systemDir);
     std::error_code ec;
-    auto kept = fs::symlink_status(previous, ec);
-    if (!fs::exists(kept))
-        return;
     // Only a real folder can be a set the swap kept; anything else there is not ours to restore.
-    if (fs::is_directory(kept) && !fs::exists(fs::symlink_status(current, ec)))
-        fs::rename(previous, current, ec);
-    else
+    if (!fs::is_directory(fs::symlink_status(previous, ec)) || fs::exists(fs::symlink_status(current, ec))) {
         fs::remove_all(previous, ec);
+        return {};
+    }
+    fs::rename(previous, current, ec);
+    if (ec)
+        return "データフォルダ " + current.string() + " がありません。前回のデータ更新で残った " +
+               previous.string() + " を戻せませんでした (" + systemErrorText(ec) + ")";
+    return "前回のデータ更新が途中で止まっていたため、元のデータを戻しました: " + previous.string() + " → " +
+           current.string();
 }
 
 } // namespace tavu

@@ -19,6 +19,10 @@ std::filesystem::path resolvedSystemDir(const std::filesystem::path& systemDir);
 std::filesystem::path stagingDirFor(const std::filesystem::path& systemDir);  // system.staging
 std::filesystem::path previousDirFor(const std::filesystem::path& systemDir); // system.previous
 
+// Removes whatever a crash left at system.staging and makes that folder anew, empty. Throws
+// DataError when the folder cannot be made, or when something else takes the name meanwhile.
+void makeStagingDir(const std::filesystem::path& systemDir);
+
 struct StagedProblem {
     std::string file;   // file name inside the folder
     std::string reason; // UTF-8 Japanese
@@ -46,7 +50,9 @@ void swapInStagedFolder(const std::filesystem::path& systemDir, const std::files
                         const FolderRename& rename = renameFolder);
 
 // Finishes what a swap interrupted by a crash or power loss left: puts system.previous back
-// when `system` is missing, drops it when `system` is there. Safe to call at any time.
-void recoverInterruptedSwap(const std::filesystem::path& systemDir);
+// when `system` is missing, drops it when `system` is there. Safe to call at any time. Returns
+// a notice for the user when the old set was put back or could not be (UTF-8, naming the
+// folders), empty otherwise.
+std::string recoverInterruptedSwap(const std::filesystem::path& systemDir);
 
 } // namespace tavu

@@ -1,10 +1,10 @@
 #include "update_check.h"
 
-#include "site_version.h"
 #include "store/system_files.h"
 #include "update_texts.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace tavu {
 
@@ -17,19 +17,29 @@ constexpr std::uint64_t VersionFileLimit = 1024;
 // whole set in time either.
 constexpr std::chrono::seconds CheckTimeLimit{60};
 
-CheckResult compareVersions(const std::string& versionFile, std::int32_t installedVersion) {
-    CheckResult result;
-    std::optional<std::int32_t> site = parseSiteVersion(versionFile);
-    if (!site) {
-        result.outcome = CheckResult::VersionUnreadable;
-        return result;
-    }
-    result.siteVersion = *site;
-    result.outcome = *site > installedVersion ? CheckResult::Newer : CheckResult::UpToDate;
-    return result;
+constexpr std::size_t VersionWidth = 10;
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+
+std::string_view trimBlanks(std::string_view s) {
+    std::size_t first = s.find_first_not_of(" \t");
+    return first == s.npos ? std::string_view{} : s.substr(first, s.find_last_not_of(" \t") + 1 - first);
 }
 
 } // namespace
+
+std::optional<std::int32_t> parseSiteVersion(std::string_view versionFile) {
+    if (versionFile.starts_with(Utf8Bom))
+        versionFile.remove_prefix(Utf8Bom.size());
+    std::string_view line = versionFile.substr(0, versionFile.find_first_of("\r\n"));
+    std::string_view digits = trimBlanks(line.substr(0, VersionWidth));
+    if (digits.empty() || digits.front() == '+')
+        return std::nullopt;
+    std::int32_t value = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return value;
+}
 
 std::vector<std::string> CheckResult::messageLines() const {
     switch (outcome) {
@@ -65,7 +75,10 @@ CheckResult checkForUpdate(const UpdateConfig& config, HttpFetcher& fetcher, std
     config.pause(PauseBeforeReading, cancel);
     if (cancel.load())
         return {CheckResult::Cancelled, 0, {}};
-    return compareVersions(versionFile, installedVersion);
+    std::optional<std::int32_t> site = parseSiteVersion(versionFile);
+    if (!site)
+        return {CheckResult::VersionUnreadable, 0, {}};
+    return {*site > installedVersion ? CheckResult::Newer : CheckResult::UpToDate, *site, {}};
 }
 
 } // namespace tavu

@@ -5,10 +5,17 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavu {
+
+// The data version held by the site's temp.tri: the first 10 characters of its first line
+// as a decimal integer. Blanks around the number and a UTF-8 byte-order mark are allowed
+// (editors add them); anything else that is not a 32-bit decimal number gives nullopt.
+std::optional<std::int32_t> parseSiteVersion(std::string_view versionFile);
 
 struct CheckResult {
     enum Outcome { Newer, UpToDate, FetchFailed, VersionUnreadable, Cancelled };

@@ -20,15 +20,13 @@ std::string defaultUpdateUrl();
 // Base URL followed by a remote file name, with exactly one slash between them.
 std::string remoteFileUrl(const std::string& baseUrl, const std::string& name);
 
-// However slowly a site answers, a check or a download ends within this: each of its
-// fetches is given up once it passes. A whole download normally takes some ten seconds.
-inline constexpr std::chrono::seconds DefaultUpdateTimeLimit{300};
-
 struct UpdateConfig {
     std::string baseUrl = defaultUpdateUrl();
     std::filesystem::path systemDir;
     PauseFunction pause = pauseUnlessCancelled;
-    std::chrono::seconds timeLimit = DefaultUpdateTimeLimit;
+    // However slowly a site answers, a check or a download ends within this: each of its
+    // fetches is given up once it passes. A whole download normally takes some ten seconds.
+    std::chrono::seconds timeLimit{300};
 };
 
 } // namespace tavu

@@ -2,9 +2,7 @@
 
 #include "staged_folder.h"
 #include "store/file_io.h"
-#include "store/system_error_text.h"
 #include "store/system_files.h"
-#include "update_check.h"
 #include "update_lock.h"
 
 #include <algorithm>
@@ -26,8 +24,7 @@ bool isWorkingFileName(const std::string& name) {
     if (name.size() <= tail ||
         name.compare(name.size() - tail, WorkingFileInfix.size(), WorkingFileInfix) != 0)
         return false;
-    const auto& files = requiredSystemFiles();
-    return std::find(files.begin(), files.end(), name.substr(0, name.size() - tail)) != files.end() &&
+    return std::ranges::count(requiredSystemFiles(), name.substr(0, name.size() - tail)) > 0 &&
            std::all_of(name.end() - UniquePart, name.end(), isAlphanumeric);
 }
 
@@ -46,19 +43,8 @@ std::string clearUpdateLeftovers(const fs::path& systemDir) {
     UpdateLock lock(dir);
     if (lock.busy())
         return {};
-    std::string notice;
+    std::string notice = recoverInterruptedSwap(dir);
     std::error_code ec;
-    fs::path previous = previousDirFor(dir);
-    if (!fs::exists(fs::symlink_status(dir, ec)) && fs::is_directory(fs::symlink_status(previous, ec))) {
-        fs::rename(previous, dir, ec);
-        notice =
-            ec ? "データフォルダ " + dir.string() + " がありません。前回のデータ更新で残った " +
-                     previous.string() + " を戻せませんでした (" + systemErrorText(ec) + ")"
-               : "前回のデータ更新が途中で止まっていたため、元のデータを戻しました: " + previous.string() +
-                     " → " + dir.string();
-    } else {
-        recoverInterruptedSwap(dir);
-    }
     fs::remove_all(stagingDirFor(dir), ec); // a link there goes itself, never what it points at
     removeFile(dir / VersionFileName);
     fs::directory_iterator it(dir, ec), end;

@@ -16,12 +16,13 @@ inline constexpr const char* VersionUnreadable = "サーバーのバージョン
 inline constexpr const char* ProgressCaption = "TAVU for DS     ダウンロードしています";
 
 // Memo_DL after a completed download.
-inline constexpr const char* Success1 = "システムファイルのダウンロードが成功しました。";
-inline constexpr const char* Success2 = "全ての設定が一度初期化されます。";
-inline constexpr const char* Success3 = "";
-inline constexpr const char* Success4 = "TAVU を再起動して下さい。";
-inline constexpr const char* Success5 =
-    "（そのままプログラムを使いつづけると、エラーが発生する場合がございます）";
+inline constexpr const char* Success[] = {
+    "システムファイルのダウンロードが成功しました。",
+    "全ての設定が一度初期化されます。",
+    "",
+    "TAVU を再起動して下さい。",
+    "（そのままプログラムを使いつづけると、エラーが発生する場合がございます）",
+};
 
 // Memo_DL after a download that failed or was cancelled: the old data stays in use.
 inline constexpr const char* Failed = "システムファイルのダウンロードに失敗しました。";

@@ -1,4 +1,4 @@
-#include "update/site_version.h"
+#include "update/update_check.h"
 
 #include <cstdint>
 #include <string_view>

@@ -57,9 +57,4 @@ bool FakeUrlOpener::openUrl(const QString& url) {
     return true;
 }
 
-bool FakeUrlOpener::openDocument(const QString& path) {
-    opened << path;
-    return true;
-}
-
 } // namespace tavu::test

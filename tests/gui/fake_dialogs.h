@@ -49,7 +49,6 @@ public:
     QStringList opened;
     bool works = true; // false: as on a desktop with no browser or opener at all
     bool openUrl(const QString& url) override;
-    bool openDocument(const QString& path) override;
 };
 
 } // namespace tavu::test

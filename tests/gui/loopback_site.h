@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <httplib.h>
 #include <string>
@@ -15,6 +16,9 @@ public:
         server_.set_mount_point("/", root.string());
         port_ = server_.bind_to_any_port("127.0.0.1");
         thread_ = std::thread([this] { server_.listen_after_bind(); });
+        // stop() before the loop has begun is lost, and the join below would wait for ever.
+        for (int i = 0; i < 5000 && !server_.is_running(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     ~LoopbackSite() {
         server_.stop();

@@ -2,7 +2,7 @@
 #include "app/result_box.h"
 #include "app/spin_edit.h"
 #include "gui_test_support.h"
-#include "output/result_file.h"
+#include "store/field_reader.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
 #include "store/sjis_text.h"

@@ -1,6 +1,6 @@
 #include "book_test_tables.h"
 
-#include "store/record_layouts.h"
+#include "store/records.h"
 
 namespace tavu::test {
 

@@ -1,6 +1,6 @@
 #include "draw_test_tables.h"
 
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "test_helpers.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "book_test_tables.h"
 #include "draw/complete_book.h"
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>

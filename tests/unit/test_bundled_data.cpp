@@ -1,6 +1,6 @@
 #include "dataset/sources.h"
 #include "store/derived_counts.h"
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/tables.h"

@@ -1,7 +1,7 @@
 #include "dataset/data_build.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"
 #include "store/system_files.h"

@@ -1,4 +1,4 @@
-#include "draw/candidate_list.h"
+#include "draw/card_draws.h"
 #include "draw/draw_filter.h"
 #include "draw_test_tables.h"
 #include "test_helpers.h"

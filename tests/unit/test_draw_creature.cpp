@@ -1,4 +1,4 @@
-#include "draw/creature_draws.h"
+#include "draw/card_draws.h"
 #include "draw/output_buffer.h"
 #include "draw_test_tables.h"
 #include "test_helpers.h"

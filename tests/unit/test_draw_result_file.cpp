@@ -1,6 +1,8 @@
 #include "crash_injection.h"
 #include "output/result_file.h"
 #include "store/data_error.h"
+#include "store/field_reader.h"
+#include "store/file_io.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>
@@ -40,20 +42,20 @@ TEST(ResultFile, MissingCommentFileIsAnError) {
 TEST(ResultFile, ReplacesAnExistingFileWhole) {
     test::TempDir dir;
     writeBytes(dir / "out.txt", std::string(1000, 'o'));
-    saveResultBytes(dir / "out.txt", "new\r\n");
+    writeFileAtomically(dir / "out.txt", "new\r\n");
     EXPECT_EQ(readBytes(dir / "out.txt"), "new\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
 TEST(ResultFile, FailureLeavesNoFileAndNoLeftovers) {
     test::TempDir dir;
-    EXPECT_THROW(saveResultBytes(dir / "gone" / "out.txt", "x"), DataError);
+    EXPECT_THROW(writeFileAtomically(dir / "gone" / "out.txt", "x"), DataError);
     EXPECT_FALSE(fs::exists(dir / "gone"));
 
     // A folder under the chosen name cannot be replaced: it stays, and no temporary file
     // is left beside it.
     fs::create_directory(dir / "taken.txt");
-    EXPECT_THROW(saveResultBytes(dir / "taken.txt", "x"), DataError);
+    EXPECT_THROW(writeFileAtomically(dir / "taken.txt", "x"), DataError);
     EXPECT_TRUE(fs::is_directory(dir / "taken.txt"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
@@ -65,7 +67,7 @@ TEST(ResultFile, CrashAtAnyPointKeepsAWholeFile) {
     const std::string newBytes(300, 'n');
     int broken = 0;
     int points = test::injectCrashAtEveryPoint([&] { writeBytes(dir / "out.txt", oldBytes); },
-                                               [&] { saveResultBytes(dir / "out.txt", newBytes); },
+                                               [&] { writeFileAtomically(dir / "out.txt", newBytes); },
                                                [&] {
                                                    std::string now = readBytes(dir / "out.txt");
                                                    if (now != oldBytes && now != newBytes)

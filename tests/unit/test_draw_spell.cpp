@@ -1,5 +1,5 @@
+#include "draw/card_draws.h"
 #include "draw/output_buffer.h"
-#include "draw/spell_draws.h"
 #include "draw_test_tables.h"
 #include "test_helpers.h"
 

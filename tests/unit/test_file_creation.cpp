@@ -1,7 +1,6 @@
 // Every write that goes through a working or temporary file creates it under a name no
 // existing file or link can take, and a link where the file belongs is replaced, never
 // written through. Reads never wait on a FIFO nor swallow a file of any size.
-#include "output/result_file.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/file_io.h"
@@ -71,7 +70,7 @@ TEST(FileCreation, ALinkWhereTheFileBelongsIsReplacedNotWrittenThrough) {
         fs::create_symlink(victim, dir / name);
 
     SaveSettings(dir / "system.tri", SettingsArray{});
-    saveResultBytes(dir / "result.txt", "result\r\n");
+    writeFileAtomically(dir / "result.txt", "result\r\n");
     writeBytes(dir / "kept.tri", "plain");
     ASSERT_TRUE(LockDataFile(dir / "kept.tri", SettingsKey, true));
 

@@ -1,7 +1,7 @@
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/derived_counts.h"
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "store/settings.h"
 #include "store/sjis_text.h"
 #include "store/tables.h"

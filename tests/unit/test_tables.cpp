@@ -1,6 +1,6 @@
 #include "store/data_error.h"
 #include "store/derived_counts.h"
-#include "store/record_layouts.h"
+#include "store/records.h"
 #include "store/tables.h"
 #include "test_helpers.h"
 

@@ -1,7 +1,6 @@
 #include "dataset/site_publish.h"
 #include "test_helpers.h"
 #include "update/curl/curl_fetcher.h"
-#include "update/site_version.h"
 #include "update/update_check.h"
 #include "update_test_site.h"
 

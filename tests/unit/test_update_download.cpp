@@ -6,7 +6,6 @@
 #include "test_helpers.h"
 #include "update/curl/curl_fetcher.h"
 #include "update/download_sequence.h"
-#include "update/download_steps.h"
 #include "update/staged_folder.h"
 #include "update/update_check.h"
 #include "update/update_lock.h"

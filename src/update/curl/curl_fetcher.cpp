@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <curl/curl.h>
 #include <memory>
-#include <mutex>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -20,21 +19,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void initCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+constexpr const char* CancelledReason = "中止しました";
+constexpr const char* DeadlineReason = "制限時間を過ぎたため打ち切りました";
 
 struct Transfer {
+    Transfer(const FetchLimits& limits, const std::atomic<bool>& stop, const FetchBounds& bounds)
+        : cap(std::min(limits.maxFileBytes, bounds.maxBytes))
+        , cancel(&stop)
+        , deadline(bounds.deadline) {}
+
     std::FILE* file = nullptr;     // the body goes here, or
     std::string* memory = nullptr; // here
     std::uint64_t received = 0;
-    std::uint64_t cap = 0;
+    std::uint64_t cap;
     bool overCap = false;
     bool writeFailed = false;
     bool deadlinePassed = false;
-    const std::atomic<bool>* cancel = nullptr;
-    FetchDeadline deadline = FetchDeadline::max();
+    const std::atomic<bool>* cancel;
+    FetchDeadline deadline;
 };
 
 // Stops the transfer the moment the cap is passed: a server that sends no length (or a
@@ -88,15 +90,11 @@ long timeoutFor(const FetchLimits& limits, FetchDeadline deadline) {
     return std::clamp<long>(static_cast<long>(left.count()) + 1000, 1L, limits.totalTimeoutMs);
 }
 
-std::string capReason(std::uint64_t cap) {
-    return "ファイルが大きすぎます (上限 " + std::to_string(cap) + " バイト)";
-}
-
 std::string reasonFor(CURLcode code, CURL* curl, const Transfer& t) {
     if (t.overCap || code == CURLE_FILESIZE_EXCEEDED)
-        return capReason(t.cap);
+        return "ファイルが大きすぎます (上限 " + std::to_string(t.cap) + " バイト)";
     if (t.deadlinePassed)
-        return "制限時間を過ぎたため打ち切りました";
+        return DeadlineReason;
     if (t.writeFailed)
         return "受信したデータを書き込めません";
     switch (code) {
@@ -137,9 +135,8 @@ void configure(CURL* curl, const std::string& url, const FetchLimits& limits, Tr
     curl_easy_setopt(curl, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits.connectTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, timeoutFor(limits, t.deadline));
-    long stallSeconds = (limits.stallTimeoutMs + 999) / 1000;
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, stallSeconds < 1 ? 1L : stallSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, std::max(1L, (limits.stallTimeoutMs + 999) / 1000));
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(t.cap));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &t);
@@ -148,9 +145,10 @@ void configure(CURL* curl, const std::string& url, const FetchLimits& limits, Tr
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
 }
 
+// `curl` is null when no handle could be made; the file, if any, is then closed and removed.
 FetchResult finish(CURLcode code, CURL* curl, Transfer& t, const fs::path* target) {
     bool closed = !t.file || std::fclose(t.file) == 0;
-    if (code == CURLE_OK && closed)
+    if (curl && code == CURLE_OK && closed)
         return {FetchResult::Ok, {}, false};
     if (target) {
         std::error_code ec;
@@ -158,10 +156,12 @@ FetchResult finish(CURLcode code, CURL* curl, Transfer& t, const fs::path* targe
     }
     if (t.memory)
         t.memory->clear();
+    if (!curl)
+        return {FetchResult::Failed, "通信の準備に失敗しました", false};
     if (code == CURLE_OPERATION_TIMEDOUT && std::chrono::steady_clock::now() >= t.deadline)
         t.deadlinePassed = true;
     if (code == CURLE_ABORTED_BY_CALLBACK && t.cancel->load())
-        return {FetchResult::Cancelled, "中止しました", false};
+        return {FetchResult::Cancelled, CancelledReason, false};
     if (code == CURLE_OK)
         return {FetchResult::Failed, "受信したデータを書き込めません", false};
     return {FetchResult::Failed, reasonFor(code, curl, t), t.deadlinePassed};
@@ -169,42 +169,29 @@ FetchResult finish(CURLcode code, CURL* curl, Transfer& t, const fs::path* targe
 
 FetchResult transfer(const std::string& url, const FetchLimits& limits, Transfer& t, const fs::path* target) {
     std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl) {
-        if (t.file)
-            std::fclose(t.file);
-        if (target) {
-            std::error_code ec;
-            fs::remove(*target, ec);
-        }
-        return {FetchResult::Failed, "通信の準備に失敗しました", false};
+    CURLcode code = CURLE_FAILED_INIT;
+    if (curl) {
+        configure(curl.get(), url, limits, t);
+        code = curl_easy_perform(curl.get());
     }
-    configure(curl.get(), url, limits, t);
-    CURLcode code = curl_easy_perform(curl.get());
     return finish(code, curl.get(), t, target);
-}
-
-Transfer prepare(const FetchLimits& limits, const std::atomic<bool>& cancel, const FetchBounds& bounds) {
-    Transfer t;
-    t.cap = std::min(limits.maxFileBytes, bounds.maxBytes);
-    t.cancel = &cancel;
-    t.deadline = bounds.deadline;
-    return t;
 }
 
 } // namespace
 
 CurlFetcher::CurlFetcher(FetchLimits limits)
     : limits_(limits) {
-    initCurlOnce();
+    // Not thread-safe itself: the static's initialisation runs it once, whichever thread comes first.
+    [[maybe_unused]] static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
 }
 
 FetchResult CurlFetcher::fetchToFile(const std::string& url, const fs::path& target,
                                      const std::atomic<bool>& cancel, const FetchBounds& bounds) {
     if (cancel.load())
-        return {FetchResult::Cancelled, "中止しました", false};
+        return {FetchResult::Cancelled, CancelledReason, false};
     if (std::chrono::steady_clock::now() >= bounds.deadline)
-        return {FetchResult::Failed, "制限時間を過ぎたため打ち切りました", true};
-    Transfer t = prepare(limits_, cancel, bounds);
+        return {FetchResult::Failed, DeadlineReason, true};
+    Transfer t(limits_, cancel, bounds);
     t.file = createForWriting(target);
     if (!t.file)
         return {FetchResult::Failed,
@@ -216,8 +203,8 @@ FetchResult CurlFetcher::fetchToFile(const std::string& url, const fs::path& tar
 FetchResult CurlFetcher::fetchToMemory(const std::string& url, std::string& body,
                                        const std::atomic<bool>& cancel, const FetchBounds& bounds) {
     if (cancel.load())
-        return {FetchResult::Cancelled, "中止しました", false};
-    Transfer t = prepare(limits_, cancel, bounds);
+        return {FetchResult::Cancelled, CancelledReason, false};
+    Transfer t(limits_, cancel, bounds);
     t.memory = &body;
     return transfer(url, limits_, t, nullptr);
 }
