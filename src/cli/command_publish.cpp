@@ -18,19 +18,14 @@ struct PublishArgs {
     std::optional<std::int32_t> version;
 };
 
-// The data folder as it is, or a set built from the sources with the version asked for.
-DataFiles filesToPublish(const CliOptions& options, const PublishArgs& args) {
-    if (args.sources.empty())
-        return readSystemFolder(options.systemDir);
-    DataFiles files = buildDataFiles(args.sources);
-    if (args.version)
-        setDataVersion(files, *args.version);
-    return files;
-}
-
 int runPublish(const CliOptions& options, const PublishArgs& args) {
     try {
-        std::filesystem::path site = publishSite(filesToPublish(options, args), args.out);
+        // The data folder as it is, or a set built from the sources with the version asked for.
+        DataFiles files =
+            args.sources.empty() ? readSystemFolder(options.systemDir) : buildDataFiles(args.sources);
+        if (args.version)
+            setDataVersion(files, *args.version);
+        std::filesystem::path site = publishSite(files, args.out);
         std::cout << "公開用フォルダを作成しました: " << site.string() << "\n";
         return ExitOk;
     } catch (const DataError& e) {

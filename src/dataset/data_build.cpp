@@ -1,9 +1,8 @@
 #include "data_build.h"
 
-#include "card_list_order.h"
-#include "settings_source.h"
-#include "source_records.h"
-#include "source_rows.h"
+#include "card_list.h"
+#include "each_line.h"
+#include "sources.h"
 #include "store/cipher.h"
 #include "store/data_error.h"
 #include "store/file_io.h"
@@ -12,7 +11,7 @@
 #include "store/system_files.h"
 #include "store/tables.h"
 
-#include <set>
+#include <map>
 
 namespace tavu {
 
@@ -30,50 +29,36 @@ struct Families {
     std::vector<SpellRecord> spells;
 };
 
-// A name is how the card list and the player tell cards apart, so it must be unique.
-void requireUniqueNames(const std::vector<CardRef>& order) {
-    std::set<std::string_view> names;
-    for (const auto& card : order)
-        if (!names.insert(card.name).second)
-            throw DataError("sources", 0, "カード名が重複しています: " + sjis::toUtf8(card.name));
-}
-
-std::int32_t& extraNumberOf(Families& f, const CardRef& card) {
-    switch (card.family) {
-    case CardRef::Creature:
-        return f.creatures[static_cast<std::size_t>(card.element)][card.index].extraNumber;
-    case CardRef::Item:
-        return f.items[card.index].extraNumber;
-    default:
-        return f.spells[card.index].extraNumber;
-    }
-}
-
-// Each card's number is its place in the card list, written into the family record too.
+// Each card's number is its place in the card list, written into the family record too. A name
+// is how the card list and the player tell cards apart, so it must be unique.
 std::vector<CardListRecord> numberCards(Families& f) {
-    auto order = completeCardOrder(f.creatures, f.items, f.spells);
-    requireUniqueNames(order);
+    std::map<std::string_view, std::int32_t> numbers;
     std::vector<CardListRecord> list;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        CardListRecord entry;
-        entry.name = std::string(order[i].name);
-        entry.extraNumber = static_cast<std::int32_t>(i + 1);
-        entry.isECard = order[i].isECard ? 1 : 0;
-        extraNumberOf(f, order[i]) = entry.extraNumber;
-        list.push_back(std::move(entry));
+    for (const CardRef& card : completeCardOrder(f.creatures, f.items, f.spells)) {
+        auto number = static_cast<std::int32_t>(list.size() + 1);
+        if (!numbers.emplace(card.name, number).second)
+            throw DataError("sources", 0, "カード名が重複しています: " + sjis::toUtf8(card.name));
+        list.push_back({std::string(card.name), card.isECard ? 1 : 0, number});
     }
+    auto putNumbers = [&numbers](auto& records) {
+        for (auto& record : records)
+            record.extraNumber = numbers.at(withoutTrailingBlanks(record.name));
+    };
+    for (auto& creatures : f.creatures)
+        putNumbers(creatures);
+    putNumbers(f.items);
+    putNumbers(f.spells);
     return list;
 }
 
 std::string textFile(const fs::path& file) {
     std::string bytes;
-    auto lines = source::readTextLines(file);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        auto line = sjis::fromUtf8(lines[i]);
+    forEachLine(readWholeFile(file), [&](std::string_view text, int lineNo) {
+        auto line = sjis::fromUtf8(text);
         if (!line)
-            throw DataError(file, static_cast<int>(i + 1), "Shift-JIS で表せない文字があります");
+            throw DataError(file, lineNo, "Shift-JIS で表せない文字があります");
         bytes += *line + "\r\n";
-    }
+    });
     return bytes;
 }
 

@@ -1,6 +1,6 @@
 #include "table_line_checks.h"
 
-#include "card_list_order.h"
+#include "card_list.h"
 #include "store/field_reader.h"
 #include "store/records.h"
 #include "store/sjis_text.h"
@@ -58,7 +58,7 @@ public:
     void number(std::int32_t& value, const NumberField& field) {
         ++read_;
         value = integer(field.what);
-        unchecked_.push_back({field.rule, value, field.what});
+        unchecked_.emplace_back(field, value);
         if (!Record::checkNumbersTogether)
             checkNumbers();
     }
@@ -71,12 +71,6 @@ public:
     }
 
 private:
-    struct Number {
-        Rule rule;
-        std::int32_t value;
-        const char* what;
-    };
-
     static int fieldCount() {
         static const int count = [] {
             struct Counter {
@@ -118,15 +112,16 @@ private:
     }
 
     void checkNumbers() {
-        for (const auto& [rule, value, what] : unchecked_) {
+        for (const auto& [field, value] : unchecked_) {
+            Rule rule = field.rule;
             std::int32_t lowest = rule == Rule::Positive ? 1 : 0;
             if ((rule == Rule::NotNegative || rule == Rule::Positive) && value < lowest)
-                fault(quoted(what) + "が " + std::to_string(lowest) +
+                fault(quoted(field.what) + "が " + std::to_string(lowest) +
                       " より小さい値です: " + std::to_string(value));
             if (rule == Rule::Flag && value != 0 && value != 1)
-                fault(quoted(what) + "は 0 か 1 のはずです: " + std::to_string(value));
+                fault(quoted(field.what) + "は 0 か 1 のはずです: " + std::to_string(value));
             if (rule == Rule::ItemKind && (value < 0 || value >= ItemKindCount))
-                fault(quoted(what) + "は 0〜3 のはずです: " + std::to_string(value));
+                fault(quoted(field.what) + "は 0〜3 のはずです: " + std::to_string(value));
         }
         unchecked_.clear();
     }
@@ -145,26 +140,24 @@ private:
     std::size_t pos_ = 0;
     int read_ = 0;
     bool broken_ = false;
-    std::vector<Number> unchecked_;
+    std::vector<std::pair<NumberField, std::int32_t>> unchecked_;
     std::vector<std::string> faults_;
 };
 
 } // namespace
 
 template <class Record>
-CheckedLine<Record> checkTableLine(std::string_view line, int element) {
-    CheckedLine<Record> checked;
+std::vector<std::string> checkTableLine(std::string_view line, Record& record, int element) {
     LineChecker<Record> checker(line, element);
-    Record::fields(checked.record, checker);
-    checked.faults = checker.finish();
-    return checked;
+    Record::fields(record, checker);
+    return checker.finish();
 }
 
-template CheckedLine<CreatureRecord> checkTableLine(std::string_view, int);
-template CheckedLine<ItemRecord> checkTableLine(std::string_view, int);
-template CheckedLine<SpellRecord> checkTableLine(std::string_view, int);
-template CheckedLine<CardListRecord> checkTableLine(std::string_view, int);
-template CheckedLine<MapRecord> checkTableLine(std::string_view, int);
-template CheckedLine<OpponentRecord> checkTableLine(std::string_view, int);
+template std::vector<std::string> checkTableLine(std::string_view, CreatureRecord&, int);
+template std::vector<std::string> checkTableLine(std::string_view, ItemRecord&, int);
+template std::vector<std::string> checkTableLine(std::string_view, SpellRecord&, int);
+template std::vector<std::string> checkTableLine(std::string_view, CardListRecord&, int);
+template std::vector<std::string> checkTableLine(std::string_view, MapRecord&, int);
+template std::vector<std::string> checkTableLine(std::string_view, OpponentRecord&, int);
 
 } // namespace tavu

@@ -1,4 +1,4 @@
-#include "dataset/source_records.h"
+#include "dataset/sources.h"
 #include "store/derived_counts.h"
 #include "store/records.h"
 #include "store/settings.h"

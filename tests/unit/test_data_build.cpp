@@ -167,6 +167,9 @@ TEST(DataBuild, SourceFaultsNameTheirFileAndLine) {
         {"settings.tsv", "58\t100", "8\t100", "二度", 59},
         {"opponents.tsv", "見習いアルト\t1", "見習いアルト\t1\t1", "列の数", 5},
         {"spells.tsv", "火の矢\t20\tN\t単体", "火の矢\t20\tN\t三文字", "長すぎます", 3},
+        // A map's name stands after its numbers on the table line but first in the source: of two
+        // faults in a row, the first column's is told.
+        {"maps.tsv", "はじまりの草原\t1", "はじまりの草原はじまりの草原\t2", "「名前」が長すぎます", 4},
     };
     for (const auto& c : cases) {
         Sources src;

@@ -1,11 +1,23 @@
-#include "card_list_check.h"
+#include "card_list.h"
 
 #include "store/sjis_text.h"
 
+#include <algorithm>
+
 namespace tavu {
+
+std::string_view withoutTrailingBlanks(std::string_view text) {
+    return text.substr(0, text.find_last_not_of(' ') + 1); // npos + 1 is 0: all blanks
+}
 
 namespace {
 constexpr std::size_t MaxMismatches = 10;
+
+template <class Record>
+void append(std::vector<CardRef>& order, const std::vector<Record>& records) {
+    for (const auto& record : records)
+        order.push_back({withoutTrailingBlanks(record.name), record.rarity == Rarities[RarityE]});
+}
 
 std::string quotedName(std::string_view sjisName) {
     return "「" + sjis::toUtf8(withoutTrailingBlanks(sjisName)) + "」";
@@ -24,6 +36,20 @@ std::string lineFault(const std::vector<CardRef>& expected, const CardListRecord
     return {};
 }
 } // namespace
+
+std::vector<CardRef> completeCardOrder(const CreatureLists& creatures, const std::vector<ItemRecord>& items,
+                                       const std::vector<SpellRecord>& spells) {
+    std::vector<CardRef> order;
+    for (const auto& element : creatures) {
+        auto first = static_cast<std::ptrdiff_t>(order.size());
+        append(order, element);
+        // string_view compares its bytes as unsigned char, which is the Shift-JIS code order.
+        std::ranges::stable_sort(order.begin() + first, order.end(), {}, &CardRef::name);
+    }
+    append(order, items);
+    append(order, spells);
+    return order;
+}
 
 std::vector<CardListMismatch> compareCardList(const std::vector<CardRef>& expected,
                                               const std::vector<CardListRecord>& actual) {

@@ -3,7 +3,7 @@
 #include "store/records.h"
 
 #include <array>
-#include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,10 +14,6 @@
 namespace tavu {
 
 struct CardRef {
-    enum Family { Creature, Item, Spell };
-    Family family = Creature;
-    int element = 0;       // creatures only
-    std::size_t index = 0; // position in its family table
     std::string_view name; // the family record's name, trailing blanks removed
     bool isECard = false;  // rarity "  E"
 };
@@ -29,5 +25,15 @@ std::vector<CardRef> completeCardOrder(const CreatureLists& creatures, const std
                                        const std::vector<SpellRecord>& spells);
 
 std::string_view withoutTrailingBlanks(std::string_view text);
+
+struct CardListMismatch {
+    int line = 0; // 1-based line of RM_08.tri; 0 for cards the list lacks at its end
+    std::string message;
+};
+
+// Where the shipped card list departs from that order (names and E flags). One card too many
+// or too few shifts every later line, so only the first few are told.
+std::vector<CardListMismatch> compareCardList(const std::vector<CardRef>& expected,
+                                              const std::vector<CardListRecord>& actual);
 
 } // namespace tavu
