@@ -9,11 +9,6 @@
 #include <random>
 #include <vector>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace tavu {
 
 namespace fs = std::filesystem;
@@ -22,23 +17,11 @@ namespace {
 
 constexpr std::string_view UnfinishedSuffix = ".new-";
 
-void syncFolder(const fs::path& dir) {
-#ifndef _WIN32
-    int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    (void)dir;
-#endif
-}
-
 void copyFiles(const fs::path& from, const fs::path& to) {
     for (const auto& entry : fs::directory_iterator(from))
         if (entry.is_regular_file())
             writeFileAtomically(to / entry.path().filename(), readWholeFile(entry.path()));
-    syncFolder(to);
+    syncToDisk(to);
 }
 
 // A new, empty folder beside `to` with a name no other start uses.
@@ -81,7 +64,7 @@ bool copyIntoPlace(const fs::path& from, const fs::path& to) {
             return false;
         throw DataError(to, 0, "フォルダの名前を変えられません (" + ec.message() + ")");
     }
-    syncFolder(to.parent_path());
+    syncToDisk(to.parent_path());
     return true;
 }
 

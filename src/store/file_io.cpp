@@ -67,20 +67,11 @@ public:
     int fd;
 };
 
-// Makes a rename durable: the folder entry itself must reach the disk.
-void syncFolder(const fs::path& folder) {
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 void replaceFile(const fs::path& from, const fs::path& to) {
     if (::rename(from.c_str(), to.c_str()) != 0)
         throw DataError(to, 0, withReason("ファイルを置き換えられません", errno));
     faultPoint("rename");
-    syncFolder(to.parent_path());
+    syncToDisk(to.parent_path());
 }
 
 void writeAll(int fd, std::string_view bytes, const fs::path& shownAs) {
@@ -122,6 +113,19 @@ void readAll(int fd, std::string& bytes, std::size_t maxBytes, const fs::path& p
 #endif
 
 } // namespace
+
+void syncToDisk(const fs::path& path) {
+#ifndef _WIN32
+    // Non-blocking: a FIFO put where a file was expected is never waited on.
+    int fd = ::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    (void)path;
+#endif
+}
 
 void setFileFaultHook(FileFaultHook hook) {
     faultHook = hook;

@@ -28,6 +28,10 @@ inline constexpr std::string_view WorkingFileInfix = ".tavu-";
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::optional<std::filesystem::file_time_type> writeTime = std::nullopt);
 
+// Asks the system to put a file, or a folder's entries, on the disk: a rename is durable only
+// once its folder is synced. An empty path is the current folder. Does nothing on Windows.
+void syncToDisk(const std::filesystem::path& path);
+
 // Crash-injection seam for tests: when set, the hook runs at every point where a crash
 // could interrupt a write (after each slice of written bytes, after the flush, after the
 // rename). The program never sets it.

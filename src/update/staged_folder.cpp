@@ -2,15 +2,11 @@
 
 #include "dataset/data_check.h"
 #include "store/data_error.h"
+#include "store/file_io.h"
 #include "store/system_error_text.h"
 #include "store/system_files.h"
 
 #include <algorithm>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace tavu {
 
@@ -34,25 +30,12 @@ DataError folderError(const char* what, const fs::path& path, const std::error_c
 }
 
 // The renames are only as durable as the data they point at.
-void syncToDisk(const fs::path& path, bool folder) {
-#ifndef _WIN32
-    int fd = ::open(path.c_str(), folder ? O_RDONLY | O_DIRECTORY : O_RDONLY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    (void)path;
-    (void)folder;
-#endif
-}
-
 void syncFolderTree(const fs::path& dir) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(dir, ec))
         if (entry.is_regular_file(ec))
-            syncToDisk(entry.path(), false);
-    syncToDisk(dir, true);
+            syncToDisk(entry.path());
+    syncToDisk(dir);
 }
 
 } // namespace
@@ -181,7 +164,7 @@ void swapInStagedFolder(const fs::path& systemDir, const fs::path& stagingDir, c
         rename(previous, current, undo);
         throw folderError("フォルダを入れ替えられません: ", current, ec);
     }
-    syncToDisk(current.parent_path().empty() ? fs::path(".") : current.parent_path(), true);
+    syncToDisk(current.parent_path());
     fs::remove_all(previous, ec); // the new set is in place; a left-over is dropped next time
 }
 
