@@ -2,6 +2,7 @@
 
 #include "data_error.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace tavu {
@@ -24,17 +25,11 @@ std::optional<std::int32_t> decimalNumber(std::string_view token) {
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    while (!text.empty()) {
+        std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        lines.emplace_back(text.substr(0, end));
+        text.remove_prefix(text.substr(end).starts_with("\r\n") ? end + 2 : std::min(end + 1, text.size()));
     }
-    if (start < text.size())
-        lines.emplace_back(text.substr(start));
     return lines;
 }
 
@@ -46,18 +41,11 @@ void FieldReader::advance() {
 
 std::string FieldReader::text(int width) {
     std::string out;
-    while (static_cast<int>(out.size()) < width && !atEnd()) {
-        char c = bytes_[pos_];
-        if (c == '\n')
+    for (; static_cast<int>(out.size()) < width && !atEnd(); ++pos_) {
+        if (bytes_[pos_] == '\n' || bytes_.substr(pos_).starts_with("\r\n"))
             break;
-        if (c == '\r') {
-            if (pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n')
-                break;
-            ++pos_;
-            continue;
-        }
-        out += c;
-        ++pos_;
+        if (bytes_[pos_] != '\r')
+            out += bytes_[pos_];
     }
     return out;
 }
