@@ -36,7 +36,7 @@ public:
 
     // Appends the next record; ignored once the declared size is reached.
     void append(Record record) {
-        if (static_cast<std::int64_t>(stored_.size()) < size_)
+        if (!full())
             stored_.push_back(std::move(record));
     }
     bool full() const { return static_cast<std::int64_t>(stored_.size()) >= size_; }
