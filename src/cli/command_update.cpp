@@ -2,7 +2,6 @@
 #include "folders/preference_entry.h"
 #include "folders/user_folders.h"
 #include "startup/data_folder_use.h"
-#include "startup/system_folder_check.h"
 #include "store/data_error.h"
 #include "store/settings.h"
 #include "store/settings_entries.h"

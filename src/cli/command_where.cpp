@@ -1,5 +1,5 @@
 #include "cli_commands.h"
-#include "startup/system_folder_check.h"
+#include "store/system_files.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>

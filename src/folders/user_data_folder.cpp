@@ -2,8 +2,8 @@
 
 #include "data_set_copy.h"
 #include "startup/data_folder_use.h"
-#include "startup/system_folder_check.h"
 #include "store/data_error.h"
+#include "store/system_files.h"
 #include "update/staged_folder.h"
 #include "update/update_lock.h"
 

@@ -1,7 +1,6 @@
 #include "startup_files.h"
 
 #include "store/system_files.h"
-#include "system_folder_check.h"
 #include "update/update_leftovers.h"
 
 #include <exception>

@@ -4,6 +4,8 @@
 
 namespace tavu {
 
+namespace fs = std::filesystem;
+
 std::string creatureFileName(int element) {
     return "RM_0" + std::to_string(element + 1) + ".tri";
 }
@@ -24,6 +26,30 @@ const std::vector<std::string>& requiredSystemFiles() {
     return files;
 }
 
+std::optional<std::string> firstMissingSystemFile(const fs::path& systemDir) {
+    for (const auto& name : requiredSystemFiles()) {
+        std::error_code ec;
+        if (!fs::is_regular_file(systemDir / name, ec))
+            return name;
+    }
+    return std::nullopt;
+}
+
+std::string describeMissingSystemFile(const fs::path& systemDir, const std::string& name) {
+    fs::path file = systemDir / name;
+    std::error_code ec;
+    fs::file_status status = fs::status(file, ec);
+    if (fs::is_directory(status))
+        return file.string() + " がファイルではなくフォルダになっています";
+    if (fs::exists(status))
+        return file.string() + " が通常のファイルではありません (FIFO や装置など)";
+    if (fs::is_symlink(fs::symlink_status(file, ec)))
+        return file.string() + " はリンクですが、リンク先がありません";
+    if (!fs::is_directory(systemDir, ec))
+        return "データフォルダがありません: " + systemDir.string();
+    return file.string() + " がありません";
+}
+
 std::size_t systemFileSizeLimit(std::string_view name) {
     constexpr std::size_t KiB = 1024;
     if (name == SettingsFileName)
@@ -33,16 +59,15 @@ std::size_t systemFileSizeLimit(std::string_view name) {
     return 64 * KiB;
 }
 
-std::string readSystemFile(const std::filesystem::path& systemDir, const std::string& name) {
+std::string readSystemFile(const fs::path& systemDir, const std::string& name) {
     return readWholeFile(systemDir / name, systemFileSizeLimit(name));
 }
 
-std::filesystem::path systemDirBeside(const std::filesystem::path& executable) {
+fs::path systemDirBeside(const fs::path& executable) {
     return executable.parent_path() / "system";
 }
 
-std::filesystem::path normalisedFolder(const std::filesystem::path& dir) {
-    namespace fs = std::filesystem;
+fs::path normalisedFolder(const fs::path& dir) {
     std::error_code ec;
     fs::path absolute = fs::absolute(dir, ec);
     if (ec)

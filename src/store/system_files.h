@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,14 @@ namespace tavu {
 // File names of the `system` folder in the order start-up checks that they exist:
 // system.tri, RM_Map.tri, RM_VS.tri, Comment.tri, RM_01..RM_08.tri, Explanation_1..8.tri.
 const std::vector<std::string>& requiredSystemFiles();
+
+// The first required file that does not exist, in the order start-up checks them; nullopt when
+// every file is there.
+std::optional<std::string> firstMissingSystemFile(const std::filesystem::path& systemDir);
+
+// Why a file that firstMissingSystemFile named cannot be used, for the user (UTF-8, with its
+// path): absent, a folder, or not a regular file (a FIFO, a device, a broken link).
+std::string describeMissingSystemFile(const std::filesystem::path& systemDir, const std::string& name);
 
 inline constexpr const char* SettingsFileName = "system.tri";
 inline constexpr const char* CommentFileName = "Comment.tri";
