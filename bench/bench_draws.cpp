@@ -1,7 +1,7 @@
 // The multiple draws over tables of a real game's size (20 none-element creatures, 30 per
 // element, 48 items, 60 spells, every rarity present). Target: a 50-card draw under 5 µs.
 #include "draw/card_draws.h"
-#include "draw/output_buffer.h"
+#include "output/result_file.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "card_page.h"
-#include "draw/output_buffer.h"
 #include "draw_codes.h"
 #include "draw_steps.h"
+#include "output/result_file.h"
 #include "page_context.h"
 #include "result_box.h"
 #include "spin_edit.h"

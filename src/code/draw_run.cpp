@@ -1,7 +1,7 @@
 #include "draw_run.h"
 
 #include "draw/card_draws.h"
-#include "draw/output_buffer.h"
+#include "output/result_file.h"
 
 namespace tavu::code {
 

@@ -1,6 +1,6 @@
 #include "draw/card_draws.h"
-#include "draw/output_buffer.h"
 #include "draw_test_tables.h"
+#include "output/result_file.h"
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>
