@@ -13,14 +13,10 @@ namespace {
 
 using Text = std::optional<std::string>; // nullopt: the box keeps what it shows
 
-std::string sj(std::string_view utf8) {
-    return sjis::fromUtf8OrThrow(utf8);
-}
-
 // r = Random(n) picks texts[r]; a fixed choice makes no call.
 std::string drawOne(RandomSource& random, const std::vector<std::string_view>& texts) {
     auto r = random.Random(static_cast<std::uint32_t>(texts.size()));
-    return sj(texts[r]);
+    return sjis::fromUtf8OrThrow(texts[r]);
 }
 
 // Position 0 draws among all three; 1, 2 and 3 leave out the first, second or third.
@@ -37,7 +33,8 @@ Text landElement(int position, RandomSource& random) {
 Text eitherOr(int position, RandomSource& random, std::string_view first, std::string_view second) {
     if (position < 0 || position > 2)
         return std::nullopt;
-    return position == 0 ? drawOne(random, {first, second}) : sj(position == 1 ? first : second);
+    return position == 0 ? drawOne(random, {first, second})
+                         : sjis::fromUtf8OrThrow(position == 1 ? first : second);
 }
 
 // A value of the range from spin `low` to the next, in the spin edits' steps. Every step value
@@ -81,8 +78,8 @@ const MapRecord* pickMap(const Table<MapRecord>& maps, const MapCondition& condi
         return nullptr;
     }
     const auto& stored = maps.stored();
-    auto count = static_cast<std::int32_t>(std::count_if(
-        stored.begin(), stored.end(), [&](const MapRecord& map) { return meets(map, condition); }));
+    auto count = static_cast<std::int32_t>(
+        std::ranges::count_if(stored, [&](const MapRecord& map) { return meets(map, condition); }));
     if (meets(MapRecord{}, condition))
         count += maps.size() - static_cast<std::int32_t>(stored.size());
     if (count == 0) {
@@ -101,7 +98,7 @@ const MapRecord* pickMap(const Table<MapRecord>& maps, const MapCondition& condi
 void showNoMap(MapDisplay& display) {
     display.facilities = {};
     display.editU[0].clear();
-    display.editU[7] = display.editU[8] = display.editU[9] = sj(" ？");
+    display.editU[7] = display.editU[8] = display.editU[9] = sjis::fromUtf8OrThrow(" ？");
 }
 
 void showMap(MapDisplay& display, const MapRecord& map) {

@@ -8,10 +8,6 @@ namespace tavu::cpu {
 
 namespace {
 
-std::string sj(std::string_view utf8) {
-    return sjis::fromUtf8OrThrow(utf8);
-}
-
 CpuResult stopped(const CpuDisplay& previous, std::string message) {
     return {previous, 0, std::move(message)};
 }
@@ -34,9 +30,8 @@ std::vector<std::int32_t> pickOpponents(const Table<OpponentRecord>& opponents, 
         return {};
     }
     // Blank records beyond the file use no element, so only stored records can qualify.
-    const auto& stored = opponents.stored();
-    auto available = std::count_if(stored.begin(), stored.end(),
-                                   [&](const auto& opponent) { return qualifies(opponent, elements); });
+    auto available = std::ranges::count_if(
+        opponents.stored(), [&](const auto& opponent) { return qualifies(opponent, elements); });
     if (available < count) {
         message = "ブック傾向に合う対戦相手が " + std::to_string(available) + " 人しかいないため、" +
                   std::to_string(count) +
@@ -46,7 +41,7 @@ std::vector<std::int32_t> pickOpponents(const Table<OpponentRecord>& opponents, 
     std::vector<std::int32_t> picks;
     while (static_cast<int>(picks.size()) < count) {
         auto i = static_cast<std::int32_t>(random.Random(static_cast<std::uint32_t>(opponents.size())));
-        if (std::find(picks.begin(), picks.end(), i) == picks.end() && qualifies(opponents[i], elements))
+        if (std::ranges::find(picks, i) == picks.end() && qualifies(opponents[i], elements))
             picks.push_back(i);
     }
     return picks;
@@ -86,7 +81,8 @@ CpuResult drawCpuOpponents(const Table<OpponentRecord>& opponents, const CpuRequ
     if (!message.empty())
         return stopped(previous, message);
     CpuResult result{{}, n, {}};
-    result.display.vsEdit[0] = sj(" CPU 人数 ") + std::to_string(n) + sj("人");
+    result.display.vsEdit[0] =
+        sjis::fromUtf8OrThrow(" CPU 人数 ") + std::to_string(n) + sjis::fromUtf8OrThrow("人");
     for (int k = 0; k < n; ++k)
         result.display.vsEdit[static_cast<std::size_t>(k + 1)] =
             " " + opponents[picked[static_cast<std::size_t>(k)]].name;
@@ -99,7 +95,7 @@ std::vector<std::string> cpuFileBody(const CpuDisplay& display, int opponents) {
     std::vector<std::string> body;
     for (int k = 0; k < opponents && k < 3; ++k) {
         bool ally = display.allies[static_cast<std::size_t>(k)];
-        body.push_back(sj(ally ? "同盟相手　　>>>　" : "対戦相手　　>>>　") +
+        body.push_back(sjis::fromUtf8OrThrow(ally ? "同盟相手　　>>>　" : "対戦相手　　>>>　") +
                        display.vsEdit[static_cast<std::size_t>(k + 1)]);
     }
     if (!body.empty())
@@ -107,7 +103,7 @@ std::vector<std::string> cpuFileBody(const CpuDisplay& display, int opponents) {
     for (const char* line :
          {"", "以上のストーリーキャラと対戦を行って下さい。", "",
           "（同盟相手を抽出する場合、条件の設定次第では正しく抽出されないケースがあります）", ""})
-        body.push_back(sj(line));
+        body.push_back(sjis::fromUtf8OrThrow(line));
     return body;
 }
 
