@@ -1,5 +1,7 @@
 #include "book_counts.h"
 
+#include <algorithm>
+
 namespace tavu::book {
 
 namespace {
@@ -17,9 +19,7 @@ int loweredCount(const BookCounts& counts, Family changed) {
     // Each nested run sets value - 1; the spin edit clamps it, and an unchanged value raises
     // no further change event, so the descent stops at the lowest value.
     int target = BookSize - others;
-    if (value > range.highest)
-        value = range.highest;
-    return target < range.lowest ? range.lowest : (target < value ? target : value);
+    return target < range.lowest ? range.lowest : std::min({target, value, range.highest});
 }
 
 BookCounts setCount(BookCounts counts, Family changed, int value) {

@@ -15,14 +15,13 @@ namespace {
 // blank entries beyond what RM_08.tri held are counted rather than copied.
 struct BookCandidates {
     std::vector<std::string_view> names; // the stored usable entries
-    std::int32_t size = 0;               // BookCardCount: those and the blank entries
+    std::int32_t size;                   // BookCardCount: those and the blank entries
 
-    BookCandidates(const Table<CardListRecord>& cardList, bool excludeECards) {
-        for (const auto& card : cardList.stored())
+    BookCandidates(const Tables& tables, bool excludeECards)
+        : size(CountBookCards(tables, excludeECards)) {
+        for (const auto& card : tables.cardList.stored())
             if (!excludeECards || card.isECard == 0)
                 names.push_back(card.name);
-        size = static_cast<std::int32_t>(names.size()) + cardList.size() -
-               static_cast<std::int32_t>(cardList.stored().size());
     }
 
     // The stored 19-byte name at candidate position `position` (empty for a blank entry).
@@ -60,10 +59,7 @@ Picks drawPicks(RandomSource& random, int count, std::int32_t pool, std::int32_t
     return picks;
 }
 
-std::string familyName(int family) {
-    static const char* const names[] = {"クリーチャー", "アイテム", "スペル"};
-    return names[family];
-}
+constexpr const char* FamilyNames[FamilyCount] = {"クリーチャー", "アイテム", "スペル"};
 
 // Checks made before any Random call: an empty pool would index nothing and a card list
 // shorter than the pools would list cards of the wrong family, or none.
@@ -71,12 +67,12 @@ std::string fixedCountProblem(const BookRequest& request, const BookCounts& pool
     const auto& counts = request.counts;
     for (int f = 0; f < FamilyCount; ++f)
         if (counts[f] < 0 || counts[f] > CountRanges[f].highest)
-            return familyName(f) + "の枚数が範囲外です。";
+            return std::string(FamilyNames[f]) + "の枚数が範囲外です。";
     if (counts[Creatures] + counts[Items] + counts[Spells] != BookSize)
         return "それぞれの合計枚数が 50 枚になるように設定して下さい。";
     for (int f = 0; f < FamilyCount; ++f)
         if (counts[f] > 0 && pools[f] <= 0)
-            return familyName(f) + "に使用できるカードがありません。" + familyName(f) +
+            return std::string(FamilyNames[f]) + "に使用できるカードがありません。" + FamilyNames[f] +
                    "の枚数を 0 にするか、データファイルを確認して下さい。";
     std::int64_t poolTotal = std::int64_t{pools[Creatures]} + pools[Items] + pools[Spells];
     if (poolTotal > candidates)
@@ -129,7 +125,7 @@ BookResult drawFullyRandom(const BookCandidates& candidates, RandomSource& rando
 } // namespace
 
 BookResult drawCompleteBook(const Tables& tables, const BookRequest& request, RandomSource& random) {
-    BookCandidates candidates(tables.cardList, request.excludeECards);
+    BookCandidates candidates(tables, request.excludeECards);
     return request.fullyRandom ? drawFullyRandom(candidates, random)
                                : drawFixedCount(tables, request, candidates, random);
 }
