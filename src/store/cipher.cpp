@@ -42,10 +42,8 @@ std::optional<fs::file_time_type> unpackDateTime(std::uint32_t packed) {
     return std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(t));
 }
 
-// Writes the new content in place of the source: a working file under a unique name beside it
-// is renamed over it, so the source name always holds a complete file. With keepOriginal the
-// source's bytes are first kept under `keptExtension` the same way. Returns why it could
-// not be done, empty when it was.
+// Writes the new content in place of the source; with keepOriginal the source's bytes are
+// first kept under `keptExtension`. Returns why it could not be done, empty when it was.
 std::string putInPlace(const fs::path& source, std::string_view original, std::string_view content,
                        std::optional<fs::file_time_type> writeTime, bool keepOriginal,
                        const char* keptExtension) {

@@ -15,10 +15,8 @@ inline constexpr std::size_t LockHeaderSize = 44;
 
 enum UnlockResult : int { Unlocked = 0, NotLockedWithKey = 1, UnlockFailed = 2 };
 
-// Locks the file in place. A working file beside it, created under a unique name that no
-// existing file or link can take, replaces the source by a rename, so the name always holds a
-// complete file and nothing is written through a link. keepOriginal keeps the source as
-// `<stem>.org`.
+// Locks the file in place, written as writeFileAtomically writes. keepOriginal keeps the
+// source as `<stem>.org`.
 bool LockDataFile(const std::filesystem::path& path, std::string_view key, bool keepOriginal);
 
 // Unlocks the file in place; returns an UnlockResult. keepOriginal keeps the source as

@@ -95,26 +95,11 @@ void setWriteTime(int fd, fs::file_time_type time) {
                          {static_cast<time_t>(whole.count()), static_cast<long>((ns - whole).count())}};
     ::futimens(fd, times); // only a time stamp: the content is what matters
 }
-
-void readAll(int fd, std::string& bytes, std::size_t maxBytes, const fs::path& path) {
-    char buffer[64 * 1024];
-    while (ssize_t got = ::read(fd, buffer, sizeof buffer)) {
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            throw DataError(path, 0, withReason("ファイルを読み込めません", errno));
-        // A file may grow between the size check and the read.
-        std::size_t total = bytes.size() + static_cast<std::size_t>(got);
-        if (total > maxBytes)
-            throw DataError(path, 0, tooLarge(total, maxBytes));
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-}
 #endif
 
 } // namespace
 
-void syncToDisk(const fs::path& path) {
+void syncToDisk([[maybe_unused]] const fs::path& path) {
 #ifndef _WIN32
     // Non-blocking: a FIFO put where a file was expected is never waited on.
     int fd = ::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -122,8 +107,6 @@ void syncToDisk(const fs::path& path) {
         ::fsync(fd);
         ::close(fd);
     }
-#else
-    (void)path;
 #endif
 }
 
@@ -208,7 +191,18 @@ std::string readWholeFile(const fs::path& path, std::size_t maxBytes) {
         throw DataError(path, 0, tooLarge(static_cast<std::uintmax_t>(info.st_size), maxBytes));
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
-    readAll(fd.fd, bytes, maxBytes, path);
+    char buffer[64 * 1024];
+    while (ssize_t got = ::read(fd.fd, buffer, sizeof buffer)) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw DataError(path, 0, withReason("ファイルを読み込めません", errno));
+        // A file may grow between the size check and the read.
+        std::size_t total = bytes.size() + static_cast<std::size_t>(got);
+        if (total > maxBytes)
+            throw DataError(path, 0, tooLarge(total, maxBytes));
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
     return bytes;
 }
 

@@ -45,8 +45,8 @@ SettingsLoad LoadSettings(const fs::path& settingsFile, SettingsArray& settings)
     SettingsLoad load;
     // A plain file is left as it is. The locked bytes of a failed write-back are never parsed
     // as they stand: they are deciphered in memory as the read-only load does.
-    if (UnlockDataFile(settingsFile, SettingsKey, false, &load.notWritable) == UnlockFailed &&
-        !load.notWritable.empty()) {
+    UnlockDataFile(settingsFile, SettingsKey, false, &load.notWritable);
+    if (!load.notWritable.empty()) {
         settings = readSettingsReadOnly(settingsFile);
         return load;
     }

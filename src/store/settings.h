@@ -35,9 +35,8 @@ SettingsLoad LoadSettings(const std::filesystem::path& settingsFile, SettingsArr
 // key, never writes. Throws DataError.
 SettingsArray readSettingsReadOnly(const std::filesystem::path& settingsFile);
 
-// Writes the 100 lines to a temporary file beside `settingsFile`, locks it there, flushes
-// it and renames it over `settingsFile`: at every moment the name holds the old or the new
-// complete file. Throws DataError and leaves the old file when anything fails.
+// Writes the 100 lines locked, through writeFileAtomically: at every moment the name holds
+// the old or the new complete file. Throws DataError and leaves the old file on failure.
 void SaveSettings(const std::filesystem::path& settingsFile, const SettingsArray& settings);
 
 } // namespace tavu
