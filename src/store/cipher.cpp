@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <system_error>
 
 namespace tavu {
 

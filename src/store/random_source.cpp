@@ -7,10 +7,7 @@ namespace tavu {
 void RandomSource::Randomize() {
     using namespace std::chrono;
     auto now = system_clock::now();
-    auto sinceMidnight = duration_cast<milliseconds>(now - floor<days>(now));
-    auto ms = sinceMidnight.count();
-    seed_ = seedFromTimeOfDay(static_cast<int>(ms / 3'600'000), static_cast<int>(ms / 60'000 % 60),
-                              static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000));
+    seed_ = static_cast<std::uint32_t>(duration_cast<milliseconds>(now - floor<days>(now)).count());
 }
 
 std::uint32_t RandomSource::Random(std::uint32_t n) {

@@ -18,6 +18,7 @@ public:
     // Advances the state once; returns floor(seed * n / 2^32), so 0 .. n-1 for n > 0.
     std::uint32_t Random(std::uint32_t n);
 
+    // The seed Randomize takes at that UTC time of day.
     static std::uint32_t seedFromTimeOfDay(int hour, int minute, int second, int millisecond);
 
 private:
