@@ -2,7 +2,7 @@
 
 #include "store/system_files.h"
 #include "system_folder_check.h"
-#include "update/update_leftovers.h"
+#include "update/staged_folder.h"
 
 #include <exception>
 #include <new>
