@@ -42,18 +42,11 @@ HttpFetcher* ModuleFetcher::inner(FetchResult& failure) {
     return inner_.get();
 }
 
-FetchResult ModuleFetcher::fetchToFile(const std::string& url, const std::filesystem::path& target,
-                                       const std::atomic<bool>& cancel, const FetchBounds& bounds) {
+FetchResult ModuleFetcher::fetchInto(const std::string& url, const FetchTarget& target,
+                                     const std::atomic<bool>& cancel, const FetchBounds& bounds) {
     FetchResult failure;
     HttpFetcher* fetcher = inner(failure);
     return fetcher ? fetcher->fetch(url, target, cancel, bounds) : failure;
-}
-
-FetchResult ModuleFetcher::fetchToMemory(const std::string& url, std::string& body,
-                                         const std::atomic<bool>& cancel, const FetchBounds& bounds) {
-    FetchResult failure;
-    HttpFetcher* fetcher = inner(failure);
-    return fetcher ? fetcher->fetchBytes(url, body, cancel, bounds) : failure;
 }
 
 } // namespace tavu

@@ -17,10 +17,8 @@ public:
     ~ModuleFetcher() override;
 
 protected:
-    FetchResult fetchToFile(const std::string& url, const std::filesystem::path& target,
-                            const std::atomic<bool>& cancel, const FetchBounds& bounds) override;
-    FetchResult fetchToMemory(const std::string& url, std::string& body, const std::atomic<bool>& cancel,
-                              const FetchBounds& bounds) override;
+    FetchResult fetchInto(const std::string& url, const FetchTarget& target, const std::atomic<bool>& cancel,
+                          const FetchBounds& bounds) override;
 
 private:
     // The fetcher of the module, loaded on first use; null with `failure` set when it cannot be.

@@ -8,8 +8,8 @@
 #include "store/system_files.h"
 #include "update/curl/curl_fetcher.h"
 #include "update/download_sequence.h"
+#include "update/staged_folder.h"
 #include "update/update_check.h"
-#include "update/update_leftovers.h"
 #include "update/update_texts.h"
 
 #include <CLI/CLI.hpp>

@@ -1,7 +1,7 @@
 #include "cli_commands.h"
 #include "dataset/data_check.h"
 #include "store/sjis_text.h"
-#include "update/update_leftovers.h"
+#include "update/staged_folder.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>

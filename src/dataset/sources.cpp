@@ -154,10 +154,6 @@ std::uint32_t packedDateTime(const fs::path& file, const Row& row) {
     return (date << 16) | time;
 }
 
-bool isCountedEntry(int index) {
-    return index >= entry::NoneCreatureCount && index <= entry::ItemKindCountFirst + ItemKindCount - 1;
-}
-
 } // namespace
 
 template <class Record>
@@ -206,7 +202,7 @@ InitialSettings readInitialSettings(const fs::path& file) {
         std::int32_t index = integerCell(file, row, 0, "エントリ番号");
         if (index < 0 || index > SettingsLastIndex)
             throw DataError(file, row.line, "エントリ番号は 0〜99 のはずです");
-        if (isCountedEntry(index))
+        if (index >= entry::NoneCreatureCount && index < entry::ItemKindCountFirst + ItemKindCount)
             throw DataError(file, row.line, "エントリ 70〜80 は元データの行数から数えるので書けません");
         auto slot = static_cast<std::size_t>(index);
         if (seen[slot])

@@ -1,7 +1,7 @@
 #include "startup_files.h"
 
 #include "store/system_files.h"
-#include "update/update_leftovers.h"
+#include "update/staged_folder.h"
 
 #include <exception>
 #include <new>

@@ -18,29 +18,25 @@ namespace {
 constexpr std::size_t FilesBeforeUnlock = 12;
 constexpr int FinalPauseMs = 2000;
 
+constexpr DownloadFile Files[]{
+    {"Comment.tri", 1, 1200},    {"RM_Map.tri", 1, 0},        {"RM_VS.tri", 1, 0},
+    {"system.tri", 1, 1000},     {"Explanation_1.tri", 1, 0}, {"Explanation_2.tri", 1, 0},
+    {"Explanation_3.tri", 1, 0}, {"Explanation_4.tri", 1, 0}, {"Explanation_5.tri", 1, 0},
+    {"Explanation_6.tri", 1, 0}, {"Explanation_7.tri", 1, 0}, {"Explanation_8.tri", 0, 2000},
+    {"RM_01.tri", 1, 0},         {"RM_02.tri", 1, 0},         {"RM_03.tri", 1, 0},
+    {"RM_04.tri", 1, 0},         {"RM_05.tri", 1, 0},         {"RM_06.tri", 1, 0},
+    {"RM_07.tri", 1, 0},         {"RM_08.tri", 1, 0},
+};
+
 // Steps: 0 prepares the staging folder, 1..20 fetch the files, then two closing steps of
 // the bar, then the move into place.
-std::size_t firstClosingStep() {
-    return 1 + downloadFiles().size();
-}
-
-std::size_t installStep() {
-    return firstClosingStep() + 2;
-}
+constexpr std::size_t FirstClosingStep = 1 + std::size(Files);
+constexpr std::size_t InstallStep = FirstClosingStep + 2;
 
 } // namespace
 
-const std::vector<DownloadFile>& downloadFiles() {
-    static const std::vector<DownloadFile> files{
-        {"Comment.tri", 1, 1200},    {"RM_Map.tri", 1, 0},        {"RM_VS.tri", 1, 0},
-        {"system.tri", 1, 1000},     {"Explanation_1.tri", 1, 0}, {"Explanation_2.tri", 1, 0},
-        {"Explanation_3.tri", 1, 0}, {"Explanation_4.tri", 1, 0}, {"Explanation_5.tri", 1, 0},
-        {"Explanation_6.tri", 1, 0}, {"Explanation_7.tri", 1, 0}, {"Explanation_8.tri", 0, 2000},
-        {"RM_01.tri", 1, 0},         {"RM_02.tri", 1, 0},         {"RM_03.tri", 1, 0},
-        {"RM_04.tri", 1, 0},         {"RM_05.tri", 1, 0},         {"RM_06.tri", 1, 0},
-        {"RM_07.tri", 1, 0},         {"RM_08.tri", 1, 0},
-    };
-    return files;
+std::span<const DownloadFile> downloadFiles() {
+    return Files;
 }
 
 DownloadSequence::DownloadSequence(UpdateConfig config, std::int32_t announcedVersion, HttpFetcher& fetcher,
@@ -62,14 +58,14 @@ bool DownloadSequence::step() {
     try {
         if (cancel_.load())
             stopCancelled();
-        else if (next_ > 0 && next_ < installStep() && std::chrono::steady_clock::now() >= deadline_)
+        else if (next_ > 0 && next_ < InstallStep && std::chrono::steady_clock::now() >= deadline_)
             fail({}, timeLimitReason());
         else if (next_ == 0)
             prepare();
-        else if (next_ < firstClosingStep())
+        else if (next_ < FirstClosingStep)
             fetchFile(next_ - 1);
-        else if (next_ < installStep())
-            advance(1, next_ == firstClosingStep() ? FinalPauseMs : 0);
+        else if (next_ < InstallStep)
+            advance(1, next_ == FirstClosingStep ? FinalPauseMs : 0);
         else
             install();
     } catch (const DataError& e) {
@@ -102,7 +98,7 @@ void DownloadSequence::prepare() {
 }
 
 void DownloadSequence::fetchFile(std::size_t index) {
-    const DownloadFile& file = downloadFiles()[index];
+    const DownloadFile& file = Files[index];
     fs::path staging = stagingDirFor(systemDir_);
     FetchBounds bounds{systemFileSizeLimit(file.name), deadline_};
     FetchResult fetched =

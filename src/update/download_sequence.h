@@ -8,8 +8,8 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
-#include <vector>
 
 namespace tavu {
 
@@ -24,7 +24,7 @@ struct DownloadFile {
 };
 
 // The 20 files of the system folder in the order they are fetched.
-const std::vector<DownloadFile>& downloadFiles();
+std::span<const DownloadFile> downloadFiles();
 
 // After the last file the bar takes one step, pauses, and takes the last step to the top.
 inline constexpr int DownloadProgressMax = 21;

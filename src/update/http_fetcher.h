@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <variant>
 
 namespace tavu {
 
@@ -40,30 +41,28 @@ struct FetchResult {
     bool ok() const { return status == Ok; }
 };
 
-// Fetches one URL into one new local file, or into memory. The file is created exclusively:
-// an existing file or link of that name makes the fetch fail and is left as it is. On
-// anything but Ok no file of the fetch remains, so a half-received body can never be mistaken
-// for data. `cancel` may be set from another thread; the transfer stops soon after.
+// Where a fetch puts the body: a new local file, or a string (emptied first) for small files
+// such as the site's version.
+using FetchTarget = std::variant<std::filesystem::path, std::string*>;
+
+// Fetches one URL into its target. A file is created exclusively: an existing file or link of
+// that name makes the fetch fail and is left as it is. On anything but Ok no file of the fetch
+// remains and the string is empty, so a half-received body can never be mistaken for data.
+// `cancel` may be set from another thread; the transfer stops soon after.
 class HttpFetcher {
 public:
     virtual ~HttpFetcher() = default;
 
-    FetchResult fetch(const std::string& url, const std::filesystem::path& target,
-                      const std::atomic<bool>& cancel, const FetchBounds& bounds = {}) {
-        return fetchToFile(url, target, cancel, bounds);
-    }
-    // The body in `body` (emptied first); for small files such as the site's version.
-    FetchResult fetchBytes(const std::string& url, std::string& body, const std::atomic<bool>& cancel,
-                           const FetchBounds& bounds = {}) {
-        body.clear();
-        return fetchToMemory(url, body, cancel, bounds);
+    FetchResult fetch(const std::string& url, const FetchTarget& target, const std::atomic<bool>& cancel,
+                      const FetchBounds& bounds = {}) {
+        if (auto* body = std::get_if<std::string*>(&target))
+            (*body)->clear();
+        return fetchInto(url, target, cancel, bounds);
     }
 
 protected:
-    virtual FetchResult fetchToFile(const std::string& url, const std::filesystem::path& target,
-                                    const std::atomic<bool>& cancel, const FetchBounds& bounds) = 0;
-    virtual FetchResult fetchToMemory(const std::string& url, std::string& body,
-                                      const std::atomic<bool>& cancel, const FetchBounds& bounds) = 0;
+    virtual FetchResult fetchInto(const std::string& url, const FetchTarget& target,
+                                  const std::atomic<bool>& cancel, const FetchBounds& bounds) = 0;
 };
 
 } // namespace tavu

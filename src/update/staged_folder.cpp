@@ -5,6 +5,7 @@
 #include "store/file_io.h"
 #include "store/system_error_text.h"
 #include "store/system_files.h"
+#include "update_lock.h"
 
 #include <algorithm>
 
@@ -27,15 +28,6 @@ fs::path sibling(const fs::path& systemDir, const char* suffix) {
 // An error of the folder operations, naming the path the way the user gave it.
 DataError folderError(const char* what, const fs::path& path, const std::error_code& ec) {
     return DataError(path, 0, what + path.string() + " (" + systemErrorText(ec) + ")");
-}
-
-// The renames are only as durable as the data they point at.
-void syncFolderTree(const fs::path& dir) {
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(dir, ec))
-        if (entry.is_regular_file(ec))
-            syncToDisk(entry.path());
-    syncToDisk(dir);
 }
 
 } // namespace
@@ -85,17 +77,6 @@ void createNewFolder(const fs::path& dir, std::error_code& ec) {
         ec = std::make_error_code(std::errc::file_exists);
 }
 
-// The names in a folder; an error reading it is reported through `ec`.
-std::vector<fs::path> entriesOf(const fs::path& dir, std::error_code& ec) {
-    std::vector<fs::path> entries;
-    fs::directory_iterator it(dir, ec), end;
-    while (!ec && it != end) {
-        entries.push_back(it->path());
-        it.increment(ec);
-    }
-    return entries;
-}
-
 // One entry of `system`, copied the way carryOverOtherFiles promises.
 void carryOver(const fs::path& from, const fs::path& to, const std::string& shownAs,
                std::vector<std::string>& leftBehind) {
@@ -105,8 +86,10 @@ void carryOver(const fs::path& from, const fs::path& to, const std::string& show
         fs::copy_symlink(from, to, ec);
     } else if (fs::is_directory(status)) {
         createNewFolder(to, ec);
-        for (const fs::path& entry : ec ? std::vector<fs::path>{} : entriesOf(from, ec))
-            carryOver(entry, to / entry.filename(), shownAs + "/" + entry.filename().string(), leftBehind);
+        if (!ec)
+            for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec))
+                carryOver(*it, to / it->path().filename(), shownAs + "/" + it->path().filename().string(),
+                          leftBehind);
     } else if (fs::is_regular_file(status)) {
         fs::copy_file(from, to, ec);
     } else if (!ec) {
@@ -115,6 +98,26 @@ void carryOver(const fs::path& from, const fs::path& to, const std::string& show
     }
     if (ec)
         throw folderError("ファイルを新しいフォルダへ移せません: ", from, ec);
+}
+
+// `<data file>.tavu-` and six letters or digits: the unique working name of a save.
+bool isWorkingFileName(const std::string& name) {
+    constexpr std::size_t UniquePart = 6;
+    constexpr std::string_view Unique = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    std::size_t tail = WorkingFileInfix.size() + UniquePart;
+    if (name.size() <= tail ||
+        name.compare(name.size() - tail, WorkingFileInfix.size(), WorkingFileInfix) != 0)
+        return false;
+    return std::ranges::count(requiredSystemFiles(), name.substr(0, name.size() - tail)) > 0 &&
+           name.find_first_not_of(Unique, name.size() - UniquePart) == std::string::npos;
+}
+
+// Files only (a link counts as one and goes itself, never what it points at).
+void removeFile(const fs::path& path) {
+    std::error_code ec;
+    auto status = fs::symlink_status(path, ec);
+    if (!ec && (fs::is_regular_file(status) || fs::is_symlink(status)))
+        fs::remove(path, ec);
 }
 
 } // namespace
@@ -132,13 +135,13 @@ void makeStagingDir(const fs::path& systemDir) {
 std::vector<std::string> carryOverOtherFiles(const fs::path& systemDir, const fs::path& stagingDir) {
     std::vector<std::string> leftBehind;
     std::error_code ec;
-    for (const fs::path& entry : entriesOf(systemDir, ec)) {
-        std::string name = entry.filename().string();
+    for (fs::directory_iterator it(systemDir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
         std::error_code staged;
         if (std::ranges::count(requiredSystemFiles(), name) > 0 || name == VersionFileName ||
             fs::exists(fs::symlink_status(stagingDir / name, staged)))
             continue;
-        carryOver(entry, stagingDir / name, name, leftBehind);
+        carryOver(*it, stagingDir / name, name, leftBehind);
     }
     if (ec)
         throw folderError("フォルダを読み取れません: ", systemDir, ec);
@@ -154,7 +157,12 @@ void swapInStagedFolder(const fs::path& systemDir, const fs::path& stagingDir, c
     fs::path previous = previousDirFor(systemDir);
     std::error_code ec;
     fs::remove_all(previous, ec); // left by an earlier swap whose clean-up failed
-    syncFolderTree(stagingDir);
+    // The renames are only as durable as the data they point at.
+    std::error_code unsynced;
+    for (const auto& entry : fs::directory_iterator(stagingDir, unsynced))
+        if (entry.is_regular_file(unsynced))
+            syncToDisk(entry.path());
+    syncToDisk(stagingDir);
     rename(current, previous, ec);
     if (ec)
         throw folderError("フォルダを入れ替えられません: ", current, ec);
@@ -183,6 +191,22 @@ std::string recoverInterruptedSwap(const fs::path& systemDir) {
                previous.string() + " を戻せませんでした (" + systemErrorText(ec) + ")";
     return "前回のデータ更新が途中で止まっていたため、元のデータを戻しました: " + previous.string() + " → " +
            current.string();
+}
+
+std::string clearUpdateLeftovers(const fs::path& systemDir) {
+    fs::path dir = resolvedSystemDir(systemDir);
+    UpdateLock lock(dir);
+    if (lock.busy())
+        return {};
+    std::string notice = recoverInterruptedSwap(dir);
+    std::error_code ec;
+    fs::remove_all(stagingDirFor(dir), ec); // a link there goes itself, never what it points at
+    removeFile(dir / VersionFileName);
+    fs::directory_iterator it(dir, ec), end;
+    for (; !ec && it != end; it.increment(ec))
+        if (isWorkingFileName(it->path().filename().string()))
+            removeFile(it->path());
+    return notice;
 }
 
 } // namespace tavu

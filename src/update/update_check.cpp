@@ -1,10 +1,10 @@
 #include "update_check.h"
 
+#include "store/field_reader.h"
 #include "store/system_files.h"
 #include "update_texts.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace tavu {
 
@@ -20,25 +20,18 @@ constexpr std::chrono::seconds CheckTimeLimit{60};
 constexpr std::size_t VersionWidth = 10;
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
-std::string_view trimBlanks(std::string_view s) {
-    std::size_t first = s.find_first_not_of(" \t");
-    return first == s.npos ? std::string_view{} : s.substr(first, s.find_last_not_of(" \t") + 1 - first);
-}
-
 } // namespace
 
 std::optional<std::int32_t> parseSiteVersion(std::string_view versionFile) {
     if (versionFile.starts_with(Utf8Bom))
         versionFile.remove_prefix(Utf8Bom.size());
-    std::string_view line = versionFile.substr(0, versionFile.find_first_of("\r\n"));
-    std::string_view digits = trimBlanks(line.substr(0, VersionWidth));
-    if (digits.empty() || digits.front() == '+')
+    std::string_view digits =
+        versionFile.substr(0, std::min(versionFile.find_first_of("\r\n"), VersionWidth));
+    digits.remove_prefix(std::min(digits.find_first_not_of(" \t"), digits.size()));
+    digits = digits.substr(0, digits.find_last_not_of(" \t") + 1);
+    if (digits.starts_with('+'))
         return std::nullopt;
-    std::int32_t value = 0;
-    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    return value;
+    return decimalNumber(digits);
 }
 
 std::vector<std::string> CheckResult::messageLines() const {
@@ -67,7 +60,7 @@ CheckResult checkForUpdate(const UpdateConfig& config, HttpFetcher& fetcher, std
     FetchBounds bounds{VersionFileLimit,
                        std::chrono::steady_clock::now() + std::min(config.timeLimit, CheckTimeLimit)};
     FetchResult fetched =
-        fetcher.fetchBytes(remoteFileUrl(config.baseUrl, VersionFileName), versionFile, cancel, bounds);
+        fetcher.fetch(remoteFileUrl(config.baseUrl, VersionFileName), &versionFile, cancel, bounds);
     if (fetched.status == FetchResult::Cancelled)
         return {CheckResult::Cancelled, 0, fetched.reason};
     if (!fetched.ok())

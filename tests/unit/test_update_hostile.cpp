@@ -136,12 +136,8 @@ TEST_F(HostileSite, ASystemFolderThatIsALinkIsSwappedAsItsTarget) {
 
 class ExhaustedFetcher : public HttpFetcher {
 protected:
-    FetchResult fetchToFile(const std::string&, const fs::path&, const std::atomic<bool>&,
-                            const FetchBounds&) override {
-        throw std::bad_alloc();
-    }
-    FetchResult fetchToMemory(const std::string&, std::string&, const std::atomic<bool>&,
-                              const FetchBounds&) override {
+    FetchResult fetchInto(const std::string&, const FetchTarget&, const std::atomic<bool>&,
+                          const FetchBounds&) override {
         throw std::bad_alloc();
     }
 };

@@ -4,7 +4,6 @@
 #include "startup/startup_files.h"
 #include "test_helpers.h"
 #include "update/staged_folder.h"
-#include "update/update_leftovers.h"
 #include "update/update_lock.h"
 #include "update_test_site.h"
 

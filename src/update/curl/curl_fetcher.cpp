@@ -23,19 +23,14 @@ constexpr const char* CancelledReason = "中止しました";
 constexpr const char* DeadlineReason = "制限時間を過ぎたため打ち切りました";
 
 struct Transfer {
-    Transfer(const FetchLimits& limits, const std::atomic<bool>& stop, const FetchBounds& bounds)
-        : cap(std::min(limits.maxFileBytes, bounds.maxBytes))
-        , cancel(&stop)
-        , deadline(bounds.deadline) {}
-
     std::FILE* file = nullptr;     // the body goes here, or
     std::string* memory = nullptr; // here
     std::uint64_t received = 0;
-    std::uint64_t cap;
+    std::uint64_t cap = 0;
     bool overCap = false;
     bool writeFailed = false;
     bool deadlinePassed = false;
-    const std::atomic<bool>* cancel;
+    const std::atomic<bool>* cancel = nullptr;
     FetchDeadline deadline;
 };
 
@@ -145,8 +140,14 @@ void configure(CURL* curl, const std::string& url, const FetchLimits& limits, Tr
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
 }
 
-// `curl` is null when no handle could be made; the file, if any, is then closed and removed.
-FetchResult finish(CURLcode code, CURL* curl, Transfer& t, const fs::path* target) {
+// On anything but success the file, if any, is closed and removed.
+FetchResult transfer(const std::string& url, const FetchLimits& limits, Transfer& t, const fs::path* target) {
+    std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
+    CURLcode code = CURLE_FAILED_INIT;
+    if (curl) {
+        configure(curl.get(), url, limits, t);
+        code = curl_easy_perform(curl.get());
+    }
     bool closed = !t.file || std::fclose(t.file) == 0;
     if (curl && code == CURLE_OK && closed)
         return {FetchResult::Ok, {}, false};
@@ -164,17 +165,7 @@ FetchResult finish(CURLcode code, CURL* curl, Transfer& t, const fs::path* targe
         return {FetchResult::Cancelled, CancelledReason, false};
     if (code == CURLE_OK)
         return {FetchResult::Failed, "受信したデータを書き込めません", false};
-    return {FetchResult::Failed, reasonFor(code, curl, t), t.deadlinePassed};
-}
-
-FetchResult transfer(const std::string& url, const FetchLimits& limits, Transfer& t, const fs::path* target) {
-    std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
-    CURLcode code = CURLE_FAILED_INIT;
-    if (curl) {
-        configure(curl.get(), url, limits, t);
-        code = curl_easy_perform(curl.get());
-    }
-    return finish(code, curl.get(), t, target);
+    return {FetchResult::Failed, reasonFor(code, curl.get(), t), t.deadlinePassed};
 }
 
 } // namespace
@@ -185,28 +176,26 @@ CurlFetcher::CurlFetcher(FetchLimits limits)
     [[maybe_unused]] static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
 }
 
-FetchResult CurlFetcher::fetchToFile(const std::string& url, const fs::path& target,
-                                     const std::atomic<bool>& cancel, const FetchBounds& bounds) {
+FetchResult CurlFetcher::fetchInto(const std::string& url, const FetchTarget& target,
+                                   const std::atomic<bool>& cancel, const FetchBounds& bounds) {
     if (cancel.load())
         return {FetchResult::Cancelled, CancelledReason, false};
     if (std::chrono::steady_clock::now() >= bounds.deadline)
         return {FetchResult::Failed, DeadlineReason, true};
-    Transfer t(limits_, cancel, bounds);
-    t.file = createForWriting(target);
+    Transfer t{.cap = std::min(limits_.maxFileBytes, bounds.maxBytes),
+               .cancel = &cancel,
+               .deadline = bounds.deadline};
+    const auto* file = std::get_if<fs::path>(&target);
+    if (!file) {
+        t.memory = std::get<std::string*>(target);
+        return transfer(url, limits_, t, nullptr);
+    }
+    t.file = createForWriting(*file);
     if (!t.file)
         return {FetchResult::Failed,
-                "保存先のファイルを作成できません: " + target.string() + " (" + systemErrorText(errno) + ")",
+                "保存先のファイルを作成できません: " + file->string() + " (" + systemErrorText(errno) + ")",
                 false};
-    return transfer(url, limits_, t, &target);
-}
-
-FetchResult CurlFetcher::fetchToMemory(const std::string& url, std::string& body,
-                                       const std::atomic<bool>& cancel, const FetchBounds& bounds) {
-    if (cancel.load())
-        return {FetchResult::Cancelled, CancelledReason, false};
-    Transfer t(limits_, cancel, bounds);
-    t.memory = &body;
-    return transfer(url, limits_, t, nullptr);
+    return transfer(url, limits_, t, file);
 }
 
 } // namespace tavu

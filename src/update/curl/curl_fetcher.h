@@ -11,10 +11,8 @@ public:
     explicit CurlFetcher(FetchLimits limits = {});
 
 protected:
-    FetchResult fetchToFile(const std::string& url, const std::filesystem::path& target,
-                            const std::atomic<bool>& cancel, const FetchBounds& bounds) override;
-    FetchResult fetchToMemory(const std::string& url, std::string& body, const std::atomic<bool>& cancel,
-                              const FetchBounds& bounds) override;
+    FetchResult fetchInto(const std::string& url, const FetchTarget& target, const std::atomic<bool>& cancel,
+                          const FetchBounds& bounds) override;
 
 private:
     FetchLimits limits_;
