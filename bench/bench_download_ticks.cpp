@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     fs::copy(TAVU_SYSTEM_DIR, root / "system", fs::copy_options::recursive);
     YesDialogs dialogs;
     NoUrls urls;
-    tavu::TMainForm window(root / "system", dialogs, urls);
+    tavu::TMainForm window(tavu::readStartupFiles(root / "system"), dialogs, urls);
     window.show();
     window.completePages();
     const int version = window.context().settings()[tavu::entry::DataVersion] + 1;

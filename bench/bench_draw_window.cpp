@@ -42,7 +42,7 @@ struct Window {
     Window() {
         std::filesystem::path system = std::filesystem::path(root.path().toStdString()) / "system";
         std::filesystem::copy(TAVU_SYSTEM_DIR, system, std::filesystem::copy_options::recursive);
-        form = std::make_unique<TMainForm>(system, dialogs, urls);
+        form = std::make_unique<TMainForm>(readStartupFiles(system), dialogs, urls);
         form->show();
         form->completePages();
     }

@@ -21,11 +21,6 @@ public:
 protected:
     // A click on the picture covering the window reaches here, the picture passing it on.
     void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    QLabel* placeLabel(const QString& name, const QString& text, QRect rect, int pixelSize,
-                       const QColor& colour);
-    void addLine(const QString& name, QRect rect);
 };
 
 } // namespace tavu

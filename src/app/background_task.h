@@ -25,7 +25,7 @@ public:
 
     // Starts `work` unless a piece of work was started before: each task runs once.
     void start(QObject* context, Work work, std::function<void()> done) {
-        if (started())
+        if (thread_.joinable() || finished_)
             return;
         thread_ = std::thread([this, context, work = std::move(work), done = std::move(done)] {
             work(cancel_);
@@ -40,7 +40,6 @@ public:
                 Qt::QueuedConnection);
         });
     }
-    bool started() const { return thread_.joinable() || finished_; }
     bool running() const { return thread_.joinable() && !finished_; }
 
 private:

@@ -81,15 +81,10 @@ void TFormDL::closeEvent(QCloseEvent* event) {
     if (closedOnce_)
         return;
     closedOnce_ = true;
-    Timer1->stop();
     sequence_->cancel();
-    // Closed before the first tick: the cancelled sequence ends at once without fetching, and
-    // reports like one cancelled on the worker.
-    if (!task_.started()) {
-        sequence_->run();
-        QMetaObject::invokeMethod(
-            this, [this] { sequenceEnded(); }, Qt::QueuedConnection);
-    }
+    // Closed before the first tick: the worker starts now, and the cancelled sequence ends at
+    // once without fetching.
+    Timer1Timer();
     emit closed();
 }
 

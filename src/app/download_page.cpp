@@ -71,7 +71,6 @@ void DownloadPage::ButtonDLClick() {
     const UpdateOptions options = currentOptions();
     // Without a site there is nothing to connect to: say so rather than blame the connection.
     if (isUnsetUpdateSite(options.baseUrl)) {
-        memo_->setInitialText({});
         memo_->setPlainText(noUpdateSiteText());
         return;
     }

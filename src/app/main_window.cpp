@@ -32,27 +32,28 @@ constexpr int StatusHeight = 19;
 // How long a message of the program (a file saved, why OK is off) stays over the hints.
 constexpr int StatusMessageMs = 10000;
 
-// A page not built yet: an empty holder the page is later put into, filling it.
-QWidget* holder(QWidget* parent = nullptr) {
+// An empty holder standing for what is built later (a page, a tab's inner page control),
+// which is put into it and fills it.
+QWidget* holder(QWidget* parent = nullptr, int margin = 0) {
     auto* widget = new QWidget(parent);
-    (new QVBoxLayout(widget))->setContentsMargins(0, 0, 0, 0);
+    (new QVBoxLayout(widget))->setContentsMargins(margin, margin, margin, margin);
     return widget;
 }
 
-// Puts a page built late into its holder. A holder already in view (its tab was just
-// chosen) shows the page at once rather than one frame later.
-BoundPage* fillHolder(QWidget* holderWidget, BoundPage* page) {
-    holderWidget->layout()->addWidget(page);
+// Puts what was built late into its holder. A holder already in view (its tab was just
+// chosen) shows it at once rather than one frame later.
+template <typename Content>
+Content* fillHolder(QWidget* holderWidget, Content* content) {
+    holderWidget->layout()->addWidget(content);
     if (holderWidget->isVisible())
-        page->show();
-    return page;
+        content->show();
+    return content;
 }
 
 // A tab that holds an inner page control with two pages (see fillSubPages).
 QWidget* subPageTab(QTabWidget* outer, const QString& sheet, const QString& caption) {
-    auto* tab = new QWidget(outer);
+    QWidget* tab = holder(outer, 2);
     tab->setObjectName(sheet);
-    (new QVBoxLayout(tab))->setContentsMargins(2, 2, 2, 2);
     outer->addTab(tab, caption);
     return tab;
 }
@@ -67,16 +68,10 @@ QTabWidget* fillSubPages(QWidget* tab, const QString& inner,
     control->tabBar()->setAccessibleName(control->accessibleName());
     for (const auto& [page, pageCaption] : pages)
         control->addTab(page, pageCaption);
-    tab->layout()->addWidget(control);
-    if (tab->isVisible())
-        control->show();
-    return control;
+    return fillHolder(tab, control);
 }
 
 } // namespace
-
-TMainForm::TMainForm(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls, QWidget* parent)
-    : TMainForm(readStartupFiles(std::move(systemDir)), dialogs, urls, parent) {}
 
 TMainForm::TMainForm(StartupFiles files, Dialogs& dialogs, UrlOpener& urls, QWidget* parent)
     : QMainWindow(parent)
@@ -187,9 +182,8 @@ void TMainForm::bindPages(const QList<BoundPage*>& pages) {
     for (BoundPage* page : pages) {
         page->bind(*moveTexts_);
         for (ResultBox* box : page->findChildren<ResultBox*>()) {
-            box->setCodeSource([this] { return ctx_.drawCode(); });
-            box->setSharing([this] { return ctx_.drawTime(); },
-                            [this](const SharedResult& result) { saveResultPicture(result); });
+            box->setDrawSource([this] { return ctx_.drawCode(); }, [this] { return ctx_.drawTime(); },
+                               [this](const SharedResult& result) { saveResultPicture(result); });
         }
     }
 }

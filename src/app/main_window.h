@@ -7,7 +7,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
-#include <filesystem>
 #include <functional>
 
 class QAction;
@@ -26,7 +25,9 @@ class TFormAbout;
 struct SharedResult;
 
 // The main window owns the pages and what they share; the pages own their controls and
-// handlers. Building it runs the whole start-up (FormCreate) over `systemDir`.
+// handlers. Building it runs the whole start-up (FormCreate) over the data folder's files,
+// read beforehand (readStartupFiles) so that the program reads them while the rest of its
+// set-up runs.
 //
 // Only the page in view at start is built before the window first paints; the others follow
 // right after that paint, or at once when a tab is chosen or completePages() is called. Their
@@ -34,9 +35,6 @@ struct SharedResult;
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    TMainForm(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls, QWidget* parent = nullptr);
-    // Over files already read (readStartupFiles), as the program does to read them while the
-    // rest of its set-up runs.
     TMainForm(StartupFiles files, Dialogs& dialogs, UrlOpener& urls, QWidget* parent = nullptr);
     ~TMainForm() override;
 

@@ -4,7 +4,6 @@
 #include "help_window.h"
 #include "language_menu.h"
 #include "main_window.h"
-#include "platform_url_opener.h"
 #include "preferences.h"
 #include "store/random_source.h"
 #include "store/settings_entries.h"
@@ -15,7 +14,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -23,22 +21,19 @@ namespace tavu {
 
 QAction* TMainForm::addMenuItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint,
                                 void (TMainForm::*handler)(), QKeySequence key) {
-    auto* action = menu->addAction(caption);
+    QAction* action = menu->addAction(caption, key, this, handler);
     action->setObjectName(name);
-    action->setShortcut(key);
     action->setStatusTip(hint);
-    connect(action, &QAction::triggered, this, handler);
     return action;
 }
 
 QAction* TMainForm::addTickItem(QMenu* menu, const QString& name, const QString& caption, const QString& hint,
                                 void (TMainForm::*handler)(bool)) {
-    auto* action = menu->addAction(caption);
+    QAction* action = menu->addAction(caption, this, handler);
     action->setObjectName(name);
     action->setStatusTip(hint);
     action->setCheckable(true);
     action->setChecked(true);
-    connect(action, &QAction::triggered, this, handler);
     return action;
 }
 

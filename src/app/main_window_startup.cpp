@@ -6,7 +6,6 @@
 #include "ui_text.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QTimer>
 #include <stdexcept>
 

@@ -26,15 +26,15 @@ ModuleFetcher::ModuleFetcher(FetchLimits limits, QString moduleDir)
 
 ModuleFetcher::~ModuleFetcher() = default;
 
-HttpFetcher* ModuleFetcher::inner(FetchResult& failure) {
+HttpFetcher* ModuleFetcher::inner() {
     if (!inner_) {
         // Once loaded the module is never unloaded: fetchers made by it may outlive any one caller.
         QLibrary library(QDir(moduleDir_).filePath(QString::fromLatin1(HttpModuleName)));
         const auto make = reinterpret_cast<MakeHttpFetcher>(library.resolve(HttpModuleEntry));
         if (!make) {
-            failure = {FetchResult::Failed,
-                       Ui::tr("通信モジュールを読み込めません: %1").arg(library.errorString()).toStdString(),
-                       false};
+            failure_ = {FetchResult::Failed,
+                        Ui::tr("通信モジュールを読み込めません: %1").arg(library.errorString()).toStdString(),
+                        false};
             return nullptr;
         }
         inner_.reset(make(&limits_));
@@ -44,9 +44,8 @@ HttpFetcher* ModuleFetcher::inner(FetchResult& failure) {
 
 FetchResult ModuleFetcher::fetchInto(const std::string& url, const FetchTarget& target,
                                      const std::atomic<bool>& cancel, const FetchBounds& bounds) {
-    FetchResult failure;
-    HttpFetcher* fetcher = inner(failure);
-    return fetcher ? fetcher->fetch(url, target, cancel, bounds) : failure;
+    HttpFetcher* fetcher = inner();
+    return fetcher ? fetcher->fetch(url, target, cancel, bounds) : failure_;
 }
 
 } // namespace tavu

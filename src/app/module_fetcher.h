@@ -21,12 +21,13 @@ protected:
                           const FetchBounds& bounds) override;
 
 private:
-    // The fetcher of the module, loaded on first use; null with `failure` set when it cannot be.
-    HttpFetcher* inner(FetchResult& failure);
+    // The fetcher of the module, loaded on first use; null with `failure_` set when it cannot be.
+    HttpFetcher* inner();
 
     FetchLimits limits_;
     QString moduleDir_;
     std::unique_ptr<HttpFetcher> inner_;
+    FetchResult failure_;
 };
 
 } // namespace tavu

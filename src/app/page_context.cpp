@@ -9,7 +9,6 @@
 #include "preferences.h"
 #include "result_box.h"
 #include "store/data_error.h"
-#include "store/derived_counts.h"
 #include "store/file_io.h"
 #include "store/random_source.h"
 #include "store/sjis_text.h"
@@ -121,7 +120,7 @@ DrawUnderWay PageContext::drawStarts(const code::DrawPlan& plan) {
     try {
         const code::DrawCode code{plan, processRandom().seed(), code::fingerprintData(systemDir_, settings_)};
         drawCode_ = QString::fromStdString(code::formatCode(code));
-        pending_ = PendingDraw{code, drawTime_.toString(Qt::ISODate).toStdString(), {}, {}, false};
+        pending_ = PendingDraw{code, {}, {}, false};
     } catch (const DataError&) {
         // A table that cannot be read again leaves the draw without a code, not without a result.
     }
@@ -140,7 +139,8 @@ void PageContext::drawShown(std::vector<std::string> lines) {
 void PageContext::drawEnds() {
     std::optional<PendingDraw> draw = std::exchange(pending_, std::nullopt);
     if (draw && draw->shown && history_ != nullptr)
-        history_->record(draw->code, draw->lines, draw->resultFile, draw->time);
+        history_->record(draw->code, draw->lines, draw->resultFile,
+                         drawTime_.toString(Qt::ISODate).toStdString()); // UTC, as the history keeps it
 }
 
 DrawUnderWay::~DrawUnderWay() {
@@ -156,14 +156,6 @@ void PageContext::loadExplanationPage(int page, ResultBox& box) {
     } catch (const std::exception& e) {
         dialogs_.error(coreText(e.what()));
     }
-}
-
-void PageContext::countBookCards(bool excludeECards) {
-    bookCardCount_ = CountBookCards(tables_, excludeECards);
-}
-
-void PageContext::countBookSpells(bool excludeECards) {
-    bookSpellCount_ = CountBookSpells(tables_, excludeECards);
 }
 
 } // namespace tavu

@@ -98,8 +98,8 @@ public:
     QString saveFolder() const;
 
     // The complete book's counts follow its "E カードを含まない" box.
-    void countBookCards(bool excludeECards);
-    void countBookSpells(bool excludeECards);
+    void countBookCards(bool excludeECards) { bookCardCount_ = CountBookCards(tables_, excludeECards); }
+    void countBookSpells(bool excludeECards) { bookSpellCount_ = CountBookSpells(tables_, excludeECards); }
 
 protected:
     PageContext(std::filesystem::path systemDir, Dialogs& dialogs, UrlOpener& urls);
@@ -108,7 +108,6 @@ protected:
     // What the history keeps of the draw under way.
     struct PendingDraw {
         code::DrawCode code;
-        std::string time; // UTC, as the history keeps it
         std::vector<std::string> lines;
         std::string resultFile;
         bool shown = false;

@@ -71,20 +71,20 @@ std::unique_ptr<QMenu> ResultBox::contextMenu(const QPoint& position) {
     std::unique_ptr<QMenu> menu(createStandardContextMenu(position));
     const QString code = codeSource_ ? codeSource_() : QString();
     menu->addSeparator();
-    QAction* copy = menu->addAction(Ui::tr("抽出コードをコピー"));
+    QAction* copy = menu->addAction(Ui::tr("抽出コードをコピー"), this,
+                                    [code] { QGuiApplication::clipboard()->setText(code); });
     copy->setObjectName(QStringLiteral("copyDrawCode"));
     copy->setEnabled(!code.isEmpty());
-    connect(copy, &QAction::triggered, this, [code] { QGuiApplication::clipboard()->setText(code); });
     const SharedResult result = sharedResult();
-    QAction* copyResult = menu->addAction(Ui::tr("結果をコピー"));
+    QAction* copyResult = menu->addAction(Ui::tr("結果をコピー"), this, [result] {
+        QGuiApplication::clipboard()->setText(sharedText(result));
+    });
     copyResult->setObjectName(QStringLiteral("copyResult"));
     copyResult->setEnabled(!result.lines.isEmpty());
-    connect(copyResult, &QAction::triggered, this,
-            [result] { QGuiApplication::clipboard()->setText(sharedText(result)); });
-    QAction* picture = menu->addAction(Ui::tr("画像として保存…"));
+    QAction* picture =
+        menu->addAction(Ui::tr("画像として保存…"), this, [this, result] { savePicture_(result); });
     picture->setObjectName(QStringLiteral("saveResultPicture"));
     picture->setEnabled(!result.lines.isEmpty() && savePicture_);
-    connect(picture, &QAction::triggered, this, [this, result] { savePicture_(result); });
     return menu;
 }
 

@@ -26,12 +26,12 @@ public:
     void setInitialText(const QString& text);
     // The box's font, likewise put into effect when the box is first shown.
     void setBoxFont(const QFont& font);
-    // Where the context menu's "抽出コードをコピー" takes the code of the last draw from.
-    void setCodeSource(std::function<QString()> source) { codeSource_ = std::move(source); }
-    // Where a result shown by showResult() takes the time of its draw from, and who saves its
-    // picture for the menu's "画像として保存…". The code is the one codeSource gives then.
-    void setSharing(std::function<QDateTime()> drawTime,
-                    std::function<void(const SharedResult&)> savePicture) {
+    // Where the context menu's "抽出コードをコピー" takes the code of the last draw from, where a
+    // result shown by showResult() takes its draw's code and time from, and who saves its
+    // picture for the menu's "画像として保存…".
+    void setDrawSource(std::function<QString()> code, std::function<QDateTime()> drawTime,
+                       std::function<void(const SharedResult&)> savePicture) {
+        codeSource_ = std::move(code);
         drawTime_ = std::move(drawTime);
         savePicture_ = std::move(savePicture);
     }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTabWidget>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -84,21 +85,16 @@ bool saveScreenshots(QMainWindow& window, const QString& dir) {
     auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     if (pages == nullptr)
         return false;
-    bool ok = true;
-    for (const Shot& shot : Shots) {
-        if (!ok)
-            break;
+    const bool ok = std::ranges::all_of(Shots, [&](const Shot& shot) {
         pages->setCurrentIndex(shot.tab);
-        if (shot.subTab >= 0) {
-            auto* inner = pages->currentWidget()->findChild<QTabWidget*>();
-            inner->setCurrentIndex(shot.subTab);
-        }
+        if (shot.subTab >= 0)
+            pages->currentWidget()->findChild<QTabWidget*>()->setCurrentIndex(shot.subTab);
         QApplication::processEvents();
         // Whatever the pointer happened to rest on would otherwise leave its hint in the picture.
         if (auto* hint = window.findChild<QLabel*>(QStringLiteral("StatusPanel0")))
             hint->clear();
-        ok = window.grab().save(QDir(dir).filePath(QString::fromUtf8(shot.file)));
-    }
+        return window.grab().save(QDir(dir).filePath(QString::fromUtf8(shot.file)));
+    });
     pages->setCurrentIndex(0);
     return ok;
 }

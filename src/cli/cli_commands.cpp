@@ -21,7 +21,6 @@ void chooseFolder(const CLI::App& app, CliOptions& options) {
         throw CLI::ValidationError("--sjis", "--sjis は --format text のときだけ使えます");
     options.folder = chooseDataFolder(options.systemDir, executablePath(), UserFolders::fromProcess());
     options.systemDir = options.folder.systemDir;
-    // `where` only tells; `history` reads no data.
     if (app.got_subcommand("where") || app.got_subcommand("history"))
         return;
     const DataFolderPreparation prepared = prepareDataFolder(options.folder);
@@ -34,7 +33,8 @@ void chooseFolder(const CLI::App& app, CliOptions& options) {
 
 } // namespace
 
-void addCommonOptions(CLI::App& app, CliOptions& options) {
+// In the order --help lists them.
+void addCommands(CLI::App& app, CliOptions& options) {
     // Every command created after this inherits it: a global option may come before or after
     // the command's name.
     app.fallthrough();
@@ -59,10 +59,6 @@ void addCommonOptions(CLI::App& app, CliOptions& options) {
     // Runs once every option is read and before any command, so that no command derives a
     // path from the folder as it was typed.
     app.parse_complete_callback([&app, &options] { chooseFolder(app, options); });
-}
-
-// In the order --help lists them.
-void addCommands(CLI::App& app, CliOptions& options) {
     for (auto add : {addVerifyCommand, addCardDrawCommands, addBookCommand, addMapCommand, addCpuCommand,
                      addReplayCommand, addCheckCommand, addPublishCommand, addUpdateCommand, addWhereCommand,
                      addHistoryCommand})

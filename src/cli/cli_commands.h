@@ -44,10 +44,9 @@ struct CliOptions {
     int exitCode = ExitOk;                    // set by the command that ran
 };
 
-// Also chooses the data folder once the command line is read, and makes or brings up to date
-// the user's data folder (every command but `where`, which only tells).
-void addCommonOptions(CLI::App& app, CliOptions& options);
-// Every command registers itself here (one line per command file).
+// The options every command shares, then every command (one line per command file). Once the
+// command line is read the data folder is chosen, and the user's data folder made or brought up
+// to date (for every command but `where`, which only tells, and `history`, which reads no data).
 void addCommands(CLI::App& app, CliOptions& options);
 
 void addVerifyCommand(CLI::App& app, CliOptions& options);

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 // The card families' commands, `<family> single` and `<family> multiple`. Their filter and
 // count options map onto a page's controls: left out, each takes the page's start state.
@@ -21,14 +22,19 @@ struct DrawArgs {
     bool randomCount = false;          // --random-count: the "指定無し" box
 };
 
+// A family's group boxes as an option names them: the creatures' elements, the items' kinds.
+struct Groups {
+    const char* option;
+    const char* noun; // in the help text
+    const std::vector<std::string>& names;
+};
+
 // What sets one family apart: its name, its group boxes (none for spells), its count range
 // and the commands its two draws are in a draw code.
 struct Family {
     const char* name;
     const char* noun; // in the help texts
-    const char* groupOption = nullptr;
-    const std::vector<std::string>* groupNames = nullptr;
-    const char* groupHelp = nullptr;
+    std::optional<Groups> groups;
     CountRange countRange;
     code::Command single;
     code::Command multiple;
@@ -43,10 +49,9 @@ code::DrawPlan planOf(const Family& family, code::Command command, const CLI::Ap
                       const DrawArgs& args) {
     code::DrawPlan plan;
     plan.command = command;
-    if (family.groupNames) {
-        const auto ticks =
-            ticksOf<ElementCount>(args.groups, cmd.count(family.groupOption) > 0, *family.groupNames);
-        std::copy_n(ticks.begin(), family.groupNames->size(), plan.card.groups.begin());
+    if (const auto& groups = family.groups) {
+        const auto ticks = ticksOf<ElementCount>(args.groups, cmd.count(groups->option) > 0, groups->names);
+        std::copy_n(ticks.begin(), groups->names.size(), plan.card.groups.begin());
     }
     if (cmd.count("--rarities") > 0)
         plan.card.rarities = ticksOf<RarityCount>(args.rarities, true, RarityLetters);
@@ -67,10 +72,15 @@ void addDraw(CLI::App& familyCommand, CliOptions& options, const Family& family,
         std::string(family.noun) +
         (single ? "を 1 枚抽出し、組み込む枚数を決める" : "を指定枚数 (重複あり) 抽出して一覧にする");
     CLI::App* cmd = familyCommand.add_subcommand(single ? "single" : "multiple", description);
-    if (family.groupOption)
-        cmd->add_option(family.groupOption, args->groups, family.groupHelp)
+    if (const auto& groups = family.groups) {
+        std::string names;
+        for (const auto& name : groups->names)
+            names += (names.empty() ? "" : ",") + name;
+        cmd->add_option(groups->option, args->groups,
+                        std::string(groups->noun) + " " + names + " をカンマ区切りで (省略時: すべて)")
             ->delimiter(',')
-            ->check(CLI::IsMember(*family.groupNames));
+            ->check(CLI::IsMember(groups->names));
+    }
     cmd->add_option("--rarities", args->rarities, "レア度 N,S,R,E をカンマ区切りで (省略時: N,S,R)")
         ->delimiter(',')
         ->check(CLI::IsMember(RarityLetters));
@@ -102,39 +112,20 @@ void addFamily(CLI::App& app, CliOptions& options, const Family& family) {
 
 const std::vector<std::string> KindOptionNames{"weapon", "armour", "item", "scroll"};
 
-const Family Creatures{"creature",
-                       "クリーチャー",
-                       "--elements",
-                       &ElementOptionNames,
-                       "属性 none,fire,water,earth,wind をカンマ区切りで (省略時: すべて)",
-                       CreatureCountRange,
-                       code::Command::CreatureSingle,
-                       code::Command::CreatureMultiple};
-
-const Family Items{"item",
-                   "アイテム",
-                   "--kinds",
-                   &KindOptionNames,
-                   "種類 weapon,armour,item,scroll をカンマ区切りで (省略時: すべて)",
-                   ItemCountRange,
-                   code::Command::ItemSingle,
-                   code::Command::ItemMultiple};
-
-const Family Spells{"spell",
-                    "スペル",
-                    nullptr,
-                    nullptr,
-                    nullptr,
-                    SpellCountRange,
-                    code::Command::SpellSingle,
-                    code::Command::SpellMultiple};
+const Family Families[] = {
+    {"creature", "クリーチャー", Groups{"--elements", "属性", ElementOptionNames}, CreatureCountRange,
+     code::Command::CreatureSingle, code::Command::CreatureMultiple},
+    {"item", "アイテム", Groups{"--kinds", "種類", KindOptionNames}, ItemCountRange,
+     code::Command::ItemSingle, code::Command::ItemMultiple},
+    {"spell", "スペル", std::nullopt, SpellCountRange, code::Command::SpellSingle,
+     code::Command::SpellMultiple},
+};
 
 } // namespace
 
 void addCardDrawCommands(CLI::App& app, CliOptions& options) {
-    addFamily(app, options, Creatures);
-    addFamily(app, options, Items);
-    addFamily(app, options, Spells);
+    for (const Family& family : Families)
+        addFamily(app, options, family);
 }
 
 } // namespace tavu::cli

@@ -13,8 +13,10 @@
 #include "update/update_texts.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <csignal>
 #include <iostream>
+#include <iterator>
 #include <memory>
 
 namespace tavu::cli {
@@ -66,11 +68,6 @@ public:
     void progressChanged(int position) override { std::cerr << "進捗 " << position << "/21\n"; }
     void memoLine(const std::string& line) override { std::cout << line << "\n"; }
 };
-
-void printLines(std::ostream& out, const std::vector<std::string>& lines) {
-    for (const auto& line : lines)
-        out << line << "\n";
-}
 
 bool askToDownload() {
     std::cout << update_text::NewerQuestion1 << "\n"
@@ -134,10 +131,10 @@ int runUpdate(const CliOptions& options, UpdateArgs args) {
     case CheckResult::Newer:
         break;
     case CheckResult::UpToDate:
-        printLines(std::cout, check.messageLines());
+        std::ranges::copy(check.messageLines(), std::ostream_iterator<std::string>(std::cout, "\n"));
         return ExitOk;
     default:
-        printLines(std::cerr, check.messageLines());
+        std::ranges::copy(check.messageLines(), std::ostream_iterator<std::string>(std::cerr, "\n"));
         return check.outcome == CheckResult::Cancelled ? ExitWarning : ExitNetwork;
     }
     if (!args.yes && !askToDownload()) {

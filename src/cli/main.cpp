@@ -8,7 +8,6 @@ int main(int argc, char** argv) {
     CLI::App app{"TAVU のコマンドライン: カードの抽出、ブック構成、対戦条件、データの確認と更新"};
     app.require_subcommand(1);
     tavu::cli::CliOptions options;
-    tavu::cli::addCommonOptions(app, options);
     tavu::cli::addCommands(app, options);
     try {
         app.parse(argc, argv);

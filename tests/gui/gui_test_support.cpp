@@ -22,7 +22,7 @@ StartedWindow::StartedWindow(const std::filesystem::path& sourceSystemDir)
 }
 
 void StartedWindow::start(Pages pages) {
-    window_ = std::make_unique<TMainForm>(systemDir_, dialogs, urls);
+    window_ = std::make_unique<TMainForm>(readStartupFiles(systemDir_), dialogs, urls);
     dialogs.window = window_.get();
     if (pages == Pages::All)
         window_->completePages();

@@ -1,4 +1,4 @@
-#include "qt_dialogs.h"
+#include "dialogs.h"
 
 #include "app_strings.h"
 
@@ -17,26 +17,23 @@ QString captionOrTitle(const QString& caption) {
 } // namespace
 
 void QtDialogs::inform(const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::NoIcon, captionOrTitle(caption), text, QMessageBox::Ok, parent_);
-    box.exec();
+    QMessageBox(QMessageBox::NoIcon, captionOrTitle(caption), text, QMessageBox::Ok, parent_).exec();
 }
 
 void QtDialogs::warn(const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), text, QMessageBox::Ok, parent_);
-    box.exec();
+    QMessageBox(QMessageBox::Warning, captionOrTitle(caption), text, QMessageBox::Ok, parent_).exec();
 }
 
 bool QtDialogs::question(const QString& text, const QString& caption, Buttons buttons) {
     const bool yesNo = buttons == Buttons::YesNo;
     const auto accept = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
     const auto reject = yesNo ? QMessageBox::No : QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Warning, captionOrTitle(caption), text, accept | reject, parent_);
-    return box.exec() == accept;
+    return QMessageBox(QMessageBox::Warning, captionOrTitle(caption), text, accept | reject, parent_)
+               .exec() == accept;
 }
 
 void QtDialogs::error(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, captionOrTitle({}), text, QMessageBox::Ok, parent_);
-    box.exec();
+    QMessageBox(QMessageBox::Critical, captionOrTitle({}), text, QMessageBox::Ok, parent_).exec();
 }
 
 QString QtDialogs::saveFileName(const SaveDialogRequest& request) {
