@@ -117,20 +117,7 @@ CardPage::CardPage(PageContext& context, const CardPageDescription& description)
     layout->addWidget(conditions);
     layout->addWidget(results, 1);
     setDefaultButton(ok_);
-    // Tab follows the page as it reads: the conditions top to bottom, then the results.
-    QList<QWidget*> order;
-    for (QCheckBox* box : groups_ + rarities_)
-        order << box;
-    if (d_.isList())
-        order << count_ << random_;
-    else
-        order << copies_;
-    order << output_ << clearAfter_ << ok_ << findChild<QPushButton*>(d_.clear);
-    if (d_.isList())
-        order << list_;
-    for (QLineEdit* field : fields_)
-        order << field;
-    chainTabOrder(order);
+    chainTabOrder(this);
 }
 
 // The count row holds its own caption, which names the count control for a screen reader
