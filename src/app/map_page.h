@@ -40,7 +40,6 @@ private:
     QWidget* buildConditions();
     QWidget* buildDisplays();
     QWidget* buildFacilities();
-    QList<QWidget*> visualOrder(QWidget* save) const;
     void addComboRow(QGridLayout* grid, int row, int rule, const QString& name, const QStringList& items);
     void addRangeRow(QGridLayout* grid, int row, int rule, int pair);
     void runOkRule();
