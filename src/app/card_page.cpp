@@ -54,9 +54,7 @@ int rowWidth(const QHBoxLayout* row) {
     return width;
 }
 
-} // namespace
-
-std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
+std::vector<Binding> bindingTable(const CardPageDescription& d) {
     const CardFamily& f = *d.family;
     const auto& e = d.entries;
     const CountRange& range = f.listCount;
@@ -99,8 +97,10 @@ std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
     return rows;
 }
 
+} // namespace
+
 CardPage::CardPage(PageContext& context, const CardPageDescription& description)
-    : BoundPage(context, description.sheet, bindings(description))
+    : BoundPage(context, description.sheet, bindingTable(description))
     , d_(description)
     , family_(*description.family) {
     QGroupBox* conditions = buildConditions();

@@ -41,8 +41,7 @@ SpinEdit* makeSpinEdit(QWidget* parent, const QString& name, int minimum, int ma
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const QString& name) {
     auto* label = new QLabel(text, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
+    label->setObjectName(name);
     return label;
 }
 

@@ -135,11 +135,10 @@ CpuPage::CpuPage(PageContext& context)
     buttons->addWidget(save_);
     buttons->addWidget(ok_);
     right->addLayout(buttons);
-    auto* arrow = makeArrow(this);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(left);
-    layout->addWidget(arrow);
+    layout->addWidget(makeArrow(this));
     layout->addLayout(right, 1);
     setDefaultButton(ok_);
     chainTabOrder(this);

@@ -1,6 +1,5 @@
-#include "map_page.h"
-
 #include "app_strings.h"
+#include "bound_page.h"
 #include "code/draw_run.h"
 #include "controls.h"
 #include "dialogs.h"
@@ -26,6 +25,9 @@
 
 namespace tavu {
 
+// The map page's controls: entries, restore steps, hints and the names a screen reader speaks.
+std::vector<Binding> mapPageBindings();
+
 namespace {
 
 constexpr int RowHeight = 24;
@@ -40,6 +42,40 @@ std::string shownBytes(const QLineEdit* box) {
 }
 
 } // namespace
+
+// "対戦マップ": a battle map and its rule settings. Its settings are written only by
+// "設定を保存".
+class MapPage : public BoundPage {
+    Q_OBJECT
+public:
+    explicit MapPage(PageContext& context);
+
+    // Start-up leaves the displays empty.
+    void clearForStart() override;
+
+public slots:
+    void SetU1Click();
+    void SetU4Click();
+    void ButtonMapSetUpClick();
+    void ButtonMapSaveClick();
+
+private:
+    QWidget* buildConditions();
+    QWidget* buildDisplays();
+    QWidget* buildFacilities();
+    void addComboRow(QGridLayout* grid, int row, int rule, const QString& name, const QStringList& items);
+    void addRangeRow(QGridLayout* grid, int row, int rule, int pair);
+    void keepMinimumBelow(int pair);
+    map::MapDisplay shownDisplay() const;
+    void show(const map::MapDisplay& display, const map::MapDisplay& before);
+
+    QList<QCheckBox*> rules_;
+    QList<SpinEdit*> ranges_;
+    QList<QComboBox*> combos_;
+    QList<QLineEdit*> displays_;
+    QList<QCheckBox*> facilities_;
+    QPushButton* ok_ = nullptr;
+};
 
 MapPage::MapPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet6"), mapPageBindings()) {
@@ -219,7 +255,8 @@ void MapPage::ButtonMapSetUpClick() {
         ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
 }
 
-void MapPage::runOkRule() {
+// Every rule box runs this; the map's own box also puts its condition back to the first item.
+void MapPage::SetU4Click() {
     // Period and time limit alone make no match: OK needs one of the first five items.
     const bool enabled = std::any_of(rules_.begin(), rules_.begin() + 5, std::mem_fn(&QCheckBox::isChecked));
     const bool timingOnly = std::any_of(rules_.begin() + 5, rules_.end(), std::mem_fn(&QCheckBox::isChecked));
@@ -230,13 +267,9 @@ void MapPage::runOkRule() {
 }
 
 void MapPage::SetU1Click() {
-    runOkRule();
+    SetU4Click();
     if (rules_[0]->isChecked())
         combos_[0]->setCurrentIndex(0);
-}
-
-void MapPage::SetU4Click() {
-    runOkRule();
 }
 
 void MapPage::keepMinimumBelow(int pair) {
@@ -258,4 +291,10 @@ void MapPage::clearForStart() {
         box->setChecked(false);
 }
 
+BoundPage* newMapPage(PageContext& context) {
+    return new MapPage(context);
+}
+
 } // namespace tavu
+
+#include "map_page.moc"
