@@ -37,14 +37,15 @@ bool fitsItsEntry(const Binding& row, QWidget* widget) {
     return row.entry < 0;
 }
 
-// A check box's 1 or 0, a spin edit's value, a combo box's position; 0 for any other control.
-std::int32_t plainValue(const QWidget* widget) {
+// The plain value of a check box, spin edit or combo box; nothing for any other control.
+std::optional<std::int32_t> plainValue(const QWidget* widget) {
     if (const auto* box = qobject_cast<const QCheckBox*>(widget))
         return box->isChecked() ? 1 : 0;
     if (const auto* spin = qobject_cast<const SpinEdit*>(widget))
         return spin->value();
-    const auto* combo = qobject_cast<const QComboBox*>(widget);
-    return combo != nullptr ? combo->currentIndex() : 0;
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->currentIndex();
+    return std::nullopt;
 }
 
 } // namespace
@@ -121,12 +122,21 @@ EntryValues PageBindings::entries(const QWidget* control) const {
         const QWidget* own = widget(i);
         if (row.entry < 0 || own == nullptr || (control != nullptr && own != control))
             continue;
-        std::int32_t value = plainValue(own);
+        std::int32_t value = plainValue(own).value_or(0);
         if (const auto ticked = tickedValue(row))
             value = value != 0 ? *ticked : 0;
         values.emplace_back(row.entry, value);
     }
     return values;
+}
+
+PageState PageBindings::state() const {
+    PageState state;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (const auto value = plainValue(widget(i)))
+            state.push_back({rows_[i].control.toStdString(), *value});
+    }
+    return state;
 }
 
 } // namespace tavu

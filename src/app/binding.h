@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -52,6 +53,14 @@ struct Binding {
 // Settings entries and the values to put in them.
 using EntryValues = std::vector<std::pair<int, std::int32_t>>;
 
+// A control's state as a plain value: ticked 1 or 0, a spin edit's value, a combo's position.
+struct ControlState {
+    std::string control;
+    std::int32_t value = 0;
+    bool operator==(const ControlState&) const = default;
+};
+using PageState = std::vector<ControlState>;
+
 // A page's binding table with the controls it names, found once the page is built.
 class PageBindings {
 public:
@@ -71,6 +80,7 @@ public:
     void restore(const SettingsArray& settings, Step step) const;
     // The entries the controls give now; only `control`'s when one is named.
     EntryValues entries(const QWidget* control = nullptr) const;
+    PageState state() const;
 
     const std::vector<Binding>& rows() const { return rows_; }
     QWidget* widget(std::size_t row) const { return widgets_.value(static_cast<qsizetype>(row)); }

@@ -258,6 +258,7 @@ void BindingsTest::binderConventions() {
     pick->setCurrentIndex(1);
     QCOMPARE(bindings.entries(), EntryValues({{27, 27}, {36, 300}, {23, 50}, {22, 1}}));
     QCOMPARE(bindings.entries(rare), EntryValues({{36, 300}}));
+    QVERIFY(bindings.state() == PageState({{"Tick", 1}, {"Rare", 1}, {"Count", 50}, {"Pick", 1}}));
 }
 
 QTEST_MAIN(BindingsTest)
