@@ -25,7 +25,7 @@ namespace tavu {
 
 namespace {
 
-constexpr int BookSize = 50;
+using book::BookSize;
 
 // What the two labels say while the counts are short of a whole book.
 constexpr const char* NotReadyA = QT_TRANSLATE_NOOP("tavu::Ui", "それぞれの合計枚数が50以内になるように");
@@ -117,13 +117,13 @@ QWidget* BookPage::buildCounts() {
     grid->setVerticalSpacing(4);
     const QStringList captions = {Ui::tr("クリーチャー合計"), Ui::tr("アイテム合計"), Ui::tr("スペル合計")};
     const QStringList unitNames = {"Label17", "Label24", "Label26"};
-    const int maxima[] = {50, 49, 50};
-    const int initial[] = {20, 15, 15};
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
         QLabel* caption = makeLabel(box, captions[i], QStringLiteral("AbsoluteLabel") + n);
         grid->addWidget(caption, i, 0);
-        SpinEdit* spin = makeSpinEdit(box, QStringLiteral("AbsoluteSE") + n, 0, maxima[i], 1, initial[i]);
+        const book::SpinRange range = book::CountRanges[static_cast<std::size_t>(i)];
+        SpinEdit* spin = makeSpinEdit(box, QStringLiteral("AbsoluteSE") + n, range.lowest, range.highest, 1,
+                                      book::InitialCounts[static_cast<std::size_t>(i)]);
         caption->setBuddy(spin);
         spin->setFixedWidth(56);
         connect(spin, &SpinEdit::valueChanged, this, [this, spin] { AbsoluteSEChange(spin); });

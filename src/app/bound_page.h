@@ -46,6 +46,7 @@ private:
 
 // The pages the window needs no more of than their bindings.
 BoundPage* newCpuPage(PageContext& context);
+BoundPage* newMapPage(PageContext& context);
 BoundPage* newManualPage(PageContext& context);
 
 } // namespace tavu

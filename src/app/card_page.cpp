@@ -54,9 +54,7 @@ int rowWidth(const QHBoxLayout* row) {
     return width;
 }
 
-} // namespace
-
-std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
+std::vector<Binding> bindingTable(const CardPageDescription& d) {
     const CardFamily& f = *d.family;
     const auto& e = d.entries;
     const CountRange& range = f.listCount;
@@ -99,8 +97,10 @@ std::vector<Binding> CardPage::bindings(const CardPageDescription& d) {
     return rows;
 }
 
+} // namespace
+
 CardPage::CardPage(PageContext& context, const CardPageDescription& description)
-    : BoundPage(context, description.sheet, bindings(description))
+    : BoundPage(context, description.sheet, bindingTable(description))
     , d_(description)
     , family_(*description.family) {
     QGroupBox* conditions = buildConditions();
@@ -117,20 +117,7 @@ CardPage::CardPage(PageContext& context, const CardPageDescription& description)
     layout->addWidget(conditions);
     layout->addWidget(results, 1);
     setDefaultButton(ok_);
-    // Tab follows the page as it reads: the conditions top to bottom, then the results.
-    QList<QWidget*> order;
-    for (QCheckBox* box : groups_ + rarities_)
-        order << box;
-    if (d_.isList())
-        order << count_ << random_;
-    else
-        order << copies_;
-    order << output_ << clearAfter_ << ok_ << findChild<QPushButton*>(d_.clear);
-    if (d_.isList())
-        order << list_;
-    for (QLineEdit* field : fields_)
-        order << field;
-    chainTabOrder(order);
+    chainTabOrder(this);
 }
 
 // The count row holds its own caption, which names the count control for a screen reader

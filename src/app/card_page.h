@@ -105,7 +105,6 @@ public slots:
     void clearResults();
 
 private:
-    static std::vector<Binding> bindings(const CardPageDescription& d);
     QGroupBox* buildConditions();
     QWidget* buildCountRow(QWidget* box, int captionWidth);
     QWidget* buildFields();

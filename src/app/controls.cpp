@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -40,8 +41,7 @@ SpinEdit* makeSpinEdit(QWidget* parent, const QString& name, int minimum, int ma
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const QString& name) {
     auto* label = new QLabel(text, parent);
-    if (!name.isEmpty())
-        label->setObjectName(name);
+    label->setObjectName(name);
     return label;
 }
 
@@ -74,9 +74,27 @@ ResultBox* makeResultBox(QWidget* parent, const QString& name) {
     return box;
 }
 
-void chainTabOrder(const QList<QWidget*>& controls) {
-    for (qsizetype i = 1; i < controls.size(); ++i)
-        QWidget::setTabOrder(controls[i - 1], controls[i]);
+namespace {
+
+// Containers (group boxes, rows of their own) take no focus; their controls are laid out inside.
+void collectTabStops(const QLayout* layout, QList<QWidget*>& stops) {
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        QWidget* widget = item->widget();
+        if (widget != nullptr && (widget->focusPolicy() & Qt::TabFocus) != 0)
+            stops << widget;
+        else if (const QLayout* inner = widget != nullptr ? widget->layout() : item->layout())
+            collectTabStops(inner, stops);
+    }
+}
+
+} // namespace
+
+void chainTabOrder(const QWidget* page) {
+    QList<QWidget*> stops;
+    collectTabStops(page->layout(), stops);
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
 }
 
 QLabel* makeArrow(QWidget* parent) {

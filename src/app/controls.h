@@ -26,9 +26,9 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 QLineEdit* makeField(QWidget* parent, const QString& name, int width);
 QGroupBox* makeGroupBox(QWidget* parent, const QString& name, const QString& title);
 ResultBox* makeResultBox(QWidget* parent, const QString& name);
-// Tab visits `controls` one after the other, in the order the eye reads them on the page,
-// whatever order they were built in.
-void chainTabOrder(const QList<QWidget*>& controls);
+// Tab visits the controls of `page` in the order its layouts hold them, which is the order the
+// eye reads them on the page, whatever order they were built in.
+void chainTabOrder(const QWidget* page);
 
 // The big "⇒" between a page's conditions and what they decided.
 QLabel* makeArrow(QWidget* parent);

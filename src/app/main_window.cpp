@@ -6,7 +6,6 @@
 #include "download_page.h"
 #include "focus_ring.h"
 #include "fonts.h"
-#include "map_page.h"
 #include "mouse_move_texts.h"
 #include "readable_palette.h"
 #include "result_box.h"
@@ -158,7 +157,7 @@ void TMainForm::buildPages(QWidget* area) {
                      {{add(new CardPage(ctx_, SpellSinglePage)), Ui::tr("単体抽出")},
                       {add(new CardPage(ctx_, SpellListPage)), Ui::tr("複数抽出")}});
         fillSubPages(match, QStringLiteral("PageControl5"),
-                     {{add(new MapPage(ctx_)), Ui::tr("対戦マップ")},
+                     {{add(newMapPage(ctx_)), Ui::tr("対戦マップ")},
                       {add(newCpuPage(ctx_)), Ui::tr("対戦相手の抽出 ( CPU )")}});
         add(fillHolder(book, new BookPage(ctx_)));
         add(fillHolder(manual, newManualPage(ctx_)));

@@ -5,7 +5,6 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "page_context.h"
-#include "platform_url_opener.h"
 #include "result_box.h"
 #include "ui_text.h"
 
@@ -90,7 +89,6 @@ ManualPage::ManualPage(PageContext& context)
                                   Ui::tr("お知らせ")};
     for (int i = 0; i < 7; ++i) {
         QPushButton* button = makeButton(this, names[i], captions[i]);
-        // Button i loads explanation page i + 1.
         connect(button, &QPushButton::clicked, this,
                 [this, page = i + 1] { ctx_.loadExplanationPage(page, *comment_); });
         row->addWidget(button);

@@ -1,11 +1,14 @@
-#include "map_page.h"
-
 #include "app_strings.h"
+#include "bound_page.h"
+#include "code/draw_run.h"
 #include "controls.h"
 #include "dialogs.h"
+#include "draw/draw_result.h"
+#include "match/battle_map.h"
+#include "match/map_spins.h"
 #include "page_context.h"
 #include "spin_edit.h"
-#include "store/settings_entries.h"
+#include "store/sjis_text.h"
 #include "ui_text.h"
 
 #include <QCheckBox>
@@ -17,27 +20,62 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 
 namespace tavu {
 
+// The map page's controls: entries, restore steps, hints and the names a screen reader speaks.
+std::vector<Binding> mapPageBindings();
+
 namespace {
 
-struct RangeLimits {
-    int minimum;
-    int maximum;
-    int step;
-    int initial;
-};
-
-// SESet1 .. SESet6: magic, period and time limit, each as minimum then maximum.
-constexpr RangeLimits Ranges[6] = {{5000, 89000, 1000, 6000}, {5000, 90000, 1000, 9000}, {30, 90, 5, 50},
-                                   {35, 95, 5, 90},           {10, 85, 5, 30},           {15, 90, 5, 60}};
 constexpr int RowHeight = 24;
 
 // Display order of the rows, top to bottom, shared by the conditions and the display box.
 enum Row { MapRow, MagicRow, PeriodRow, TimeRow, ElementRow, SuddenRow, LevelRow, RowCount };
 
+// A box whose text does not convert back (a table name with a cut-off character) gets a
+// value no draw produces, so the draw still counts it as changed when it rewrites the box.
+std::string shownBytes(const QLineEdit* box) {
+    return sjis::fromUtf8(box->text().toStdString()).value_or(std::string("\x01\x01", 2));
+}
+
 } // namespace
+
+// "対戦マップ": a battle map and its rule settings. Its settings are written only by
+// "設定を保存".
+class MapPage : public BoundPage {
+    Q_OBJECT
+public:
+    explicit MapPage(PageContext& context);
+
+    // Start-up leaves the displays empty.
+    void clearForStart() override;
+
+public slots:
+    void SetU1Click();
+    void SetU4Click();
+    void ButtonMapSetUpClick();
+    void ButtonMapSaveClick();
+
+private:
+    QWidget* buildConditions();
+    QWidget* buildDisplays();
+    QWidget* buildFacilities();
+    void addComboRow(QGridLayout* grid, int row, int rule, const QString& name, const QStringList& items);
+    void addRangeRow(QGridLayout* grid, int row, int rule, int pair);
+    void keepMinimumBelow(int pair);
+    map::MapDisplay shownDisplay() const;
+    void show(const map::MapDisplay& display, const map::MapDisplay& before);
+
+    QList<QCheckBox*> rules_;
+    QList<SpinEdit*> ranges_;
+    QList<QComboBox*> combos_;
+    QList<QLineEdit*> displays_;
+    QList<QCheckBox*> facilities_;
+    QPushButton* ok_ = nullptr;
+};
 
 MapPage::MapPage(PageContext& context)
     : BoundPage(context, QStringLiteral("TabSheet6"), mapPageBindings()) {
@@ -63,30 +101,7 @@ MapPage::MapPage(PageContext& context)
     layout->addWidget(buildFacilities());
     layout->addStretch();
     setDefaultButton(ok_);
-    chainTabOrder(visualOrder(save));
-}
-
-// The conditions row by row, the boxes showing what they decided, the buttons under them,
-// then the facilities and map figures along the bottom.
-QList<QWidget*> MapPage::visualOrder(QWidget* save) const {
-    QList<QWidget*> order;
-    const auto add = [&order](std::initializer_list<QWidget*> row) {
-        order << QList<QWidget*>(row);
-    };
-    add({rules_[0], combos_[0]});
-    add({rules_[3], ranges_[0], ranges_[1]});
-    add({rules_[5], ranges_[2], ranges_[3]});
-    add({rules_[6], ranges_[4], ranges_[5]});
-    add({rules_[1], combos_[1]});
-    add({rules_[4], combos_[3]});
-    add({rules_[2], combos_[2]});
-    for (int n : {1, 4, 6, 7, 2, 5, 3})
-        order << displays_[n - 1];
-    add({save, ok_});
-    for (QCheckBox* box : facilities_)
-        order << box;
-    add({displays_[7], displays_[8], displays_[9]});
-    return order;
+    chainTabOrder(this);
 }
 
 QWidget* MapPage::buildConditions() {
@@ -138,8 +153,8 @@ void MapPage::addRangeRow(QGridLayout* grid, int row, int rule, int pair) {
     QWidget* box = rules_[rule]->parentWidget();
     grid->addWidget(rules_[rule], row, 0);
     for (int n = pair * 2 + 1; n <= pair * 2 + 2; ++n) {
-        const RangeLimits& r = Ranges[n - 1];
-        ranges_ << makeSpinEdit(box, QStringLiteral("SESet%1").arg(n), r.minimum, r.maximum, r.step,
+        const map::SpinLimits& r = map::SpinTable[static_cast<std::size_t>(n - 1)];
+        ranges_ << makeSpinEdit(box, QStringLiteral("SESet%1").arg(n), r.lowest, r.highest, r.step,
                                 r.initial);
         ranges_.back()->setFixedSize(n <= 2 ? 64 : 48, RowHeight - 2);
         // SESet1Change, SESet3Change, SESet5Change: either spin of a pair keeps its minimum below.
@@ -201,4 +216,85 @@ QWidget* MapPage::buildFacilities() {
     return box;
 }
 
+map::MapDisplay MapPage::shownDisplay() const {
+    map::MapDisplay display;
+    for (int i = 0; i < 10; ++i)
+        display.editU[static_cast<std::size_t>(i)] = shownBytes(displays_[i]);
+    for (int i = 0; i < 4; ++i)
+        display.facilities[static_cast<std::size_t>(i)] = facilities_[i]->isChecked();
+    return display;
+}
+
+void MapPage::show(const map::MapDisplay& display, const map::MapDisplay& before) {
+    for (int i = 0; i < 10; ++i) {
+        const auto& text = display.editU[static_cast<std::size_t>(i)];
+        // An untouched box keeps its own text rather than a converted copy of it.
+        if (text != before.editU[static_cast<std::size_t>(i)])
+            displays_[i]->setText(QString::fromUtf8(sjis::toUtf8(text)));
+    }
+    for (int i = 0; i < 4; ++i)
+        facilities_[i]->setChecked(display.facilities[static_cast<std::size_t>(i)]);
+}
+
+void MapPage::ButtonMapSetUpClick() {
+    map::MapRequest request;
+    for (int i = 0; i < map::ItemCount; ++i)
+        request.ticked[static_cast<std::size_t>(i)] = rules_[i]->isChecked();
+    request.mapCondition = combos_[0]->currentIndex();
+    request.landElement = combos_[1]->currentIndex();
+    request.landLevel = combos_[2]->currentIndex();
+    request.suddenDeath = combos_[3]->currentIndex();
+    for (int i = 0; i < map::SpinCount; ++i)
+        request.spins[static_cast<std::size_t>(i)] = ranges_[i]->value();
+    const DrawUnderWay drawing = ctx_.drawStarts(code::mapPlan(request));
+    const map::MapDisplay before = shownDisplay();
+    const auto result = map::drawBattleMap(ctx_.tables().maps, request, before, processRandom());
+    show(result.display, before);
+    ctx_.drawShown(code::mapLines(result.display));
+    if (!result.message.empty())
+        ctx_.dialogs().warn(QString::fromUtf8(result.message), QString::fromUtf8(DrawWarningCaption));
+}
+
+// Every rule box runs this; the map's own box also puts its condition back to the first item.
+void MapPage::SetU4Click() {
+    // Period and time limit alone make no match: OK needs one of the first five items.
+    const bool enabled = std::any_of(rules_.begin(), rules_.begin() + 5, std::mem_fn(&QCheckBox::isChecked));
+    const bool timingOnly = std::any_of(rules_.begin() + 5, rules_.end(), std::mem_fn(&QCheckBox::isChecked));
+    ctx_.explainOk(*ok_, enabled,
+                   timingOnly ? Ui::tr("期間条件と時間制限だけでは抽出できません。"
+                                       "対戦マップからサドンデスまでのいずれかも選んで下さい")
+                              : Ui::tr("抽出する対戦条件を選んで下さい"));
+}
+
+void MapPage::SetU1Click() {
+    SetU4Click();
+    if (rules_[0]->isChecked())
+        combos_[0]->setCurrentIndex(0);
+}
+
+void MapPage::keepMinimumBelow(int pair) {
+    SpinEdit* minimum = ranges_[pair * 2];
+    const int maximum = ranges_[pair * 2 + 1]->value();
+    if (minimum->value() >= maximum + minimum->singleStep())
+        minimum->setValue(maximum - minimum->singleStep());
+}
+
+void MapPage::ButtonMapSaveClick() {
+    storeAllIfConfirmed(Ui::tr(text::SaveQuestion) + QStringLiteral("   "),
+                        QString::fromUtf8(DrawWarningCaption));
+}
+
+void MapPage::clearForStart() {
+    for (QLineEdit* field : displays_)
+        field->clear();
+    for (QCheckBox* box : facilities_)
+        box->setChecked(false);
+}
+
+BoundPage* newMapPage(PageContext& context) {
+    return new MapPage(context);
+}
+
 } // namespace tavu
+
+#include "map_page.moc"

@@ -1,4 +1,4 @@
-#include "map_page.h"
+#include "binding.h"
 #include "store/settings_entries.h"
 #include "ui_text.h"
 
