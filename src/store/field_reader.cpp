@@ -23,6 +23,11 @@ std::optional<std::int32_t> decimalNumber(std::string_view token) {
     return value;
 }
 
+std::string_view trimBlanks(std::string_view s) {
+    s.remove_prefix(std::min(s.find_first_not_of(" \t"), s.size()));
+    return s.substr(0, s.find_last_not_of(" \t") + 1);
+}
+
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
     while (!text.empty()) {

@@ -16,6 +16,9 @@ inline constexpr std::size_t MaxNumberBytes = 32;
 // when they are anything else or out of range.
 std::optional<std::int32_t> decimalNumber(std::string_view token);
 
+// The text without the spaces and tabs around it.
+std::string_view trimBlanks(std::string_view s);
+
 // Splits text into lines at CR LF, LF or a lone CR; a break at the very end adds no line.
 std::vector<std::string> splitLines(std::string_view text);
 

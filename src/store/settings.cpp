@@ -12,15 +12,6 @@ namespace tavu {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string_view trimBlanks(std::string_view s) {
-    s.remove_prefix(std::min(s.find_first_not_of(" \t"), s.size()));
-    return s.substr(0, s.find_last_not_of(" \t") + 1);
-}
-
-} // namespace
-
 void parseSettings(std::string_view text, const fs::path& file, SettingsArray& settings) {
     const auto lines = splitLines(text);
     for (int i = 0; i <= SettingsLastIndex; ++i) {

@@ -26,9 +26,7 @@ std::optional<std::int32_t> parseSiteVersion(std::string_view versionFile) {
     if (versionFile.starts_with(Utf8Bom))
         versionFile.remove_prefix(Utf8Bom.size());
     std::string_view digits =
-        versionFile.substr(0, std::min(versionFile.find_first_of("\r\n"), VersionWidth));
-    digits.remove_prefix(std::min(digits.find_first_not_of(" \t"), digits.size()));
-    digits = digits.substr(0, digits.find_last_not_of(" \t") + 1);
+        trimBlanks(versionFile.substr(0, std::min(versionFile.find_first_of("\r\n"), VersionWidth)));
     if (digits.starts_with('+'))
         return std::nullopt;
     return decimalNumber(digits);
